@@ -1,0 +1,121 @@
+#include "app/AboutWindow.h"
+
+#include <filesystem>
+
+#include "app/Exit.h"
+#include "app/InputWindow.h"
+#include "platform/Host.h"
+#include "platform/Paths.h"
+#include "platform/Symbols.h"
+#include "platform/TextMetrics.h"
+
+namespace kord {
+
+FormSlot<FrmAbout> frmAbout;
+
+namespace {
+const char* const kTitle = "System Wzmacniania Materiałami Kompozytowymi Vendrik   Plankor";
+}
+
+FrmAbout::FrmAbout() : Window("frmAbout") {
+    SetCaption("O programie Kordelan");
+    SetFont(kord::Font{"Arial", 9});
+    SetSize(8400, 4800);
+    SetBorder(BorderStyle::FixedDialog);
+    SetShowInTaskbar(false);
+
+    Image1.Move(240, 240, 900, 720);
+    Image1.SetStretch(true);
+
+    // The title is centred; the registered signs stand after its two brand words.
+    const kord::Font titleFont{"Arial", 11, true};
+    lblTitle.SetFont(titleFont);
+    lblTitle.SetCaption(kTitle);
+    lblTitle.SetAlignment(Alignment::Center);
+    const int titleLeft = 1260, titleWidth = 8400 - 1260 - 240;
+    lblTitle.Move(titleLeft, 480, titleWidth, 330);
+    const int textLeft = titleLeft + (titleWidth - TextWidthTwips(kTitle, titleFont)) / 2;
+    const std::string beforeSecond = "System Wzmacniania Materiałami Kompozytowymi Vendrik";
+    Label3.SetFontSize(7);
+    Label3.Move(textLeft + TextWidthTwips(beforeSecond, titleFont), 420, 180, 210);
+    Label4.SetFontSize(7);
+    Label4.Move(textLeft + TextWidthTwips(kTitle, titleFont), 420, 180, 210);
+
+    Frame2.Move(240, 1140, 7920, 1620);
+    Frame2.SetCaption("");
+    lblDescription.SetCaption(
+        "Oprogramowanie do projektowania wzmocnienia za pomocą Systemu Wzmacniania Materiałami "
+        "Kompozytowymi Vendrik Plankor, w celu podniesienia nośności konstrukcji żelbetowych "
+        "zginanych, ścinanych oraz ściskanych, oparte na");
+    lblDescription.SetWordWrap(true);
+    lblDescription.Move(180, 240, 7560, 930);
+    Label2.SetFont(kord::Font{"Arial", 9, true, true});
+    Label2.SetCaption("fib Bulletin 14.");
+    Label2.Move(180, 1200, 2400, 270);
+
+    Frame1.Move(240, 2880, 7920, 660);
+    Frame1.SetCaption("");
+    Label1.SetCaption("Program opracowany we współpracy z biurem konstrukcyjnym Kordelan.");
+    Label1.Move(180, 240, 7560, 270);
+
+    cmdOK.SetCaption("OK");
+    cmdOK.Move(6540, 3720, 1620, 420);
+    cmdOK.SetTabIndex(0);
+    cmdSysInfo.SetCaption("&System Info...");
+    cmdSysInfo.Move(4740, 3720, 1620, 420);
+    Command1.SetCaption("Wyjście");
+    Command1.Move(240, 3720, 1620, 420);
+    SetDefaultButton(&cmdOK);
+    SetCancelButton(&cmdOK);
+
+    cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdSysInfo.Click = [this] { cmdSysInfo_Click(); };
+    Command1.Click = [this] { Command1_Click(); };
+}
+
+void FrmAbout::Form_Load() {
+    Image1.SetPicture(Picture::Load(ProgramPath("Drawings/vendrik.gif")));
+    Label3.SetCaption(CodePageChar(174));
+    Label4.SetCaption(CodePageChar(174));
+}
+
+void FrmAbout::cmdOK_Click() {
+    // An input window that exists keeps its inputs; its load runs only once.
+    frmData().Show();
+    Unload();
+}
+
+void FrmAbout::cmdSysInfo_Click() {
+    StartSysInfo();
+}
+
+void FrmAbout::Command1_Click() {
+    ExitProgram(*this);
+}
+
+void FrmAbout::StartSysInfo() {
+    std::string path;
+    std::string location;
+    bool found =
+        GetKeyValue(kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path);
+    if (!found && GetKeyValue(kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location",
+                              "MSINFO", location)) {
+        const std::string candidate = location + "\\MSINFO32.EXE";
+        if (std::filesystem::exists(candidate)) {
+            path = candidate;
+            found = true;
+        }
+    }
+    // No system information tool can be started on this platform, so even a path that was
+    // found ends in the message.
+    (void)found;
+    TheHost().MsgBox("Informacja o systemie jest w tym momencie niedostępna", MsgButtons::OK,
+                     MsgIcon::None, "");
+}
+
+bool GetKeyValue(unsigned, const std::string&, const std::string&, std::string& value) {
+    value.clear();
+    return false;
+}
+
+}  // namespace kord

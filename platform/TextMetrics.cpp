@@ -1,0 +1,34 @@
+#include "platform/TextMetrics.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <cmath>
+
+namespace kord {
+
+namespace {
+constexpr double kTwipsPerPixel = 15.0;
+
+QFont ToQFont(const Font& f) {
+    // The symbol font's letters are stored as Unicode; the report and window face draws them.
+    QFont q(QString::fromStdString(f.name == "Symbol" ? std::string("Arial") : f.name));
+    q.setPointSizeF(f.size);
+    q.setBold(f.bold);
+    q.setItalic(f.italic);
+    q.setUnderline(f.underline);
+    return q;
+}
+}  // namespace
+
+int TextWidthTwips(const std::string& text, const Font& font) {
+    QFontMetricsF m(ToQFont(font));
+    return static_cast<int>(
+        std::ceil(m.horizontalAdvance(QString::fromStdString(text)) * kTwipsPerPixel));
+}
+
+int TextHeightTwips(const Font& font) {
+    QFontMetricsF m(ToQFont(font));
+    return static_cast<int>(std::ceil(m.height() * kTwipsPerPixel));
+}
+
+}  // namespace kord
