@@ -2,6 +2,8 @@
 
 #include "app/AboutWindow.h"
 #include "app/Exit.h"
+#include "app/InputFieldRules.h"
+#include "app/InputTabReset.h"
 #include "engine/ConcreteClasses.h"
 #include "engine/DesignState.h"
 #include "platform/Host.h"
@@ -186,6 +188,12 @@ FrmData::FrmData() : Window("frmData") {
     BuildBottom(rows);
     // Chosen in the window's design: the load selects the other groups' defaults itself.
     Option3.SetValue(true);
+    rules_ = std::make_unique<FieldRules>(*this, "Proszę wpisać wartość liczbową.", "Uwaga !!!");
+    AddInputFieldRules(*this, *rules_);
+    // Every text box selects its whole text on entry, also those without a leaving rule.
+    for (const auto& c : Controls())
+        if (c->Kind() == ControlKind::TextBox && !c->GotFocus)
+            rules_->AddEntry(static_cast<TextBox&>(*c));
     WireEvents();
 }
 
@@ -225,6 +233,8 @@ void FrmData::BuildPages(InputRowBuilder& r) {
                            : k == 2 ? Frame14_2
                                     : Add(Frame14, "Frame14", 0, &page);
         composite.SetCaption("Kompozyt");
+        static const int kCompositeHeight[] = {1500, 2190, 2220};
+        composite.Move(kRightX, 270, kRightW, kCompositeHeight[k]);
         TextBox& ef = Add(Text24, "Text24", k, &composite);
         r.Row(composite, ef, 300,
               P{.captionText = "Moduł sprężystości  E",
@@ -271,7 +281,6 @@ void FrmData::BuildPages(InputRowBuilder& r) {
           P{.captionText = "Współczynnik pełzania  ", .greek = "Label127", .greekCode = 106});
 
     Frame& c0 = Frame14(0);
-    c0.Move(kRightX, 270, kRightW, 1500);
     r.Row(c0, Add(Text26, "Text26", 0, &c0), 645,
           P{.captionText = "Odkształcenie graniczne  ",
             .greek = "Label101",
@@ -355,7 +364,6 @@ void FrmData::BuildPages(InputRowBuilder& r) {
                  "Kąt między kierunkiem włókien wzmocnienia a osią elementu", "",
                  P{.greek = "Label104", .greekCode = 97, .unitText = "stopnie"});
 
-    Frame14_1.Move(kRightX, 270, kRightW, 2190);
     r.Row(Frame14_1, Add(Text15, "Text15", 1, &Frame14_1), 645,
           P{.captionText = "Wydłużenie przy zerwaniu  ",
             .greek = "Label102",
@@ -422,7 +430,6 @@ void FrmData::BuildPages(InputRowBuilder& r) {
         Frame1_2, Text27, 1335,
         P{.caption = "Label52", .captionText = "Średnica  D", .unit = "Label53", .unitText = "m"});
 
-    Frame14_2.Move(kRightX, 270, kRightW, 2220);
     r.Row(Frame14_2, Text11, 645,
           P{.captionText = "Wydłużenie przy zerwaniu  ",
             .greek = "Label105",
@@ -550,6 +557,7 @@ void FrmData::WireEvents() {
     Check2.Click = [this] { Check2_Click(); };
     Command6.Click = [this] { Command6_Click(); };
     Command3.Click = [this] { Command3_Click(); };
+    Command2.Click = [this] { Command2_Click(); };
 }
 
 Control& FrmData::Ctl(const std::string& name) const {
@@ -754,6 +762,11 @@ void FrmData::Command6_Click() {
 
 void FrmData::Command3_Click() {
     ExitProgram(*this);
+}
+
+void FrmData::Command2_Click() {
+    ActiveTab = TabStrip1.SelectedIndex();
+    ResetInputTab(ActiveTab);
 }
 
 // Closing the main window by its title bar must not leave the program running invisibly.

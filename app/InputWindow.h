@@ -2,9 +2,11 @@
 // The input window: the three design cases on the pages of a tab strip, the option rules that
 // enable rows and swap the section drawings, and the buttons below.
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/FieldRules.h"
 #include "platform/Window.h"
 
 namespace kord {
@@ -115,6 +117,7 @@ class FrmData : public Window {
     void Check2_Click();
     void Command6_Click();
     void Command3_Click();
+    void Command2_Click();
 
     // A label or any other control by its full name ("Label57", "Label34(2)").
     Control& Ctl(const std::string& name) const;
@@ -126,6 +129,9 @@ class FrmData : public Window {
     void ReloadDrawings();
 
     void UserCloseBox() override;
+
+    // The entry and leaving rules of every field.
+    FieldRules& Rules() { return *rules_; }
 
   protected:
     void Form_Load() override;
@@ -139,6 +145,7 @@ class FrmData : public Window {
 
     // Greek letter labels and their symbol codes, given their letters when the window loads.
     std::vector<std::pair<Label*, int>> greekLetters_;
+    std::unique_ptr<FieldRules> rules_;
 };
 
 extern FormSlot<FrmData> frmData;

@@ -127,7 +127,7 @@ void Window::UserPressTab(bool backward) {
 
 void Window::UserPressEnter() {
     if (!default_ || !default_->EffectivelyEnabled() || !default_->EffectivelyShown()) return;
-    if (!BeforeDefaultCommand()) return;
+    if (beforeDefault_ && !beforeDefault_()) return;
     if (default_->Click) default_->Click();
 }
 

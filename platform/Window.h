@@ -104,8 +104,8 @@ class Window {
     bool UserKeyDown(int key, bool ctrl, bool shift);
     virtual void UserCloseBox() { Unload(); }
 
-    // Called before the default button runs on Enter; false stops the command.
-    virtual bool BeforeDefaultCommand() { return true; }
+    // Runs before the default button on Enter; false stops the command.
+    void SetBeforeDefaultCommand(std::function<bool()> f) { beforeDefault_ = std::move(f); }
 
     void AddObserver(WindowObserver* o);
     void RemoveObserver(WindowObserver* o);
@@ -148,6 +148,7 @@ class Window {
     unsigned focusGeneration_ = 0;
     std::vector<WindowObserver*> observers_;
     std::function<std::unique_ptr<Window>()> releaser_;
+    std::function<bool()> beforeDefault_;
 };
 
 // The windows that are loaded, and the end of the program when the last one goes.
