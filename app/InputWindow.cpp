@@ -2,8 +2,11 @@
 
 #include "app/AboutWindow.h"
 #include "app/Exit.h"
+#include "app/Help.h"
 #include "app/InputFieldRules.h"
+#include "app/InputFile.h"
 #include "app/InputTabReset.h"
+#include "app/OptionsWindow.h"
 #include "engine/ConcreteClasses.h"
 #include "engine/DesignState.h"
 #include "platform/Host.h"
@@ -475,7 +478,7 @@ void FrmData::BuildPages(InputRowBuilder& r) {
             .unitText = "m"});
 
     Frame12.SetCaption("Wymagania odnośnie przekroju wzmocnionego");
-    Frame12.Move(kRightX, 3990, kRightW, 1770);
+    Frame12.Move(kRightX, 3990, kRightW, 1860);
     Check1.SetCaption("Przyrost średniej wytrzymałości");
     Check1.Move(240, 270, 5000, 255);
     Check2.SetCaption("Przyrost odkształcenia przy zniszczeniu");
@@ -488,11 +491,15 @@ void FrmData::BuildPages(InputRowBuilder& r) {
         r.Symbol(Frame12, P{.sub = "Label89", .subText = "cc"}, f.Left() + f.Width() - 15, y1);
         r.PlaceBox(Frame12, Text21, BoxColumn(kRightW), y1,
                    P{.unit = "Label45", .unitText = "N/mm", .sup = "Label117"});
+        // The long description wraps; the symbol stands right before the field.
         const int y2 = 1305;
-        Label& e = r.Lbl("Label47", &Frame12, "Odkształcenie przy zniszczeniu po wzmocnieniu  ",
-                         120, y2 + 30);
-        // The letter's own label keeps the row's alignment with the strength row above.
-        Label& gap = r.Lbl("Label58", &Frame12, "", e.Left() + e.Width() - 15, y2 + 30, 15);
+        const int boxX = BoxColumn(kRightW);
+        const int symbolX = boxX - 90 - TextWidthTwips(SymbolChar(101), kSymbolFont) -
+                            TextWidthTwips("cu", kSubFont);
+        Label& e = r.Lbl("Label47", &Frame12, "Odkształcenie przy zniszczeniu po wzmocnieniu", 120,
+                         y2 - 60, symbolX - 240, 450);
+        e.SetWordWrap(true);
+        Label& gap = r.Lbl("Label58", &Frame12, "", symbolX, y2 + 30, 15);
         r.Symbol(Frame12,
                  P{.greek = "Label107", .greekCode = 101, .sub = "Label88", .subText = "cu"},
                  gap.Left(), y2);
@@ -514,7 +521,7 @@ void FrmData::BuildBottom(InputRowBuilder& r) {
         {&Command1, "Obliczanie", 11280, y1},   {&Command2, "Nowy", 11280, y2}};
     for (const Button& b : buttons) {
         b.b->SetCaption(b.caption);
-        b.b->Move(b.x, b.y, 1560, 390);
+        b.b->Move(b.x, b.y, 1440, 390);
     }
     Image1.Move(1920, 8310, 870, 870);
     Image1.SetStretch(true);
@@ -558,6 +565,10 @@ void FrmData::WireEvents() {
     Command6.Click = [this] { Command6_Click(); };
     Command3.Click = [this] { Command3_Click(); };
     Command2.Click = [this] { Command2_Click(); };
+    Command4.Click = [this] { Command4_Click(); };
+    Command5.Click = [this] { Command5_Click(); };
+    Command7.Click = [this] { Command7_Click(); };
+    Command8.Click = [this] { Command8_Click(); };
 }
 
 Control& FrmData::Ctl(const std::string& name) const {
@@ -712,7 +723,13 @@ void FrmData::Option12_Click() {
     if (Option8.Value()) RectangularStripsWarning();
 }
 
+void FrmData::SetStripsWarningSuspended(bool suspended) {
+    stripsWarningSuspended_ = suspended;
+    if (!suspended && Option8.Value() && Option12.Value()) RectangularStripsWarning();
+}
+
 void FrmData::RectangularStripsWarning() {
+    if (stripsWarningSuspended_) return;
     Warn(
         "Wzmacnianie słupa o przekroju prostokątnym przy użyciu taśm jest niewskazane z powodu "
         "nieznacznego zwiększenia nośności, które w ten sposób można uzyskać. Proszę wybrać "
@@ -762,6 +779,22 @@ void FrmData::Command6_Click() {
 
 void FrmData::Command3_Click() {
     ExitProgram(*this);
+}
+
+void FrmData::Command5_Click() {
+    frmOptions().ShowModal();
+}
+
+void FrmData::Command7_Click() {
+    OpenHelp();
+}
+
+void FrmData::Command4_Click() {
+    SaveInputFileAs();
+}
+
+void FrmData::Command8_Click() {
+    OpenInputFileChosen();
 }
 
 void FrmData::Command2_Click() {

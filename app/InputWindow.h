@@ -118,6 +118,10 @@ class FrmData : public Window {
     void Command6_Click();
     void Command3_Click();
     void Command2_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command7_Click();
+    void Command8_Click();
 
     // A label or any other control by its full name ("Label57", "Label34(2)").
     Control& Ctl(const std::string& name) const;
@@ -129,6 +133,10 @@ class FrmData : public Window {
     void ReloadDrawings();
 
     void UserCloseBox() override;
+
+    // While suspended, the warning about strips on a rectangular column is not shown; resuming
+    // shows it once when the inputs call for it.
+    void SetStripsWarningSuspended(bool suspended);
 
     // The entry and leaving rules of every field.
     FieldRules& Rules() { return *rules_; }
@@ -146,6 +154,7 @@ class FrmData : public Window {
     // Greek letter labels and their symbol codes, given their letters when the window loads.
     std::vector<std::pair<Label*, int>> greekLetters_;
     std::unique_ptr<FieldRules> rules_;
+    bool stripsWarningSuspended_ = false;
 };
 
 extern FormSlot<FrmData> frmData;

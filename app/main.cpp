@@ -1,3 +1,20 @@
-int main() {
-    return 0;
+#include <QApplication>
+
+#include "app/Startup.h"
+#include "platform/Window.h"
+#include "platform/qt/QtHost.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Kordelan");
+    kord::QtHost host;
+    kord::SetHost(&host);
+    kord::Main();
+    const int rc = QApplication::exec();
+    // Whatever is still loaded goes before the host does.
+    while (!kord::Forms::Loaded().empty()) kord::Forms::Loaded().back()->Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    kord::Forms::Collect();
+    kord::SetHost(nullptr);
+    return rc;
 }

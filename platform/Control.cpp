@@ -1,6 +1,7 @@
 #include "platform/Control.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/Window.h"
 
@@ -338,6 +339,9 @@ void LineControl::SetEnds(int x1, int y1, int x2, int y2) {
     y1_ = y1;
     x2_ = x2;
     y2_ = y2;
+    // The line's box, so that it is shown and placed like any other control.
+    Move(std::min(x1, x2), std::min(y1, y2), std::max(1, std::abs(x2 - x1)),
+         std::max(1, std::abs(y2 - y1)));
     Notify(Prop::Geometry);
 }
 

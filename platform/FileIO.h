@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace kord {
+
+// Writes the whole file or nothing: on any failure the previous file stays as it was.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// The first maxBytes bytes of a file (less when it is shorter); nullopt when it cannot be read.
+std::optional<std::string> ReadFileHead(const std::string& path, std::size_t maxBytes);
+
+// The folder of input files: `Data` beside the program, or, where that cannot be created or
+// written (an installed program), `Data` under the user's application data folder.
+std::string DataFolder();
+
+}  // namespace kord

@@ -1,0 +1,68 @@
+#include "platform/qt/PictureWidget.h"
+
+#include <qdrawutil.h>
+#include <QPainter>
+
+namespace kord {
+
+namespace {
+constexpr int kBorderPx = 2;
+constexpr double kTwipsPerPixel = 15.0;
+}  // namespace
+
+PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {}
+
+void PictureWidget::SetImage(const QImage& image) {
+    image_ = image;
+    update();
+}
+
+void PictureWidget::SetStretch(bool stretch) {
+    stretch_ = stretch;
+    update();
+}
+
+void PictureWidget::SetBorder(bool border) {
+    border_ = border;
+    update();
+}
+
+void PictureWidget::SetDrawing(std::vector<DrawnLine> lines, double scaleWidth,
+                               double scaleHeight) {
+    lines_ = std::move(lines);
+    scaleW_ = scaleWidth;
+    scaleH_ = scaleHeight;
+    update();
+}
+
+QRect PictureWidget::Inner() const {
+    return border_ ? rect().adjusted(kBorderPx, kBorderPx, -kBorderPx, -kBorderPx) : rect();
+}
+
+QPointF PictureWidget::Map(double x, double y) const {
+    const QRect r = Inner();
+    const double px = scaleW_ > 0 ? x * r.width() / scaleW_ : x / kTwipsPerPixel;
+    const double py = scaleH_ > 0 ? y * r.height() / scaleH_ : y / kTwipsPerPixel;
+    return {r.left() + px, r.top() + py};
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (border_) qDrawShadePanel(&p, rect(), palette(), true, kBorderPx);
+    const QRect inner = Inner();
+    p.setClipRect(inner);
+    if (!image_.isNull()) {
+        if (stretch_)
+            p.drawImage(inner, image_);
+        else
+            p.drawImage(inner.topLeft(), image_);
+    }
+    for (const DrawnLine& l : lines_) {
+        QPen pen(Qt::black);
+        pen.setWidth(l.width);
+        p.setPen(pen);
+        p.drawLine(Map(l.x1, l.y1), Map(l.x2, l.y2));
+    }
+}
+
+}  // namespace kord

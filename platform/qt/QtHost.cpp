@@ -1,0 +1,284 @@
+#include "platform/qt/QtHost.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+
+#include "platform/Window.h"
+#include "platform/qt/QtBinding.h"
+
+namespace kord {
+
+namespace {
+
+int g_nestedDepth = 0;
+bool g_collectPending = false;
+bool g_collectWanted = false;
+
+// Deleted with deleteLater, which Qt delivers only once the event that posted it is over and
+// control is back in the loop that was running then: the unloaded window's own handler has
+// returned by the time it is destroyed.
+class Collector : public QObject {
+  public:
+    ~Collector() override {
+        g_collectPending = false;
+        if (g_nestedDepth > 0) {
+            // A modal window or message box is open: its caller may still hold a retired window.
+            g_collectWanted = true;
+            return;
+        }
+        Forms::Collect();
+    }
+};
+
+QWidget* ParentWidget() {
+    QtBinding* top = QtBinding::Topmost();
+    return top ? top->WindowWidget() : nullptr;
+}
+
+// The window under a message box or dialog comes back to the front with its focus.
+class RestoreBelow {
+  public:
+    RestoreBelow(const QtBinding* except = nullptr) : below_(QtBinding::Topmost(except)) {}
+    ~RestoreBelow() {
+        if (below_) below_->Reactivate();
+    }
+    RestoreBelow(const RestoreBelow&) = delete;
+    RestoreBelow& operator=(const RestoreBelow&) = delete;
+
+  private:
+    QPointer<QtBinding> below_;
+};
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString FilterText(const std::pair<std::string, std::string>& f) {
+    QString description = Q(f.first);
+    // Qt reads the patterns from the parentheses, separated by spaces.
+    QString patterns = Q(f.second).replace(QLatin1Char(';'), QLatin1Char(' '));
+    if (description.contains(QLatin1Char('('))) return description;
+    return description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+}
+
+class ModalWatch : public WindowObserver {
+  public:
+    explicit ModalWatch(QEventLoop& loop) : loop_(loop) {}
+    void ControlChanged(Control&, Prop) override {}
+    void WindowChanged(Window&, WindowEvent e) override {
+        if (e == WindowEvent::Hidden || e == WindowEvent::Unloaded) loop_.quit();
+    }
+
+  private:
+    QEventLoop& loop_;
+};
+
+}  // namespace
+
+QtHost::~QtHost() {
+    while (busyDepth_ > 0) SetBusy(false);
+}
+
+QtHost::NestedLoop::NestedLoop() {
+    ++g_nestedDepth;
+}
+
+QtHost::NestedLoop::~NestedLoop() {
+    if (--g_nestedDepth == 0 && g_collectWanted) {
+        g_collectWanted = false;
+        ScheduleCollect();
+    }
+}
+
+int QtHost::NestedDepth() {
+    return g_nestedDepth;
+}
+
+void QtHost::ScheduleCollect() {
+    if (g_collectPending) return;
+    g_collectPending = true;
+    (new Collector)->deleteLater();
+}
+
+void QtHost::WindowCreated(Window& w) {
+    // The binding lives as long as the window is loaded and deletes itself on unload.
+    new QtBinding(w);
+}
+
+MsgAnswer QtHost::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                         const std::string& title) {
+    QMessageBox::Icon qicon = QMessageBox::NoIcon;
+    switch (icon) {
+        case MsgIcon::Exclamation:
+            qicon = QMessageBox::Warning;
+            break;
+        case MsgIcon::Information:
+            qicon = QMessageBox::Information;
+            break;
+        case MsgIcon::Question:
+            qicon = QMessageBox::Question;
+            break;
+        case MsgIcon::Critical:
+            qicon = QMessageBox::Critical;
+            break;
+        case MsgIcon::None:
+            break;
+    }
+    QMessageBox::StandardButtons qbuttons = QMessageBox::Ok;
+    QMessageBox::StandardButton first = QMessageBox::Ok;
+    switch (buttons) {
+        case MsgButtons::OK:
+            break;
+        case MsgButtons::OKCancel:
+            qbuttons = QMessageBox::Ok | QMessageBox::Cancel;
+            break;
+        case MsgButtons::YesNo:
+            qbuttons = QMessageBox::Yes | QMessageBox::No;
+            first = QMessageBox::Yes;
+            break;
+        case MsgButtons::YesNoCancel:
+            qbuttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            first = QMessageBox::Yes;
+            break;
+    }
+    RestoreBelow restore;
+    QString body = Q(text);
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(qicon, title.empty() ? QString::fromLatin1(kAppTitle) : Q(title), body,
+                    qbuttons, ParentWidget());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(first);
+    int result = 0;
+    {
+        NestedLoop nested;
+        result = box.exec();
+    }
+    switch (result) {
+        case QMessageBox::Ok:
+            return MsgAnswer::OK;
+        case QMessageBox::Yes:
+            return MsgAnswer::Yes;
+        case QMessageBox::No:
+            return MsgAnswer::No;
+        case QMessageBox::Cancel:
+            return MsgAnswer::Cancel;
+        default:
+            // Closed without a button: what the box's escape would have answered.
+            return buttons == MsgButtons::OK      ? MsgAnswer::OK
+                   : buttons == MsgButtons::YesNo ? MsgAnswer::No
+                                                  : MsgAnswer::Cancel;
+    }
+}
+
+void QtHost::RunModal(Window& w) {
+    if (!w.IsLoaded() || !w.IsVisible()) return;
+    QtBinding* binding = QtBinding::Of(w);
+    RestoreBelow restore(binding);
+    QEventLoop loop;
+    ModalWatch watch(loop);
+    w.AddObserver(&watch);
+    {
+        NestedLoop nested;
+        loop.exec(QEventLoop::DialogExec);
+    }
+    // The window is at worst retired by now, never destroyed: collection waits for the loops.
+    w.RemoveObserver(&watch);
+}
+
+std::optional<std::string> QtHost::FileDialog(const FileDialogRequest& r) {
+    QStringList filters;
+    for (const auto& f : r.filters) filters << FilterText(f);
+    const QString filter = filters.join(QStringLiteral(";;"));
+    RestoreBelow restore;
+    QString file;
+    {
+        NestedLoop nested;
+        file =
+            r.save
+                ? QFileDialog::getSaveFileName(ParentWidget(), Q(r.title), Q(r.initialDir), filter)
+                : QFileDialog::getOpenFileName(ParentWidget(), Q(r.title), Q(r.initialDir), filter);
+    }
+    if (file.isEmpty()) return std::nullopt;
+    return file.toStdString();
+}
+
+bool QtHost::ChoosePrinter(PrinterChoice& choice) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!choice.printerName.empty()) printer.setPrinterName(Q(choice.printerName));
+    if (!choice.outputFile.empty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(Q(choice.outputFile));
+    }
+    RestoreBelow restore;
+    QPrintDialog dialog(&printer, ParentWidget());
+    int result = 0;
+    {
+        NestedLoop nested;
+        result = dialog.exec();
+    }
+    if (result != QDialog::Accepted) return false;
+    // The choice stays with the program; the system's default printer is left alone.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        choice.outputFile = printer.outputFileName().toStdString();
+    } else {
+        choice.printerName = printer.printerName().toStdString();
+        choice.outputFile.clear();
+    }
+    return true;
+}
+
+bool QtHost::ChooseFont(Font& font, int minSize, int maxSize) {
+    const QFont initial = QtFontFor(font);
+    RestoreBelow restore;
+    bool ok = false;
+    QFont chosen;
+    {
+        NestedLoop nested;
+        chosen = QFontDialog::getFont(&ok, initial, ParentWidget());
+    }
+    if (!ok) return false;
+    // The model keeps its own name for the face it mapped.
+    if (chosen.family() != initial.family() && chosen.family() != QFontInfo(initial).family())
+        font.name = chosen.family().toStdString();
+    font.size =
+        std::clamp(chosen.pointSizeF(), static_cast<double>(minSize), static_cast<double>(maxSize));
+    font.bold = chosen.bold();
+    font.italic = chosen.italic();
+    font.underline = chosen.underline();
+    return true;
+}
+
+bool QtHost::ShowHelp(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+}
+
+bool QtHost::OpenDocument(const std::string& path) {
+    const QString file = Q(path);
+    return QFileInfo::exists(file) && QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+void QtHost::SetBusy(bool busy) {
+    if (busy) {
+        if (busyDepth_++ == 0) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0) {
+        if (--busyDepth_ == 0) QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+void QtHost::Quit() {
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+}
+
+}  // namespace kord
