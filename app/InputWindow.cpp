@@ -558,6 +558,7 @@ void FrmData::WireEvents() {
     for (int k = 0; k < 3; ++k) {
         Option10(k).Click = [this, k] { Option10_Click(k); };
         Option11(k).Click = [this, k] { Option11_Click(k); };
+        Command9(k).Click = [this, k] { Command9_Click(k); };
         Combo1(k).Click = [this, k] { Combo1_Click(k); };
     }
     Check1.Click = [this] { Check1_Click(); };
@@ -787,6 +788,10 @@ void FrmData::Command5_Click() {
 
 void FrmData::Command7_Click() {
     OpenHelp();
+}
+
+void FrmData::Command9_Click(int) {
+    OpenMaterialDataSheet();
 }
 
 void FrmData::Command4_Click() {

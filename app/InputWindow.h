@@ -121,6 +121,7 @@ class FrmData : public Window {
     void Command4_Click();
     void Command5_Click();
     void Command7_Click();
+    void Command9_Click(int index);
     void Command8_Click();
 
     // A label or any other control by its full name ("Label57", "Label34(2)").

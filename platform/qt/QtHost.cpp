@@ -1,5 +1,7 @@
 #include "platform/qt/QtHost.h"
 
+#include <QFile>
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -261,7 +263,21 @@ bool QtHost::ChooseFont(Font& font, int minSize, int maxSize) {
 }
 
 bool QtHost::ShowHelp(const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+    QFile file(Q(path));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!help_) {
+        help_ = new QTextBrowser;
+        help_->setObjectName("Help");
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+        help_->setWindowTitle("Kordelan – pomoc");
+        help_->resize(640, 560);
+    }
+    help_->setHtml(QString::fromUtf8(file.readAll()));
+    help_->scrollToAnchor("program");
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+    return true;
 }
 
 bool QtHost::OpenDocument(const std::string& path) {

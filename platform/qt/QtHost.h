@@ -2,6 +2,9 @@
 // The host that shows the real thing: message boxes, modal windows in a nested event loop, file,
 // printer and font dialogs, documents and help through the desktop, the hourglass pointer.
 
+#include <QPointer>
+#include <QTextBrowser>
+
 #include "platform/Host.h"
 
 namespace kord {
@@ -42,6 +45,8 @@ class QtHost : public Host {
 
   private:
     int busyDepth_ = 0;
+    // The help viewer: one window, brought to the front when asked again.
+    QPointer<QTextBrowser> help_;
 };
 
 }  // namespace kord
