@@ -273,7 +273,7 @@ bool QtHost::ShowHelp(const std::string& path) {
         help_->resize(640, 560);
     }
     help_->setHtml(QString::fromUtf8(file.readAll()));
-    help_->scrollToAnchor("program");
+    help_->moveCursor(QTextCursor::Start);
     help_->show();
     help_->raise();
     help_->activateWindow();
