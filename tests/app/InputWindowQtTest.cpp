@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+
+#include "app/InputWindow.h"
+#include "engine/DesignState.h"
+#include "platform/NumberFormat.h"
+#include "platform/qt/QtBinding.h"
+#include "platform/qt/QtHost.h"
+
+namespace kord::test {
+namespace {
+
+// The real input window as real widgets, offscreen.
+class InputWindowQtTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetHost(&host);
+        SetCurrentLocale(NumericLocale::FromName("pl_PL"));
+        State() = DesignState{};
+        State().DecimalComma = true;
+        frmData().Show();
+        QApplication::processEvents();
+        window = QtBinding::Of(frmData())->WindowWidget();
+    }
+    void TearDown() override {
+        while (!Forms::Loaded().empty()) Forms::Loaded().back()->Unload();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Forms::Collect();
+        SetHost(nullptr);
+    }
+    template <class W>
+    W* Widget(const char* name) {
+        W* w = window->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    QtHost host;
+    QWidget* window = nullptr;
+};
+
+TEST_F(InputWindowQtTest, WidgetsCarryTheControlNamesAndMirrorTheModel) {
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->objectName(), "frmData");
+    EXPECT_EQ(window->windowTitle(), "Kordelan");
+    EXPECT_EQ(Widget<QLineEdit>("Text22(1)")->text(), "20,20");
+    EXPECT_FALSE(Widget<QLineEdit>("Text22(1)")->isEnabled());
+    EXPECT_EQ(Widget<QLineEdit>("Text34")->text(), "2,5");
+    EXPECT_EQ(Widget<QComboBox>("Combo3")->currentText(), " Włókno węglowe   (CFRP) ");
+    // Pages behind the front one are not shown.
+    EXPECT_TRUE(Widget<QLineEdit>("Text4(0)")->isVisibleTo(window));
+    EXPECT_FALSE(Widget<QLineEdit>("Text4(1)")->isVisibleTo(window));
+}
+
+TEST_F(InputWindowQtTest, ClickingRealWidgetsRunsTheOptionRules) {
+    Widget<QRadioButton>("Option5")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(frmData().Option5.Value());
+    EXPECT_FALSE(Widget<QLineEdit>("Text2(0)")->isEnabled());
+    EXPECT_NE(frmData().Picture1(0).Picture().Path().find("flexure-2.jpg"), std::string::npos);
+
+    frmData().TabStrip1.UserSelect(2);
+    QApplication::processEvents();
+    EXPECT_TRUE(Widget<QLineEdit>("Text4(2)")->isVisibleTo(window));
+    EXPECT_FALSE(Widget<QLineEdit>("Text4(0)")->isVisibleTo(window));
+    Widget<QRadioButton>("Option9")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(Widget<QLineEdit>("Text27")->isEnabled());
+    EXPECT_FALSE(Widget<QLineEdit>("Text20")->isEnabled());
+}
+
+}  // namespace
+}  // namespace kord::test
