@@ -3,12 +3,14 @@
 #include "app/Startup.h"
 #include "platform/Window.h"
 #include "platform/qt/QtHost.h"
+#include "platform/qt/QtPrinterSurface.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kordelan");
     kord::QtHost host;
     kord::SetHost(&host);
+    kord::UseQtPrinterSurfaces();
     kord::Main();
     const int rc = QApplication::exec();
     // Whatever is still loaded goes before the host does.

@@ -1,0 +1,176 @@
+#include "platform/qt/QtPrinterSurface.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
+
+#include "platform/PictureData.h"
+
+namespace kord {
+
+namespace {
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kTwipsPerPoint = 20.0;
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+}  // namespace
+
+QtPrinterSurface::QtPrinterSurface(const PrinterChoice& choice)
+    : PrinterSurface(0, 0), choice_(choice), printer_(std::make_unique<QPrinter>()) {
+    if (ToFile()) {
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(Q(choice_.outputFile));
+        printer_->setResolution(kPdfResolution);
+        printer_->setPageSize(QPageSize(QPageSize::A4));
+        printer_->setPageMargins(
+            QMarginsF(kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints),
+            QPageLayout::Point);
+    } else {
+        printer_->setPrinterName(Q(choice_.printerName));
+    }
+    printer_->setFullPage(false);
+    printer_->setDocName(QStringLiteral("Kordelan"));
+    resolution_ = printer_->resolution();
+    const QRectF area = printer_->pageLayout().paintRect(QPageLayout::Point);
+    SetScale(area.width() * kTwipsPerPoint, area.height() * kTwipsPerPoint);
+}
+
+QtPrinterSurface::~QtPrinterSurface() {
+    DoKillDoc();
+}
+
+void QtPrinterSurface::CheckTarget() const {
+    if (ToFile()) {
+        const QFileInfo file(Q(choice_.outputFile));
+        const QFileInfo folder(file.absolutePath());
+        const bool writable = file.exists() ? (file.isFile() && file.isWritable())
+                                            : (folder.isDir() && folder.isWritable());
+        if (!writable) throw PrintError("Nie można zapisać pliku " + choice_.outputFile + ".");
+        return;
+    }
+    if (printer_->outputFormat() != QPrinter::NativeFormat || !printer_->isValid() ||
+        QPrinterInfo::printerInfo(Q(choice_.printerName)).isNull())
+        throw PrintError("Drukarka " + choice_.printerName + " jest niedostępna.");
+}
+
+void QtPrinterSurface::DoBeginDoc() {
+    CheckTarget();
+    ops_.clear();
+}
+
+void QtPrinterSurface::DoText(const TextRun& run) {
+    ops_.push_back({.kind = Op::Kind::Text, .run = run});
+}
+
+void QtPrinterSurface::DoLine(double x1, double y1, double x2, double y2, int drawWidth) {
+    ops_.push_back(
+        {.kind = Op::Kind::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .drawWidth = drawWidth});
+}
+
+void QtPrinterSurface::DoPicture(const Picture& picture, double x, double y, double width,
+                                 double height) {
+    ops_.push_back({.kind = Op::Kind::Picture,
+                    .x1 = x,
+                    .y1 = y,
+                    .x2 = x + width,
+                    .y2 = y + height,
+                    .picture = picture});
+}
+
+void QtPrinterSurface::DoNewPage() {
+    ops_.push_back({.kind = Op::Kind::NewPage});
+}
+
+void QtPrinterSurface::Paint(QPainter& painter, const Op& op) const {
+    const auto device = [&](double twips) { return twips * resolution_ / kTwipsPerInch; };
+    switch (op.kind) {
+        case Op::Kind::Text: {
+            QFont font;
+            font.setFamilies({Q(op.run.face)});
+            font.setPointSizeF(op.run.font.size);
+            font.setWeight(op.run.font.bold ? QFont::Bold : QFont::Normal);
+            font.setItalic(op.run.font.italic);
+            font.setUnderline(op.run.font.underline);
+            // As measured: design advances, no kerning.
+            font.setKerning(false);
+            font.setHintingPreference(QFont::PreferNoHinting);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(QPointF(device(op.run.x), device(op.run.y + op.run.ascent)),
+                             Q(op.run.text));
+            break;
+        }
+        case Op::Kind::Line: {
+            QPen pen(Qt::black);
+            pen.setWidthF(std::max(1, op.drawWidth));
+            pen.setCapStyle(Qt::RoundCap);
+            painter.setPen(pen);
+            painter.drawLine(QPointF(device(op.x1), device(op.y1)),
+                             QPointF(device(op.x2), device(op.y2)));
+            break;
+        }
+        case Op::Kind::Picture:
+            painter.drawImage(QRectF(QPointF(device(op.x1), device(op.y1)),
+                                     QPointF(device(op.x2), device(op.y2))),
+                              op.picture.Data()->image);
+            break;
+        case Op::Kind::NewPage:
+            break;
+    }
+}
+
+void QtPrinterSurface::Fail(QPainter& painter, const std::string& what, bool written) {
+    if (painter.isActive()) {
+        // A printer may refuse to cancel; the file of a PDF target is removed below.
+        printer_->abort();
+        painter.end();
+        written = true;
+    }
+    if (written && ToFile()) QFile::remove(Q(choice_.outputFile));
+    ops_.clear();
+    throw PrintError(what);
+}
+
+void QtPrinterSurface::DoEndDoc() {
+    if (ops_.empty()) return;
+    CheckTarget();
+    QPainter painter;
+    if (!painter.begin(printer_.get()))
+        Fail(painter, "Nie można rozpocząć drukowania: " + DeviceName() + ".");
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const Op& op : ops_) {
+        if (op.kind == Op::Kind::NewPage) {
+            if (!printer_->newPage())
+                Fail(painter, "Drukarka " + DeviceName() + " nie przyjęła strony.");
+        } else {
+            Paint(painter, op);
+        }
+    }
+    if (!painter.end() || printer_->printerState() == QPrinter::Error)
+        Fail(painter, "Błąd drukowania: " + DeviceName() + ".", true);
+    if (ToFile() && QFileInfo(Q(choice_.outputFile)).size() == 0)
+        Fail(painter, "Nie można zapisać pliku " + choice_.outputFile + ".", true);
+    ops_.clear();
+}
+
+void QtPrinterSurface::DoKillDoc() noexcept {
+    // Nothing has reached the printer or the file before EndDoc.
+    ops_.clear();
+}
+
+void UseQtPrinterSurfaces() {
+    SetPrinterSurfaceFactory(
+        [](const PrinterChoice& choice) { return std::make_unique<QtPrinterSurface>(choice); });
+}
+
+}  // namespace kord

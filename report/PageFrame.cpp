@@ -1,0 +1,297 @@
+#include "report/PageFrame.h"
+
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+
+#include "engine/DesignState.h"
+#include "platform/Paths.h"
+#include "platform/Picture.h"
+#include "platform/Symbols.h"
+
+namespace kord {
+
+namespace {
+
+PrinterSurface*& Current() {
+    static PrinterSurface* surface = nullptr;
+    return surface;
+}
+
+// Offsets of the characters inside a line.
+constexpr double kGreekRise = 40;
+constexpr double kSubscriptDrop = 80;
+constexpr double kSubscriptShrink = 2;
+
+std::string SymbolFont() {
+    return State().SymbolFontName.empty() ? std::string("Symbol") : State().SymbolFontName;
+}
+
+// The font a piece is printed in, in the surface's present state.
+Font PieceFont(const PrinterSurface& p, const LinePiece& piece) {
+    Font f = p.CurrentFont();
+    if (piece.kind == LinePiece::Kind::Greek) f.name = SymbolFont();
+    if (piece.kind == LinePiece::Kind::Subscript) f.size -= kSubscriptShrink;
+    return f;
+}
+
+const std::string& PieceText(const LinePiece& piece, std::string& scratch) {
+    if (piece.kind != LinePiece::Kind::Greek) return piece.text;
+    scratch = SymbolChar(piece.code);
+    return scratch;
+}
+
+double PieceWidth(const PrinterSurface& p, const LinePiece& piece) {
+    std::string scratch;
+    return PrinterSurface::MeasureText(PieceText(piece, scratch), PieceFont(p, piece),
+                                       p.FontName());
+}
+
+// How far below the top of its line a piece reaches.
+double PieceBottom(const PrinterSurface& p, const LinePiece& piece) {
+    const double height = PrinterSurface::LineHeightOf(PieceFont(p, piece), p.FontName());
+    switch (piece.kind) {
+        case LinePiece::Kind::Greek:
+            return height - kGreekRise;
+        case LinePiece::Kind::Subscript:
+            return height + kSubscriptDrop;
+        case LinePiece::Kind::Text:
+            break;
+    }
+    return height;
+}
+
+std::string TrimRight(std::string s) {
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+}
+
+std::string TrimLeft(const std::string& s) {
+    const auto first = s.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : s.substr(first);
+}
+
+struct Split {
+    std::vector<LinePiece> head;  // what fits on this line
+    std::vector<LinePiece> tail;  // what goes on the next one; empty when nothing is left
+};
+
+// Splits a line that would reach past the right edge of the printable area at the last blank
+// up to which it fits (at the first blank when not even the first word fits). Blanks at the
+// start of the line are indentation, not places to break.
+Split SplitToFit(const PrinterSurface& p, int column, const std::vector<LinePiece>& pieces) {
+    const double start = p.ColumnX(column);
+    const double limit = p.ScaleWidth();
+    double total = start;
+    for (const auto& piece : pieces) total += PieceWidth(p, piece);
+    if (total <= limit) return {pieces, {}};
+
+    std::optional<std::pair<size_t, size_t>> fits;
+    std::optional<std::pair<size_t, size_t>> first;
+    bool content = false;
+    double x = start;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const LinePiece& piece = pieces[i];
+        if (piece.kind == LinePiece::Kind::Text) {
+            const Font font = PieceFont(p, piece);
+            for (size_t j = 0; j < piece.text.size(); ++j) {
+                if (piece.text[j] != ' ') {
+                    content = true;
+                    continue;
+                }
+                if (!content) continue;
+                if (!first) first = {i, j};
+                if (x + PrinterSurface::MeasureText(piece.text.substr(0, j), font, font.name) <=
+                    limit)
+                    fits = {i, j};
+            }
+        } else {
+            content = true;
+        }
+        x += PieceWidth(p, piece);
+    }
+    const auto at = fits ? fits : first;
+    if (!at) return {pieces, {}};
+
+    const auto [i, j] = *at;
+    Split s;
+    s.head.assign(pieces.begin(), pieces.begin() + static_cast<std::ptrdiff_t>(i));
+    s.head.push_back(TextPiece(TrimRight(pieces[i].text.substr(0, j))));
+    const std::string rest = TrimLeft(pieces[i].text.substr(j));
+    if (!rest.empty()) s.tail.push_back(TextPiece(rest));
+    s.tail.insert(s.tail.end(), pieces.begin() + static_cast<std::ptrdiff_t>(i) + 1, pieces.end());
+    // Nothing but blanks left: the line ends here.
+    if (s.tail.size() == 1 && s.tail[0].kind == LinePiece::Kind::Text &&
+        TrimLeft(s.tail[0].text).empty())
+        s.tail.clear();
+    return s;
+}
+
+// Whether the line, started with Tab(column) from the present position, ends above the bottom
+// of the printable area.
+bool LineFits(const PrinterSurface& p, int column, const std::vector<LinePiece>& pieces) {
+    double top = p.CurrentY();
+    if (p.CurrentX() > p.ColumnX(column)) top += p.TextHeight();
+    double bottom = top + p.TextHeight();
+    for (const auto& piece : pieces) bottom = std::max(bottom, top + PieceBottom(p, piece));
+    return bottom <= p.ScaleHeight();
+}
+
+// Prints one physical line: Tab(column), the pieces, the line's end.
+void PrintPieces(int column, const std::vector<LinePiece>& pieces) {
+    PrinterSurface& p = Printer();
+    p.Tab(column);
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const bool last = i + 1 == pieces.size();
+        const LinePiece& piece = pieces[i];
+        switch (piece.kind) {
+            case LinePiece::Kind::Text:
+                p.Print(piece.text, last ? LineEnd::Close : LineEnd::Keep);
+                continue;
+            case LinePiece::Kind::Greek:
+                PrintGreek(piece.code);
+                break;
+            case LinePiece::Kind::Subscript:
+                PrintSubscript(piece.text);
+                break;
+        }
+        if (last) p.Print({});
+    }
+    if (pieces.empty()) p.Print({});
+}
+
+// A line of the kit: its page check, then the line, broken where it is wider than the page,
+// each part with the same check.
+void PrintKitLine(int column, std::vector<LinePiece> pieces, PageCheck check) {
+    PrinterSurface& p = Printer();
+    do {
+        if (check == PageCheck::Yes) PageBreak();
+        Split split = SplitToFit(p, column, pieces);
+        if (check == PageCheck::No && !LineFits(p, column, split.head)) {
+            NewPageWithFrame();
+            // The frame turns bold off: measure again.
+            split = SplitToFit(p, column, pieces);
+        }
+        PrintPieces(column, split.head);
+        pieces = std::move(split.tail);
+    } while (!pieces.empty());
+}
+
+}  // namespace
+
+PrinterSurface& Printer() {
+    if (!Current()) throw std::logic_error("No printer surface is set.");
+    return *Current();
+}
+
+void SetPrinter(PrinterSurface* surface) {
+    Current() = surface;
+}
+
+PrinterScope::PrinterScope(PrinterSurface& surface) : previous_(Current()) {
+    Current() = &surface;
+}
+
+PrinterScope::~PrinterScope() {
+    Current() = previous_;
+}
+
+bool RunPrintJob(PrinterSurface& surface, const std::function<void()>& body, std::string& error) {
+    PrinterScope scope(surface);
+    try {
+        body();
+        return true;
+    } catch (const PrintError& e) {
+        error = e.what();
+    } catch (const std::exception& e) {
+        error = std::string("Błąd drukowania: ") + e.what();
+    } catch (...) {
+        error = "Błąd drukowania.";
+    }
+    if (surface.DocumentOpen()) surface.KillDoc();
+    return false;
+}
+
+std::string LogoPath() {
+    return ProgramPath("Drawings/vendrik.gif");
+}
+
+void NewPageWithFrame() {
+    PrinterSurface& p = Printer();
+    p.NewPage();
+    p.SetFontBold(false);
+    p.SetFontSize(p.FontSize() - 2);
+    p.SetCurrentY(800);
+    p.SetCurrentX(p.ScaleWidth() / 2 - 500);
+    p.Print("Strona " + std::to_string(p.Page()));
+    p.SetDrawWidth(10);
+    const double rule = p.CurrentY() + 50;
+    p.Line(600, rule, p.ScaleWidth() - 600, rule);
+    p.SetFontSize(p.FontSize() + 2);
+    p.SetCurrentY(p.CurrentY() - 100);
+    // Loaded anew for every page; a logo that cannot be loaded stops the print (PrintError).
+    p.PaintPicture(Picture::Load(LogoPath()), p.ScaleWidth() - 1000, p.ScaleHeight() - 1801, 1000,
+                   800);
+}
+
+void PageBreak() {
+    PrinterSurface& p = Printer();
+    if (p.CurrentY() > p.ScaleHeight() - kPageReserve) NewPageWithFrame();
+}
+
+void PageBreakBlock() {
+    PrinterSurface& p = Printer();
+    if (p.CurrentY() >= p.ScaleHeight() - kBlockReserve) NewPageWithFrame();
+}
+
+void PrintHeading(int column, const std::string& text, PageCheck check) {
+    PrinterSurface& p = Printer();
+    p.SetFontUnderline(true);
+    PrintKitLine(column, {TextPiece(text)}, check);
+    p.SetFontUnderline(false);
+}
+
+void PrintTextLine(int column, const std::string& text, PageCheck check) {
+    PrintKitLine(column, {TextPiece(text)}, check);
+}
+
+void PrintValueLine(const std::string& label, const ValueSymbol& symbol,
+                    const std::string& valueText, const std::string& unit, PageCheck check) {
+    std::vector<LinePiece> pieces{TextPiece(label)};
+    if (symbol.greek != 0) pieces.push_back(GreekPiece(symbol.greek));
+    if (!symbol.subscript.empty()) pieces.push_back(SubscriptPiece(symbol.subscript));
+    pieces.push_back(TextPiece(" = " + valueText + unit));
+    PrintKitLine(kBodyColumn, std::move(pieces), check);
+}
+
+void PrintLine(int column, const std::vector<LinePiece>& pieces, PageCheck check) {
+    PrintKitLine(column, pieces, check);
+}
+
+void PrintBlankLine(int blanks, PageCheck check) {
+    PrintKitLine(kBodyColumn,
+                 {TextPiece(std::string(static_cast<size_t>(std::max(blanks, 0)), ' '))}, check);
+}
+
+void PrintGreek(int code) {
+    PrinterSurface& p = Printer();
+    const std::string textFont =
+        State().PrintFontName.empty() ? p.FontName() : State().PrintFontName;
+    p.SetFontName(SymbolFont());
+    p.SetCurrentY(p.CurrentY() - kGreekRise);
+    p.Print(SymbolChar(code), LineEnd::Keep);
+    p.SetFontName(textFont);
+    p.SetCurrentY(p.CurrentY() + kGreekRise);
+}
+
+void PrintSubscript(const std::string& text) {
+    PrinterSurface& p = Printer();
+    p.SetFontSize(p.FontSize() - kSubscriptShrink);
+    p.SetCurrentY(p.CurrentY() + kSubscriptDrop);
+    p.Print(text, LineEnd::Keep);
+    p.SetFontSize(p.FontSize() + kSubscriptShrink);
+    p.SetCurrentY(p.CurrentY() - kSubscriptDrop);
+}
+
+}  // namespace kord

@@ -1,0 +1,623 @@
+#include "review/ResultsWindow.h"
+
+#include "review/StrainWindow.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+#include "app/Exit.h"
+#include "app/Help.h"
+#include "app/InputWindow.h"
+#include "engine/DesignState.h"
+#include "engine/ResultQuantities.h"
+#include "platform/NumberFormat.h"
+#include "platform/Symbols.h"
+#include "platform/TextMetrics.h"
+
+namespace kord {
+
+FormSlot<FrmResult> frmResult;
+
+namespace {
+
+// The layout table gives the window's outer size; the model keeps the client area. A fixed single
+// border is 3 px on each side, and the caption bar 20 px.
+constexpr int kBorderWidth = 90;
+constexpr int kBorderHeight = 390;
+
+constexpr int kFrameWidth = 5595;
+
+// Columns inside a frame, in twips. Values stand right-aligned against the unit column, so that
+// their decimal separators line up.
+constexpr int kTextX = 120;
+constexpr int kUnitX = 4770;
+constexpr int kValueRight = kUnitX - 45;
+constexpr int kLabelH = 240;
+constexpr int kLimitValueW = 645;
+constexpr int kStressValueW = 750;
+constexpr int kSignW = 210;
+
+const Font kWindowFont{"Arial", 9};
+const Font kButtonFont{"Arial", 9.75};
+const Font kSubFont{"Arial", 7};
+const Font kSupFont{"Arial", 6};
+const Font kSymbolFont{"Symbol", 10};
+
+const char* const kUltimateText = "Stan graniczny nośności";
+const char* const kRareText =
+    "Stan graniczny użytkowalności od obciążeń zmiennych o wartościach wyjątkowych";
+const char* const kQuasiPermanentText =
+    "Stan graniczny użytkowalności od obciążeń zmiennych o wartościach prawie stałych";
+
+// The limit texts; the subscript stands in the blanks after their letter "f".
+struct LimitText {
+    const char* comma;
+    const char* point;
+    const char* subscript;
+};
+const LimitText kLimitTexts[4] = {{"0,8 x f    =", "0.8 x f    =", "yk"},      // Label63
+                                  {"0,6 x f    =", "0.6 x f    =", "ck"},      // Label64
+                                  {"0,80 x f    =", "0.80 x f     =", "yk"},   // Label110
+                                  {"0,45 x f    =", "0.45 x f     =", "ck"}};  // Label111
+
+struct Place {
+    int left, top;
+};
+constexpr Place kFrameOutside{-11000, -11000};
+constexpr Place kButtonOutside{-9000, -9000};
+
+struct CaseLayout {
+    const char* caption;
+    int width, height;
+    // Frame4, Frame6, Frame3, Frame5, Frame1, Frame2.
+    Place frames[6];
+    // Command7, Command3, Command4, Command5, Command6, Command2, Command1.
+    Place buttons[7];
+};
+
+const CaseLayout kLayouts[3] = {
+    {"Wzmocnienie na zginanie - Wyniki",
+     11625,
+     6285,
+     {{120, 120}, {120, 2880}, {5820, 120}, {5820, 2880}, kFrameOutside, kFrameOutside},
+     {{5820, 4560},
+      {7742, 4560},
+      {5820, 4980},
+      {7742, 4980},
+      {5820, 5400},
+      {7742, 5400},
+      {9665, 5400}}},
+    {"Wzmocnienie na ścinanie - wyniki",
+     5935,
+     2740,
+     {kFrameOutside, kFrameOutside, kFrameOutside, kFrameOutside, {120, 120}, kFrameOutside},
+     {kButtonOutside,
+      kButtonOutside,
+      {120, 1440},
+      {2042, 1440},
+      {120, 1860},
+      {2042, 1860},
+      {3965, 1860}}},
+    {"Wzmocnienie na ściskanie - wyniki",
+     5935,
+     3460,
+     {kFrameOutside, kFrameOutside, kFrameOutside, kFrameOutside, kFrameOutside, {120, 120}},
+     {kButtonOutside,
+      kButtonOutside,
+      {120, 2160},
+      {2042, 2160},
+      {120, 2580},
+      {2042, 2580},
+      {3965, 2580}}}};
+
+int TextW(const std::string& text, const Font& f) {
+    return TextWidthTwips(text, f);
+}
+
+}  // namespace
+
+// Builds the rows of the frames: row text, symbol (letter or Greek letter with its subscript),
+// value and unit.
+class ResultRowBuilder {
+  public:
+    explicit ResultRowBuilder(FrmResult& w) : w_(w) {}
+
+    // A label that nothing else refers to.
+    Label& Fresh(Control& frame) {
+        return w_.Add<Label>("Label" + std::to_string(next_++), &frame);
+    }
+
+    void Text(Label& l, const std::string& text, int x, int y, int width) {
+        l.SetCaption(text);
+        l.Move(x, y, width, kLabelH);
+    }
+
+    // The symbol from x on; returns where it ends.
+    int Symbol(Control& frame, int x, int y, const std::string& letter, Label* greek, int greekCode,
+               const std::string& sub, Label* subLabel = nullptr) {
+        if (greek) {
+            // The Greek letter gets its character when the window loads.
+            greek->SetFont(kSymbolFont);
+            const int gw = TextW(SymbolChar(greekCode), kSymbolFont);
+            greek->Move(x, y - 15, gw + 30, kLabelH + 30);
+            x += gw;
+        } else {
+            Label& l = Fresh(frame);
+            l.SetCaption(letter);
+            const int lw = TextW(letter, kWindowFont);
+            l.Move(x, y, lw + 15, kLabelH);
+            x += lw;
+        }
+        Label& s = subLabel ? *subLabel : Fresh(frame);
+        s.SetFont(kSubFont);
+        s.SetCaption(sub);
+        const int sw = TextW(sub, kSubFont);
+        s.Move(x, y + 90, sw + 15, 195);
+        return x + sw + 15;
+    }
+
+    void Value(Label& v, int left, int right, int y) {
+        v.SetCaption("0");
+        v.SetAlignment(Alignment::Right);
+        v.Move(left, y, right - left, kLabelH);
+    }
+
+    // "[ mm   ]" and "[ N/mm   ]" carry a raised two in their blanks.
+    void Unit(Control& frame, int y, const std::string& unit, bool squared) {
+        Label& u = Fresh(frame);
+        u.SetCaption(unit);
+        u.Move(kUnitX, y, TextW(unit, kWindowFont) + 15, kLabelH);
+        if (!squared) return;
+        const std::string lead = unit.substr(0, unit.find("   ]"));
+        Label& two = Fresh(frame);
+        two.SetFont(kSupFont);
+        two.SetCaption("2");
+        two.Move(kUnitX + TextW(lead, kWindowFont), y - 45, 120, 180);
+    }
+
+    struct Row {
+        const char* text;
+        // Texts that the row may hold later, which the symbol must stay clear of.
+        std::initializer_list<const char*> laterTexts = {};
+        const char* letter = "";
+        Label* greek = nullptr;
+        int greekCode = 0;
+        const char* sub = "";
+        const char* unit = "";
+        bool squared = false;
+        // A text too long for one line wraps over two within this width.
+        int wrapWidth = 0;
+    };
+
+    // A row: text, symbol after the longest text the row may hold, value, unit.
+    void Plain(Control& frame, int y, Label& text, Label& value, const Row& r) {
+        int textW = TextW(r.text, kWindowFont);
+        for (const char* t : r.laterTexts) textW = std::max(textW, TextW(t, kWindowFont));
+        if (r.wrapWidth > 0) {
+            textW = r.wrapWidth;
+            text.SetCaption(r.text);
+            text.SetWordWrap(true);
+            text.Move(kTextX, y - kLabelH / 2, textW, 2 * kLabelH);
+        } else {
+            Text(text, r.text, kTextX, y, textW + 15);
+        }
+        const int end =
+            Symbol(frame, kTextX + textW + 45, y, r.letter, r.greek, r.greekCode, r.sub);
+        Value(value, end, kValueRight, y);
+        Unit(frame, y, r.unit, r.squared);
+    }
+
+    // A stress row: text, symbol, stress, relation sign, limit text, limit value, unit. The limit
+    // text is right-aligned against its value; its subscript is placed when the text is set.
+    void Stress(Control& frame, int y, Label& text, const char* caption, Label* greek,
+                Label* subLabel, const char* sub, Label& stress, Label& sign, Label& limit,
+                Label& limitValue, Label*& limitSub) {
+        const int textW = TextW(caption, kWindowFont);
+        Text(text, caption, kTextX, y, textW + 15);
+        Symbol(frame, kTextX + textW + 45, y, "f", greek, 115, sub, subLabel);
+
+        const int limitValueX = kValueRight - kLimitValueW;
+        Value(limitValue, limitValueX, kValueRight, y);
+        int limitW = 0;
+        for (const LimitText& t : kLimitTexts)
+            limitW = std::max({limitW, TextW(t.comma, kWindowFont), TextW(t.point, kWindowFont)});
+        const int limitX = limitValueX - 30 - limitW;
+        limit.SetAlignment(Alignment::Right);
+        limit.Move(limitX, y, limitW, kLabelH);
+        limitSub = &Fresh(frame);
+        limitSub->SetFont(kSubFont);
+
+        const int signX = limitX - 45 - kSignW;
+        sign.SetFont(kSymbolFont);
+        sign.SetAlignment(Alignment::Center);
+        sign.Move(signX, y - 15, kSignW, kLabelH + 30);
+        const int stressRight = signX - 30;
+        Value(stress, stressRight - kStressValueW, stressRight, y);
+        Unit(frame, y, "[ N/mm   ]", true);
+    }
+
+  private:
+    FrmResult& w_;
+    // Above every name the window's own controls use.
+    int next_ = 200;
+};
+
+FrmResult::FrmResult() : Window("frmResult") {
+    SetCaption("Wyniki");
+    SetFont(kWindowFont);
+    SetBorder(BorderStyle::FixedSingle);
+    SetSize(kLayouts[0].width - kBorderWidth, kLayouts[0].height - kBorderHeight);
+
+    struct FrameSpec {
+        Frame* frame;
+        const char* caption;
+        int height;
+    };
+    const FrameSpec frames[] = {
+        {&Frame4, "Stan graniczny nośności", 2715},
+        {&Frame6, "Stan graniczny użytkowalności od obciążeń zmiennych", 2895},
+        {&Frame3, "Stan graniczny użytkowalności od obciążeń zmiennych", 2715},
+        {&Frame5, "Wzmocnienie elementów zginanych - wynik końcowy", 1575},
+        {&Frame1, "Wzmocnienie elementów ścinanych - wynik końcowy", 1215},
+        {&Frame2, "Wzmocnienie elementów ściskanych - wynik końcowy", 1935}};
+    for (const FrameSpec& f : frames) {
+        f.frame->SetCaption(f.caption);
+        f.frame->SetFontBold(true);
+        f.frame->Move(kFrameOutside.left, kFrameOutside.top, kFrameWidth, f.height);
+    }
+
+    ResultRowBuilder rows(*this);
+    BuildUltimateFrame(rows);
+    for (int k = 0; k < 2; ++k) BuildServiceabilityFrame(rows, k);
+    BuildGoverningFrame(rows);
+    BuildShearFrame(rows);
+    BuildConfinementFrame(rows);
+    BuildButtons();
+}
+
+void FrmResult::BuildUltimateFrame(ResultRowBuilder& r) {
+    using Row = ResultRowBuilder::Row;
+    r.Plain(Frame4, 420, Label22, Label25,
+            Row{.text = "Nośność obliczeniowa przed wzmocnieniem",
+                .letter = "M",
+                .sub = "rd,o",
+                .unit = "[ kNm ]"});
+    r.Plain(Frame4, 900, Label2, Label1,
+            Row{.text = "Wymagany przekrój wzmocnienia",
+                .laterTexts = {"Zastosowany przekrój wzmocnienia"},
+                .letter = "A",
+                .sub = "f",
+                .unit = "[ mm   ]",
+                .squared = true});
+    r.Plain(Frame4, 1380, Label50, Label52,
+            Row{.text = "Nośność obliczeniowa po wzmocnieniu",
+                .letter = "M",
+                .sub = "rd",
+                .unit = "[ kNm ]"});
+
+    // The strengthening ratio: M rd over M rd,o as a fraction, then "=" and the ratio.
+    const int y = 1860;
+    const char* text = "Stopień wzmocnienia";
+    const int textW = TextW(text, kWindowFont);
+    r.Text(Label32, text, kTextX, y + 150, textW + 15);
+    const int upperW = TextW("M", kWindowFont) + TextW("rd", kSubFont) + 15;
+    const int lowerW = TextW("M", kWindowFont) + TextW("rd,o", kSubFont) + 15;
+    const int lineW = std::max(upperW, lowerW) + 60;
+    const int x = kTextX + textW + 90;
+    r.Symbol(Frame4, x + (lineW - upperW) / 2, y, "M", nullptr, 0, "rd");
+    r.Symbol(Frame4, x + (lineW - lowerW) / 2, y + 330, "M", nullptr, 0, "rd,o");
+    Add<LineControl>("Line1", &Frame4).SetEnds(x, y + 300, x + lineW, y + 300);
+    const int ratioX = x + lineW + 60;
+    Label39.SetCaption("=   0");
+    Label39.Move(ratioX, y + 150, kValueRight - ratioX, kLabelH);
+}
+
+void FrmResult::BuildServiceabilityFrame(ResultRowBuilder& r, int k) {
+    using Row = ResultRowBuilder::Row;
+    const bool rare = k == 0;
+    Frame& f = rare ? Frame6 : Frame3;
+    Label& second = Add(Label57, "Label57", k + 2, &f);
+    second.SetFontBold(true);
+    r.Text(second, rare ? "o wartościach wyjątkowych" : "o wartościach prawie stałych", kTextX, 255,
+           kFrameWidth - 2 * kTextX);
+
+    r.Plain(f, 600, Add(Label57, "Label57", k, &f), rare ? Label68 : Label41,
+            Row{.text = "Wartość momentu przed wzmocnieniem",
+                .letter = "M",
+                .sub = rare ? "ser,r,o" : "ser,q-p,o",
+                .unit = "[ kNm ]"});
+    r.Plain(f, 1020, Add(Label84, "Label84", k, &f), rare ? Label82 : Label33,
+            Row{.text = "Wymagany przekrój wzmocnienia",
+                .laterTexts = {"Zastosowany przekrój wzmocnienia"},
+                .letter = "A",
+                .sub = "f",
+                .unit = "[ mm   ]",
+                .squared = true});
+    r.Plain(f, 1440, Add(Label87, "Label87", k, &f), rare ? Label94 : Label40,
+            Row{.text = "Wartość momentu po wzmocnieniu",
+                .letter = "M",
+                .sub = rare ? "ser,r" : "ser,q-p",
+                .unit = "[ kNm ]"});
+    r.Stress(f, 1860, Add(Label60, "Label60", k, &f), "Napr. w stali", nullptr,
+             rare ? &Label67 : &Label107, "s11", rare ? Label59 : Label103,
+             rare ? Label79 : Label105, rare ? Label63 : Label110, rare ? Label73 : Label43,
+             limitSubscript_[rare ? 0 : 2]);
+    r.Stress(f, 2280, Add(Label61, "Label61", k, &f), "Napr. w betonie",
+             rare ? &Label69 : &Label109, nullptr, "c", rare ? Label62 : Label104,
+             rare ? Label81 : Label106, rare ? Label64 : Label111, rare ? Label75 : Label102,
+             limitSubscript_[rare ? 1 : 3]);
+}
+
+void FrmResult::BuildGoverningFrame(ResultRowBuilder& r) {
+    using Row = ResultRowBuilder::Row;
+    const char* text = "Decydujący wpływ na wynik końcowy ma:";
+    r.Text(Label71, text, kTextX, 330, TextW(text, kWindowFont) + 15);
+    Label72.SetCaption("0");
+    Label72.SetWordWrap(true);
+    Label72.Move(kTextX, 600, 4050, 2 * kLabelH - 15);
+    r.Plain(Frame5, 1170, Label74, Label77,
+            Row{.text = "Ostateczny przekrój wzmocnienia",
+                .laterTexts = {"Ostateczny przyjęty przekrój wzmocnienia"},
+                .letter = "A",
+                .sub = "f",
+                .unit = "[ mm   ]",
+                .squared = true});
+}
+
+void FrmResult::BuildShearFrame(ResultRowBuilder& r) {
+    using Row = ResultRowBuilder::Row;
+    r.Plain(Frame1, 390, Label3, Label5,
+            Row{.text = "Wymagana grubość wzmocnienia",
+                .laterTexts = {"Grubość wszystkich warstw wzmocnienia    t    ="},
+                .letter = "t",
+                .sub = "f",
+                .unit = "[ mm ]"});
+    r.Plain(Frame1, 780, Label46, Label48,
+            Row{.text = "Dodatkowe ścinanie", .letter = "V", .sub = "fd", .unit = "[ kN ]"});
+}
+
+void FrmResult::BuildConfinementFrame(ResultRowBuilder& r) {
+    using Row = ResultRowBuilder::Row;
+    r.Plain(Frame2, 390, Label11, Label13,
+            Row{.text = "Wymagana grubość wzmocnienia",
+                .laterTexts = {"Grubość wszystkich warstw wzmocnienia    t    ="},
+                .letter = "t",
+                .sub = "f",
+                .unit = "[ mm ]"});
+    r.Plain(Frame2, 870, Label9, Label14,
+            Row{.text = "Średnia wytrzymałość po wzmocnieniu",
+                .letter = "f",
+                .sub = "cc",
+                .unit = "[ N/mm   ]",
+                .squared = true});
+    r.Plain(Frame2, 1350, Label4, Label15,
+            Row{.text = "Odkształcenie przy zniszczeniu po wzmocnieniu",
+                .greek = &Label55,
+                .greekCode = 101,
+                .sub = "cu",
+                .unit = "[  -  ]",
+                .wrapWidth = TextW("Średnia wytrzymałość po wzmocnieniu", kWindowFont)});
+}
+
+void FrmResult::BuildButtons() {
+    struct Button {
+        CommandButton* b;
+        const char* caption;
+        int width;
+    };
+    const Button buttons[] = {
+        {&Command7, "Zakotwienie", 1750}, {&Command3, "Odkształcenia przekroju poprzecznego", 3673},
+        {&Command4, "Drukowanie", 1750},  {&Command5, "Wymiary elementu wzmacniającego", 3673},
+        {&Command6, "Pomoc", 1750},       {&Command2, "Powrót", 1750},
+        {&Command1, "Wyjście", 1750}};
+    int tab = 0;
+    for (const Button& b : buttons) {
+        b.b->SetCaption(b.caption);
+        b.b->SetFont(b.b == &Command7 ? kWindowFont : kButtonFont);
+        b.b->Move(kButtonOutside.left, kButtonOutside.top, b.width, 375);
+        b.b->SetTabIndex(tab++);
+    }
+    SetDefaultButton(&Command5);
+    // Opened only after the design has been recomputed for the applied laminate.
+    Command7.SetEnabled(false);
+    // The dimensioning and report steps are not part of this build yet.
+    Command4.SetEnabled(false);
+    Command5.SetEnabled(false);
+
+    Command1.Click = [this] { Command1_Click(); };
+    Command2.Click = [this] { Command2_Click(); };
+    Command3.Click = [this] { Command3_Click(); };
+    Command4.Click = [this] { Command4_Click(); };
+    Command5.Click = [this] { Command5_Click(); };
+    Command6.Click = [this] { Command6_Click(); };
+    Command7.Click = [this] { Command7_Click(); };
+}
+
+void FrmResult::Form_Load() {
+    Refresh();
+}
+
+void FrmResult::ShowResults() {
+    // A window still loaded from an earlier design shows the new one as a fresh load would.
+    Refresh();
+    Command7.SetEnabled(false);
+    Show();
+}
+
+void FrmResult::Refresh() {
+    // 1. Greek letters.
+    Label55.SetCaption(SymbolChar(101));
+    Label69.SetCaption(SymbolChar(115));
+    Label109.SetCaption(SymbolChar(115));
+    // 2. Limit texts.
+    Label* limits[4] = {&Label63, &Label64, &Label110, &Label111};
+    for (int n = 0; n < 4; ++n)
+        limits[n]->SetCaption(Dec(kLimitTexts[n].comma, kLimitTexts[n].point));
+    PlaceLimitSubscripts();
+    // 3. Layout, then the values of the case.
+    const int kind = State().ResultKind;
+    LayOut(kind);
+    switch (kind) {
+        case Shear:
+            ShowShearValues();
+            break;
+        case Confinement:
+            ShowConfinementValues();
+            break;
+        default:
+            ShowFlexureValues();
+            break;
+    }
+}
+
+void FrmResult::PlaceLimitSubscripts() {
+    Label* limits[4] = {&Label63, &Label64, &Label110, &Label111};
+    for (int n = 0; n < 4; ++n) {
+        const Label& l = *limits[n];
+        Label& sub = *limitSubscript_[n];
+        // The text stands right-aligned; the subscript follows its letter "f".
+        const int textX = l.Left() + l.Width() - TextW(l.Caption(), l.Font());
+        const std::string lead = l.Caption().substr(0, l.Caption().find('f') + 1);
+        sub.SetCaption(kLimitTexts[n].subscript);
+        sub.Move(textX + TextW(lead, l.Font()), l.Top() + 90,
+                 TextW(kLimitTexts[n].subscript, kSubFont) + 15, 195);
+    }
+}
+
+void FrmResult::LayOut(int kind) {
+    const CaseLayout& c = kLayouts[kind >= Flexure && kind <= Confinement ? kind : Flexure];
+    SetCaption(c.caption);
+    SetSize(c.width - kBorderWidth, c.height - kBorderHeight);
+    Frame* frames[6] = {&Frame4, &Frame6, &Frame3, &Frame5, &Frame1, &Frame2};
+    for (int n = 0; n < 6; ++n) {
+        Frame& f = *frames[n];
+        const Place p = c.frames[n];
+        const bool shown = p.left != kFrameOutside.left;
+        f.Move(p.left, p.top, f.Width(), f.Height());
+        f.ZOrder(shown ? 0 : 1);
+        // Parked frames must not be reached with the Tab key either.
+        f.SetVisible(shown);
+    }
+    CommandButton* buttons[7] = {&Command7, &Command3, &Command4, &Command5,
+                                 &Command6, &Command2, &Command1};
+    for (int n = 0; n < 7; ++n) {
+        CommandButton& b = *buttons[n];
+        const Place p = c.buttons[n];
+        b.Move(p.left, p.top, b.Width(), b.Height());
+        b.SetVisible(p.left != kButtonOutside.left);
+    }
+}
+
+namespace {
+std::string Pattern(double v, const char* pattern) {
+    return FormatPattern(v, pattern);
+}
+
+// The stress as shown, read back: the check sees what the user sees.
+std::string SteelSign(const std::string& shown, double fyk) {
+    const auto v = ParseNumber(shown);
+    return v && SteelStressWithinLimit(*v, fyk) ? SymbolChar(163) : ">";
+}
+
+std::string ConcreteSign(bool within) {
+    return within ? SymbolChar(163) : ">";
+}
+}  // namespace
+
+void FrmResult::ShowFlexureValues() {
+    const DesignState& s = State();
+    // 4. Values: areas in cm² shown in mm².
+    Label1.SetCaption(Pattern(s.Af_req * 100, "####0.00"));
+    Label25.SetCaption(Pattern(s.MRd_o, "####0.00"));
+    // Without a capacity before strengthening the ratio has no value.
+    const double ratio = s.MRd / s.MRd_o;
+    Label39.SetCaption("=   " +
+                       (s.MRd_o != 0 && std::isfinite(ratio) ? Pattern(ratio, "#0.000") : "-"));
+    Label52.SetCaption(Pattern(s.MRd, "####0.00"));
+
+    Label67.SetCaption(OuterLayerSubscript(s));
+    Label107.SetCaption(OuterLayerSubscript(s));
+
+    Label68.SetCaption(Pattern(s.Mser_r_o, "####0.00"));
+    Label82.SetCaption(Pattern(s.Af_req_r * 100, "####0.00"));
+    Label94.SetCaption(Pattern(s.Mser_r_calc, "####0.00"));
+    Label59.SetCaption(Pattern(RareSteelStress(s), "###0.00"));
+    Label73.SetCaption(Pattern(0.8 * s.fyk, "###0.00"));
+    Label62.SetCaption(Pattern(RareConcreteStress(s), "##0.00"));
+    Label75.SetCaption(Pattern(0.6 * s.fck, "##0.00"));
+
+    Label41.SetCaption(Pattern(s.Mser_qp_o, "####0.00"));
+    Label33.SetCaption(Pattern(s.Af_req_qp * 100, "####0.00"));
+    Label40.SetCaption(Pattern(s.Mser_qp_calc, "####0.00"));
+    Label103.SetCaption(Pattern(QuasiPermanentSteelStress(s), "###0.00"));
+    Label43.SetCaption(Pattern(0.8 * s.fyk, "###0.00"));
+    Label104.SetCaption(Pattern(QuasiPermanentConcreteStress(s), "##0.00"));
+    Label102.SetCaption(Pattern(0.45 * s.fck, "##0.00"));
+
+    // 5. and 6. Relation signs.
+    Label79.SetCaption(SteelSign(Label59.Caption(), s.fyk));
+    Label105.SetCaption(SteelSign(Label103.Caption(), s.fyk));
+    Label81.SetCaption(ConcreteSign(RareConcreteWithinLimit(s)));
+    Label106.SetCaption(ConcreteSign(QuasiPermanentConcreteWithinLimit(s)));
+
+    // 7. Governing state.
+    switch (GoverningLimitState(s)) {
+        case LimitState::Ultimate:
+            Label72.SetCaption(kUltimateText);
+            break;
+        case LimitState::Rare:
+            Label72.SetCaption(kRareText);
+            break;
+        case LimitState::QuasiPermanent:
+            Label72.SetCaption(kQuasiPermanentText);
+            break;
+    }
+    Label77.SetCaption(Pattern(GoverningArea(s) * 100, "####0.00"));
+}
+
+void FrmResult::ShowShearValues() {
+    const DesignState& s = State();
+    Label5.SetCaption(Pattern(s.tf * 10, "##0.00"));
+    Label48.SetCaption(Pattern(s.Vfd_calc, "###0.00"));
+}
+
+void FrmResult::ShowConfinementValues() {
+    const DesignState& s = State();
+    Label13.SetCaption(Pattern(s.tf_c * 10, "##0.00"));
+    Label14.SetCaption(Pattern(s.fcc, "##0.00"));
+    Label15.SetCaption(Pattern(s.eps_cu, "0.00000"));
+}
+
+void FrmResult::Command1_Click() {
+    ExitProgram(*this);
+}
+
+void FrmResult::Command2_Click() {
+    // The strain window belongs to this design; its next opening must be a fresh load.
+    frmStrain.Unload();
+    Unload();
+    frmData().Show();
+}
+
+void FrmResult::Command3_Click() {
+    frmStrain().ShowModal();
+}
+
+// The report, dimensioning and anchorage steps come with their own windows; until they exist
+// their buttons stay disabled and do nothing.
+void FrmResult::Command4_Click() {}
+
+void FrmResult::Command5_Click() {}
+
+void FrmResult::Command7_Click() {}
+
+void FrmResult::Command6_Click() {
+    OpenHelp();
+}
+
+void FrmResult::UserCloseBox() {
+    Command2_Click();
+}
+
+}  // namespace kord

@@ -1,0 +1,362 @@
+#include "review/StrainDiagrams.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "engine/DesignState.h"
+#include "review/StrainWindow.h"
+
+namespace kord {
+
+namespace {
+
+using Controls = StrainStateControls;
+
+const std::array<Controls, 4> kStates = {{
+    {StrainState::Initial,
+     "Frame2",
+     "Picture1",
+     {{{"Label1", nullptr, "Label5", "o", "Label2"},
+       {"Label10", "Label34", "Label11", "co", "Label3"},
+       {"Label102", "Label57", "Label106", "s2", "Label46"},
+       {"Label103", "Label58", "Label107", "s12", "Label47"},
+       {"Label104", "Label105", "Label109", "s11", "Label50"},
+       {"Label12", "Label35", "Label13", "o", "Label4"}}},
+     "Label15",
+     {"Label62", "Label63", "co"},
+     {"Label64", "Label65", "o"},
+     {nullptr, nullptr, nullptr},
+     {"Label74", "Label79", "s2"},
+     {"Label80", "Label81", "s12"},
+     {"Label82", "Label83", "s11"},
+     "Label99",
+     "Label100"},
+    {StrainState::Ultimate,
+     "Frame3",
+     "Picture3",
+     {{{"Label19", nullptr, nullptr, nullptr, "Label6"},
+       {"Label21", "Label36", "Label22", "c", "Label7"},
+       {"Label8", "Label110", "Label113", "s2", "Label51"},
+       {"Label14", "Label111", "Label115", "s12", "Label54"},
+       {"Label18", "Label112", "Label114", "s11", "Label56"},
+       {"Label24", "Label39", "Label25", "f", "Label9"}}},
+     "Label28",
+     {"Label72", "Label73", "c"},
+     {"Label75", "Label76", "o"},
+     {"Label77", "Label78", "f"},
+     {"Label90", "Label91", "s2"},
+     {"Label92", "Label93", "s12"},
+     {"Label94", "Label95", "s11"},
+     "Label97",
+     nullptr},
+    {StrainState::Rare,
+     "Frame1",
+     "Picture2",
+     {{{"Label30", nullptr, nullptr, nullptr, "Label61"},
+       {"Label32", "Label48", "Label42", "c", "Label55"},
+       {"Label16", "Label40", "Label27", "s2", "Label31"},
+       {"Label17", "Label41", "Label23", "s12", "Label37"},
+       {"Label20", "Label44", "Label26", "s11", "Label38"},
+       {"Label60", "Label45", "Label49", "f", "Label53"}}},
+     "Label43",
+     {"Label66", "Label67", "c"},
+     {"Label68", "Label69", "o"},
+     {"Label70", "Label71", "f"},
+     {"Label84", "Label85", "s2"},
+     {"Label86", "Label87", "s12"},
+     {"Label88", "Label89", "s11"},
+     "Label98",
+     nullptr},
+    {StrainState::QuasiPermanent,
+     "Frame4",
+     "Picture4",
+     {{{"Label52", nullptr, nullptr, nullptr, "Label128"},
+       {"Label59", "Label135", "Label96", "c", "Label129"},
+       {"Label119", "Label136", "Label124", "s2", "Label130"},
+       {"Label120", "Label137", "Label125", "s12", "Label131"},
+       {"Label121", "Label138", "Label126", "s11", "Label132"},
+       {"Label122", "Label139", "Label127", "f", "Label133"}}},
+     "Label101",
+     {"Label140", "Label141", "c"},
+     {"Label142", "Label143", "o"},
+     {"Label144", "Label145", "f"},
+     {"Label147", "Label148", "s2"},
+     {"Label149", "Label150", "s12"},
+     {"Label151", "Label152", "s11"},
+     "Label146",
+     nullptr},
+}};
+
+// The border that the picture box keeps around its drawing area, in twips on each side.
+constexpr int kPictureBorderTwips = 30;
+
+// Scales shared by the four diagrams; empty when they cannot be had.
+struct Scales {
+    std::optional<double> strain;  // units per unit strain: the ultimate range spans 90
+    std::optional<double> depth;   // units per cm: the height spans 90
+};
+
+std::optional<double> Finite(double v) {
+    if (!std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+Scales ComputeScales(DesignState& s) {
+    Scales sc;
+    const double range = s.eps_o + s.eps_c + s.eps_f;
+    if (range != 0) sc.strain = Finite(90 / range);
+    if (s.h > 0) sc.depth = Finite(90 / s.h);
+
+    const double S = sc.strain.value_or(0);
+    s.StrainScale = S;
+    s.DepthScale = sc.depth.value_or(0);
+    s.Width_0 = (s.eps_co + s.eps_o) * S;
+    s.Width_r = (s.eps_c_r + s.eps_o + s.eps_f_r) * S;
+    s.Width_qp = (s.eps_c_qp + s.eps_o + s.eps_f_qp) * S;
+    // The three narrower diagrams are centred on x = 50.
+    s.Axis_0 = sc.strain ? (90 - s.Width_0) / 2 + 5 + s.eps_o * S : 0;
+    s.Axis_r = sc.strain ? (90 - s.Width_r) / 2 + 5 + (s.eps_f_r + s.eps_o) * S : 0;
+    s.Axis_qp = sc.strain ? (90 - s.Width_qp) / 2 + 5 + (s.eps_f_qp + s.eps_o) * S : 0;
+    return sc;
+}
+
+// One picture and the labels inside it.
+class Diagram {
+  public:
+    Diagram(FrmStrain& w, const Controls& c)
+        : w_(w), c_(c), box_(static_cast<PictureBox&>(*w.Find(c.picture))) {}
+
+    // Coordinates go to the box as single-precision numbers; a line with a coordinate that is
+    // not finite is not drawn.
+    void Line(double x1, double y1, double x2, double y2) {
+        const float fx1 = static_cast<float>(x1), fy1 = static_cast<float>(y1);
+        const float fx2 = static_cast<float>(x2), fy2 = static_cast<float>(y2);
+        if (!std::isfinite(fx1) || !std::isfinite(fy1) || !std::isfinite(fx2) ||
+            !std::isfinite(fy2))
+            return;
+        box_.DrawLine(fx1, fy1, fx2, fy2);
+    }
+
+    // Moves a label to (left, top) in the box's units; hides it where that cannot be had.
+    void Place(const char* name, double left, double top) {
+        if (!name) return;
+        Label& l = w_.Lbl(name);
+        const float fl = static_cast<float>(left), ft = static_cast<float>(top);
+        if (!std::isfinite(fl) || !std::isfinite(ft)) {
+            l.SetVisible(false);
+            return;
+        }
+        const double innerW = box_.Width() - 2 * kPictureBorderTwips;
+        const double innerH = box_.Height() - 2 * kPictureBorderTwips;
+        const int x = kPictureBorderTwips + static_cast<int>(std::lround(fl * innerW / 100));
+        const int y = kPictureBorderTwips + static_cast<int>(std::lround(ft * innerH / 100));
+        l.Move(x, y, l.Width(), l.Height());
+    }
+
+    void PlaceSymbol(const Controls::Symbol& sym, double left, double top, double subLeft,
+                     double subTop) {
+        Place(sym.epsilon, left, top);
+        Place(sym.sub, subLeft, subTop);
+    }
+
+    void HideSymbol(const Controls::Symbol& sym) {
+        if (sym.epsilon) w_.Lbl(sym.epsilon).SetVisible(false);
+        if (sym.sub) w_.Lbl(sym.sub).SetVisible(false);
+    }
+
+    void HideRow(Controls::RowIndex r) {
+        const Controls::Row& row = c_.rows[r];
+        for (const char* name : {row.caption, row.value, row.symbol, row.sub})
+            if (name) w_.Lbl(name).SetVisible(false);
+    }
+
+    void Draw(const DesignState& s, const Scales& sc) {
+        const StrainState st = c_.state;
+        const bool initial = st == StrainState::Initial;
+        const bool ultimate = st == StrainState::Ultimate;
+        const bool composite = CompositeActs(s, st);
+        if (c_.composite.sub) w_.Lbl(c_.composite.sub).SetCaption(composite ? "f" : "b");
+
+        // Absent layers: no line, and their labels here and their rows in the frame go.
+        const bool present[3] = {LayerPresent(s, SteelLayer::Top2),
+                                 LayerPresent(s, SteelLayer::Bottom12),
+                                 LayerPresent(s, SteelLayer::Bottom11)};
+        const Controls::Symbol* symbols[3] = {&c_.s2, &c_.s12, &c_.s11};
+        const Controls::RowIndex rows[3] = {Controls::S2Row, Controls::S12Row, Controls::S11Row};
+        for (int k = 0; k < 3; ++k) {
+            if (present[k]) continue;
+            HideSymbol(*symbols[k]);
+            HideRow(rows[k]);
+        }
+        if (!initial && !ultimate) {
+            if (composite) {
+                w_.Lbl(c_.soffit.epsilon).SetVisible(true);
+                w_.Lbl(c_.soffit.sub).SetVisible(true);
+            } else {
+                HideSymbol(c_.soffit);
+            }
+        }
+
+        if (!sc.strain) {
+            // Without a strain scale nothing can be drawn or placed.
+            for (const Controls::Symbol* sym :
+                 {&c_.top, &c_.soffit, &c_.composite, &c_.s2, &c_.s12, &c_.s11})
+                HideSymbol(*sym);
+            HideAxisLabels();
+            return;
+        }
+        const double S = *sc.strain;
+        const double A = Axis(s, S);
+        const double et = TopFibreStrain(s, st) * S;
+        const double eb = SoffitStrain(s, st) * S;
+        const double ef = CompositeStrain(s, st) * S;
+        const double xs = NeutralAxisDepth(s, st);
+
+        Line(A - eb, 95, A + et, 5);
+        Line(A, 5, A, initial ? 95 : 96);
+        Line(A + et, 5, A, 5);
+        if (initial) {
+            Line(A - s.eps_o * S, 95, A, 95);
+        } else if (composite) {
+            // The soffit strain at bonding on the soffit, the composite's increment one unit
+            // below it, and a tick where they meet.
+            Line(A - eb, 95, A - ef, 95);
+            Line(A - ef, 96, A, 96);
+            Line(A - ef, 95, A - ef, 96);
+        } else {
+            Line(A - eb, 95, A, 95);
+        }
+
+        std::optional<double> y[3];
+        if (sc.depth) {
+            const double D = *sc.depth;
+            y[0] = 5 + LayerDepth(s, SteelLayer::Top2) * D;
+            y[1] = 5 + LayerDepth(s, SteelLayer::Bottom12) * D;
+            y[2] = 5 + LayerDepth(s, SteelLayer::Bottom11) * D;
+        }
+        // Layer strains in drawing units: bottom layers tension positive (drawn leftward), the
+        // top layer compression positive (drawn rightward).
+        auto drawn = [&](SteelLayer layer, int k) -> std::optional<double> {
+            if (!present[k] || !y[k]) return std::nullopt;
+            const std::optional<double> e = BarStrain(s, st, layer, BarGradient::Soffit);
+            if (!e) return std::nullopt;
+            return *e * S;
+        };
+        const std::optional<double> t11 = drawn(SteelLayer::Bottom11, 2);
+        const std::optional<double> t12 = drawn(SteelLayer::Bottom12, 1);
+        const std::optional<double> c2 = drawn(SteelLayer::Top2, 0);
+        if (t11) Line(A, *y[2], A - *t11, *y[2]);
+        if (t12) Line(A, *y[1], A - *t12, *y[1]);
+        if (c2) Line(A, *y[0], A + *c2, *y[0]);
+
+        std::optional<double> xd;  // the neutral-axis depth in drawing units
+        if (sc.depth) {
+            xd = xs * *sc.depth;
+            const double X = 0.7 * A;
+            Line(X, 4, X, 5 + *xd + 1);
+            Line(X - 1, 5, X + 1, 5);
+            Line(X - 1, 5 + *xd, X + 1, 5 + *xd);
+        }
+
+        // Labels.
+        if (initial)
+            PlaceSymbol(c_.top, A - 10, -2, A - 7, 1);
+        else
+            PlaceSymbol(c_.top, A - 8, -2, A - 5, 1);
+        if (!initial) PlaceSymbol(c_.composite, A + 3, 91, A + 6, 95);
+        if (initial)
+            PlaceSymbol(c_.soffit, A + 3, 91, A + 6, 94);
+        else if (ultimate)
+            PlaceSymbol(c_.soffit, 0, 91, 3, 94);
+        else if (composite)
+            PlaceSymbol(c_.soffit, A - eb - 7, 91, A - eb - 4, 94);
+
+        if (present[2]) {
+            if (t11)
+                PlaceSymbol(c_.s11, A + 3, *y[2] - 6, A + 6, *y[2] - 2);
+            else
+                HideSymbol(c_.s11);
+        }
+        if (present[1]) {
+            if (!t12)
+                HideSymbol(c_.s12);
+            else if (*t12 > 0)
+                PlaceSymbol(c_.s12, A + 3, *y[1] - 6, A + 6, *y[1] - 2);
+            else
+                PlaceSymbol(c_.s12, A - 12, *y[1] - 6, A - 9, *y[1] - 2);
+        }
+        if (present[0]) {
+            if (!c2)
+                HideSymbol(c_.s2);
+            else if (*c2 > 0)
+                PlaceSymbol(c_.s2, A - 10, *y[0] - 4, A - 7, *y[0]);
+            else
+                PlaceSymbol(c_.s2, A + 3, *y[0] - 4, A + 6, *y[0]);
+        }
+
+        if (!xd) {
+            HideAxisLabels();
+        } else if (initial) {
+            Place(c_.axisX, 0.7 * A - 7, *xd / 2);
+            Place(c_.axisSub, 0.7 * A - 4, *xd / 2 + 3);
+        } else {
+            Place(c_.axisX, 0.7 * A - 4, *xd / 2);
+        }
+    }
+
+  private:
+    double Axis(const DesignState& s, double S) const {
+        switch (c_.state) {
+            case StrainState::Initial:
+                return s.Axis_0;
+            case StrainState::Ultimate:
+                // The ultimate diagram fills x = 5 to 95 exactly.
+                return 5 + (s.eps_f + s.eps_o) * S;
+            case StrainState::Rare:
+                return s.Axis_r;
+            case StrainState::QuasiPermanent:
+                break;
+        }
+        return s.Axis_qp;
+    }
+
+    void HideAxisLabels() {
+        if (c_.axisX) w_.Lbl(c_.axisX).SetVisible(false);
+        if (c_.axisSub) w_.Lbl(c_.axisSub).SetVisible(false);
+    }
+
+    FrmStrain& w_;
+    const Controls& c_;
+    PictureBox& box_;
+};
+
+void FillHingeBlock(FrmStrain& w, const DesignState& s) {
+    w.Label161.SetCaption(PlasticHingeLimitText(s));
+    w.Label157.SetCaption(OuterLayerNumber(s));
+    w.Label158.SetCaption(RelativeDepthText(s));
+    // Decided on the texts just shown, so the verdict agrees with what the user reads.
+    const std::optional<bool> forms = PlasticHingeForms(s, HingeBasis::ShownTexts);
+    w.Label162.SetCaption(forms ? PlasticHingeVerdict(*forms) : "-");
+}
+
+}  // namespace
+
+const std::array<StrainStateControls, 4>& StrainStateTable() {
+    return kStates;
+}
+
+const StrainStateControls& ControlsOf(StrainState st) {
+    return kStates[static_cast<size_t>(st)];
+}
+
+void DrawStrainDiagrams(FrmStrain& w) {
+    DesignState& s = State();
+    const Scales sc = ComputeScales(s);
+    for (StrainState st : {StrainState::Ultimate, StrainState::Initial, StrainState::Rare,
+                           StrainState::QuasiPermanent})
+        Diagram(w, ControlsOf(st)).Draw(s, sc);
+    FillHingeBlock(w, s);
+}
+
+}  // namespace kord

@@ -1,0 +1,348 @@
+#include "platform/PrinterSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include "platform/Paths.h"
+#include "platform/RecordingSurface.h"
+#include "platform/Symbols.h"
+#include "platform/qt/QtPrinterSurface.h"
+
+namespace kord {
+namespace {
+
+using Kind = PrintRecord::Kind;
+
+// Twips of one design unit of a 2048-unit em at a size in points.
+double Em2048(double units, double points) {
+    return units / 2048.0 * points * 20.0;
+}
+
+Font Arial(double size, bool bold = false, bool italic = false) {
+    return Font{.name = "Arial", .size = size, .bold = bold, .italic = italic};
+}
+
+class PrinterSurfaceTest : public ::testing::Test {
+  protected:
+    PrinterSurfaceTest() {
+        s.SetFontName("Arial");
+        s.SetFontSize(12);
+    }
+    RecordingSurface s;
+};
+
+// The tab column width is the classic weighted average of the lowercase letters and the blank,
+// from the face's own advances; Arial regular's is 904/2048 em. The face's all-glyph average
+// (QFontMetrics::averageCharWidth) is far wider and would move every column.
+TEST_F(PrinterSurfaceTest, ColumnWidthIsTheClassicAverageOfTheFace) {
+    struct Case {
+        Font font;
+        double units;  // per 2048 em
+    };
+    const std::vector<Case> cases = {
+        {Arial(12), 904},
+        {Arial(10), 904},
+        {Arial(15), 904},
+        {Arial(12, true), 980},
+        {Arial(12, false, true), 904},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.font.size);
+        EXPECT_DOUBLE_EQ(PrinterSurface::ColumnWidthOf(c.font), Em2048(c.units, c.font.size));
+    }
+    Font liberation = Arial(12);
+    liberation.name = "Liberation Sans";
+    EXPECT_DOUBLE_EQ(PrinterSurface::ColumnWidthOf(liberation), Em2048(904, 12));
+
+    QFont q(QStringLiteral("Liberation Sans"));
+    q.setPixelSize(2048);
+    EXPECT_GT(QFontMetricsF(q).averageCharWidth(), 1.2 * 904);
+
+    // Tab(10) stands nine columns in.
+    s.Tab(10);
+    EXPECT_DOUBLE_EQ(s.CurrentX(), 9 * Em2048(904, 12));
+    EXPECT_DOUBLE_EQ(s.ColumnX(1), 0);
+}
+
+// Widths are the sum of the design advances, without kerning; the line height is ascent +
+// descent + external leading (1854 + 434 + 67 for Arial).
+TEST_F(PrinterSurfaceTest, TextIsMeasuredWithTheFacesRealMetrics) {
+    // S 1366, t 569, r 682, o 1139, n 1139, a 1139, blank 569, 2 1139.
+    EXPECT_NEAR(PrinterSurface::MeasureText("Strona 2", Arial(10)), Em2048(7742, 10), 1e-9);
+    // "AV" and "To" would be kerned closer by a layout engine; the printer does not kern.
+    EXPECT_NEAR(
+        PrinterSurface::MeasureText("AV", Arial(12)),
+        PrinterSurface::MeasureText("A", Arial(12)) + PrinterSurface::MeasureText("V", Arial(12)),
+        1e-9);
+    EXPECT_NEAR(PrinterSurface::LineHeightOf(Arial(12)), Em2048(2355, 12), 1e-9);
+    EXPECT_NEAR(PrinterSurface::AscentOf(Arial(12)), Em2048(1854, 12), 1e-9);
+    EXPECT_NEAR(s.TextHeight(), Em2048(2355, 12), 1e-9);
+    EXPECT_NEAR(s.TextHeight("a\nb"), 2 * Em2048(2355, 12), 1e-9);
+    EXPECT_GT(PrinterSurface::MeasureText("Strona 2", Arial(10, true)),
+              PrinterSurface::MeasureText("Strona 2", Arial(10)));
+}
+
+TEST_F(PrinterSurfaceTest, FacesThatDrawTheFonts) {
+    EXPECT_EQ(PrinterSurface::FaceFor("Arial"), "Liberation Sans");
+    EXPECT_EQ(PrinterSurface::FaceFor("ARIAL"), "Liberation Sans");
+    EXPECT_EQ(PrinterSurface::FaceFor("Times New Roman"), "Liberation Serif");
+    EXPECT_EQ(PrinterSurface::FaceFor("Symbol", "Arial"), "Liberation Sans");
+    EXPECT_EQ(PrinterSurface::FaceFor("Symbol", "Times New Roman"), "Liberation Serif");
+    EXPECT_EQ(PrinterSurface::FaceFor("DejaVu Sans"), "DejaVu Sans");
+}
+
+// The symbol font's letters and the report font's ² and ® are real glyphs of the report face,
+// and a symbol-font letter measures as the report face draws it.
+TEST_F(PrinterSurfaceTest, SymbolLettersAreDrawnInTheReportFace) {
+    Font symbol = Arial(12);
+    symbol.name = "Symbol";
+    for (int code : {97, 101, 103, 106, 115, 120, 163}) {
+        SCOPED_TRACE(code);
+        const std::string letter = SymbolChar(code);
+        ASSERT_FALSE(letter.empty());
+        const double w = PrinterSurface::MeasureText(letter, symbol, "Arial");
+        EXPECT_GT(w, 0);
+        EXPECT_DOUBLE_EQ(w, PrinterSurface::MeasureText(letter, Arial(12)));
+    }
+    EXPECT_GT(PrinterSurface::MeasureText(CodePageChar(178), Arial(12)), 0);
+    EXPECT_GT(PrinterSurface::MeasureText(CodePageChar(174), Arial(12)), 0);
+
+    s.SetFontName("Symbol");
+    s.Print(SymbolChar(101), LineEnd::Keep);
+    s.SetFontName("Arial");
+    const auto runs = s.Texts();
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].text, "ε");
+    EXPECT_EQ(runs[0].font.name, "Symbol");
+    EXPECT_EQ(runs[0].face, "Liberation Sans");
+}
+
+// An item followed by ";" keeps the line open; the last item ends it.
+TEST_F(PrinterSurfaceTest, PrintContinuesAndEndsLines) {
+    s.SetCurrentX(100);
+    s.SetCurrentY(1000);
+    s.Print("ab", LineEnd::Keep);
+    s.Print("cd");
+    const auto runs = s.Texts();
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_DOUBLE_EQ(runs[0].x, 100);
+    EXPECT_DOUBLE_EQ(runs[1].x, 100 + s.TextWidth("ab"));
+    EXPECT_DOUBLE_EQ(runs[1].y, 1000);
+    EXPECT_DOUBLE_EQ(s.CurrentX(), 0);
+    EXPECT_DOUBLE_EQ(s.CurrentY(), 1000 + s.TextHeight());
+    // An empty item only ends the line, in the font in effect at its end.
+    const double y = s.CurrentY();
+    s.SetFontSize(10);
+    s.Print({});
+    EXPECT_DOUBLE_EQ(s.CurrentY(), y + PrinterSurface::LineHeightOf(Arial(10)));
+    EXPECT_EQ(s.Texts().size(), 2u);
+}
+
+// Tab(n) moves to column n; only a position right of the column ends the line first.
+TEST_F(PrinterSurfaceTest, TabEndsTheLineOnlyWhenRightOfTheColumn) {
+    const double col10 = s.ColumnX(10);
+    struct Case {
+        double x;
+        bool newLine;
+    };
+    const std::vector<Case> cases = {
+        {0, false},           {col10 - 1, false},           {col10, false},
+        {col10 + 0.01, true}, {s.ScaleWidth() - 600, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.x);
+        s.SetCurrentX(c.x);
+        s.SetCurrentY(2000);
+        s.Tab(10);
+        EXPECT_DOUBLE_EQ(s.CurrentX(), col10);
+        EXPECT_DOUBLE_EQ(s.CurrentY(), c.newLine ? 2000 + s.TextHeight() : 2000);
+    }
+    // The column width is the one of the font in effect.
+    s.SetCurrentX(0);
+    s.SetFontSize(16);
+    s.Tab(10);
+    EXPECT_DOUBLE_EQ(s.CurrentX(), 9 * Em2048(904, 16));
+}
+
+TEST_F(PrinterSurfaceTest, LinesPicturesAndPages) {
+    s.SetDrawWidth(10);
+    s.Line(600, 1200, 9000, 1250);
+    EXPECT_DOUBLE_EQ(s.CurrentX(), 9000);
+    EXPECT_DOUBLE_EQ(s.CurrentY(), 1250);
+
+    const Picture logo = Picture::Load(ProgramPath("Drawings/vendrik.gif"));
+    ASSERT_FALSE(logo.IsEmpty());
+    s.PaintPicture(logo, 100, 200);
+    s.PaintPicture(logo, 300, 400, 1000, 800);
+    EXPECT_DOUBLE_EQ(s.CurrentX(), 9000);  // pictures leave the position alone
+    EXPECT_DOUBLE_EQ(s.CurrentY(), 1250);
+
+    s.NewPage();
+    EXPECT_EQ(s.Page(), 2);
+    EXPECT_DOUBLE_EQ(s.CurrentX(), 0);
+    EXPECT_DOUBLE_EQ(s.CurrentY(), 0);
+    s.Print("x");
+
+    const auto lines = s.OfKind(Kind::Line);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].drawWidth, 10);
+    EXPECT_DOUBLE_EQ(lines[0].y2, 1250);
+    const auto pictures = s.OfKind(Kind::Picture);
+    ASSERT_EQ(pictures.size(), 2u);
+    EXPECT_DOUBLE_EQ(pictures[0].width, logo.WidthPx() * 15.0);
+    EXPECT_DOUBLE_EQ(pictures[0].height, logo.HeightPx() * 15.0);
+    EXPECT_DOUBLE_EQ(pictures[1].width, 1000);
+    EXPECT_DOUBLE_EQ(pictures[1].height, 800);
+    EXPECT_EQ(s.Texts().back().page, 2);
+
+    // The document ends once; the next output starts a new one at page 1.
+    s.EndDoc();
+    EXPECT_FALSE(s.DocumentOpen());
+    EXPECT_EQ(s.Page(), 1);
+    s.Print("y");
+    EXPECT_EQ(s.Records().back().document, 2);
+    EXPECT_EQ(s.Records().back().page, 1);
+    EXPECT_EQ(s.Count(Kind::BeginDoc), 2);
+    EXPECT_EQ(s.Count(Kind::EndDoc), 1);
+}
+
+// A failing drawing abandons the document and reports the failure.
+TEST_F(PrinterSurfaceTest, FailuresAbandonTheDocument) {
+    s.Print("first");
+    EXPECT_THROW(s.PaintPicture(Picture::Load("/nonexistent/vendrik.gif"), 0, 0), PrintError);
+    EXPECT_FALSE(s.DocumentOpen());
+    EXPECT_EQ(s.Count(Kind::KillDoc), 1);
+    EXPECT_NE(s.LastError().find("/nonexistent/vendrik.gif"), std::string::npos);
+
+    s.FailOn([](const PrintRecord& r) { return r.kind == Kind::NewPage; });
+    s.Print("again");
+    EXPECT_THROW(s.NewPage(), PrintError);
+    EXPECT_FALSE(s.DocumentOpen());
+    EXPECT_EQ(s.Count(Kind::KillDoc), 2);
+    EXPECT_EQ(s.Page(), 1);
+}
+
+// ---- The Qt surface, printing to a PDF file ----
+
+std::string RunTool(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(20000) || p.exitCode() != 0) return {};
+    return p.readAllStandardOutput().toStdString();
+}
+
+std::string PdfText(const QString& file, int page) {
+    return RunTool(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+         QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
+}
+
+TEST(QtPrinterSurfaceTest, PrintsPagesToAPdfFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("raport.pdf"));
+    QtPrinterSurface q(PrinterChoice{.printerName = "", .outputFile = file.toStdString()});
+    EXPECT_EQ(q.DeviceName(), file.toStdString());
+    // A4 with its 12-point borders, as the recording surface assumes.
+    EXPECT_NEAR(q.ScaleWidth(), RecordingSurface::kA4Width, 0.5);
+    EXPECT_NEAR(q.ScaleHeight(), RecordingSurface::kA4Height, 0.5);
+
+    q.SetFontName("Arial");
+    q.SetFontSize(12);
+    q.SetCurrentY(1440);
+    q.PrintAt(10, "Wzmocnienie konstrukcji żelbetowej", LineEnd::Keep);
+    q.SetFontName("Symbol");
+    q.Print(SymbolChar(101), LineEnd::Keep);
+    q.SetFontName("Arial");
+    q.Print(" = 25 mm" + CodePageChar(178));
+    q.SetDrawWidth(10);
+    q.Line(600, 3000, q.ScaleWidth() - 600, 3000);
+    q.PaintPicture(Picture::Load(ProgramPath("Drawings/vendrik.gif")), q.ScaleWidth() - 1000,
+                   q.ScaleHeight() - 1801, 1000, 800);
+    q.NewPage();
+    q.SetCurrentY(800);
+    q.SetCurrentX(q.ScaleWidth() / 2 - 500);
+    q.Print("Strona 2");
+    EXPECT_FALSE(QFile::exists(file));  // nothing is written before the end
+    q.EndDoc();
+    ASSERT_TRUE(QFile::exists(file));
+
+    const std::string info = RunTool(QStringLiteral("pdfinfo"), {file});
+    EXPECT_TRUE(
+        QString::fromStdString(info).contains(QRegularExpression(QStringLiteral("Pages: +2\n"))))
+        << info;
+    const std::string page1 = PdfText(file, 1);
+    EXPECT_NE(page1.find("Wzmocnienie konstrukcji żelbetowej"), std::string::npos) << page1;
+    EXPECT_NE(page1.find("ε"), std::string::npos) << page1;
+    EXPECT_NE(page1.find("mm²"), std::string::npos) << page1;
+    EXPECT_EQ(page1.find("Strona 2"), std::string::npos);
+    EXPECT_NE(PdfText(file, 2).find("Strona 2"), std::string::npos);
+
+    // The text stands where the twips put it: Tab(10) is 9 x 904/2048 em in from the printable
+    // area's left edge (12 points in from the paper's).
+    const std::string boxes =
+        RunTool(QStringLiteral("pdftotext"),
+                {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                 QStringLiteral("1"), QStringLiteral("-bbox"), file, QStringLiteral("-")});
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>Wzmocnienie</word>"));
+    const auto m = word.match(QString::fromStdString(boxes));
+    ASSERT_TRUE(m.hasMatch()) << boxes;
+    const double expectedX = 12 + 9 * Em2048(904, 12) / 20.0;
+    EXPECT_NEAR(m.captured(1).toDouble(), expectedX, 0.5);
+}
+
+TEST(QtPrinterSurfaceTest, AnAbandonedPrintLeavesNoFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("przerwany.pdf"));
+    {
+        QtPrinterSurface q(PrinterChoice{.outputFile = file.toStdString()});
+        q.Print("Strona 1");
+        q.NewPage();
+        q.Print("Strona 2");
+        q.KillDoc();
+        EXPECT_FALSE(q.DocumentOpen());
+        q.EndDoc();  // nothing left to end
+    }
+    EXPECT_FALSE(QFile::exists(file));
+    {
+        // Dropped with its document open, as when a print run fails half-way.
+        QtPrinterSurface q(PrinterChoice{.outputFile = file.toStdString()});
+        q.Print("Strona 1");
+    }
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST(QtPrinterSurfaceTest, UnavailableTargetsFailWithoutOutput) {
+    QtPrinterSurface toMissingFolder(PrinterChoice{.outputFile = "/nonexistent-folder/r.pdf"});
+    EXPECT_THROW(toMissingFolder.Print("x"), PrintError);
+    EXPECT_FALSE(toMissingFolder.DocumentOpen());
+    EXPECT_NE(toMissingFolder.LastError().find("/nonexistent-folder/r.pdf"), std::string::npos);
+
+    QtPrinterSurface toMissingPrinter(PrinterChoice{.printerName = "Kordelan-brak-drukarki"});
+    EXPECT_EQ(toMissingPrinter.DeviceName(), "Kordelan-brak-drukarki");
+    EXPECT_THROW(toMissingPrinter.Print("x"), PrintError);
+    EXPECT_NE(toMissingPrinter.LastError().find("niedostępna"), std::string::npos);
+}
+
+TEST(QtPrinterSurfaceTest, TheFactoryMakesQtSurfaces) {
+    UseQtPrinterSurfaces();
+    const auto made = MakePrinterSurface(PrinterChoice{.outputFile = "/tmp/x.pdf"});
+    ASSERT_NE(made, nullptr);
+    EXPECT_NE(dynamic_cast<QtPrinterSurface*>(made.get()), nullptr);
+    SetPrinterSurfaceFactory(nullptr);
+    EXPECT_EQ(MakePrinterSurface(PrinterChoice{.outputFile = "/tmp/x.pdf"}), nullptr);
+}
+
+}  // namespace
+}  // namespace kord
