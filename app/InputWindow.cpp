@@ -8,12 +8,17 @@
 #include "app/InputTabReset.h"
 #include "app/OptionsWindow.h"
 #include "engine/ConcreteClasses.h"
+#include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
+#include "engine/FlexureDesign.h"
+#include "engine/FlexureInput.h"
+#include "engine/ShearDesign.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
 #include "platform/Symbols.h"
 #include "platform/TextMetrics.h"
+#include "review/ResultsWindow.h"
 
 namespace kord {
 
@@ -565,6 +570,7 @@ void FrmData::WireEvents() {
     Check2.Click = [this] { Check2_Click(); };
     Command6.Click = [this] { Command6_Click(); };
     Command3.Click = [this] { Command3_Click(); };
+    Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
     Command4.Click = [this] { Command4_Click(); };
     Command5.Click = [this] { Command5_Click(); };
@@ -800,6 +806,27 @@ void FrmData::Command4_Click() {
 
 void FrmData::Command8_Click() {
     OpenInputFileChosen();
+}
+
+void FrmData::Command1_Click() {
+    ActiveTab = TabStrip1.SelectedIndex();
+    bool designed = false;
+    switch (ActiveTab) {
+        case Flexure:
+            designed = ReadFlexureInput(ActiveTab) && DesignFlexure(ActiveTab);
+            break;
+        case Shear:
+            designed = ReadShearInput(ActiveTab) && DesignShear(ActiveTab);
+            break;
+        case Confinement:
+            designed = ReadConfinementInput(ActiveTab) && DesignConfinement(ActiveTab);
+            break;
+        default:
+            break;
+    }
+    if (!designed) return;
+    Hide();
+    frmResult().ShowResults();
 }
 
 void FrmData::Command2_Click() {

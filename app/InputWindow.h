@@ -117,6 +117,7 @@ class FrmData : public Window {
     void Check2_Click();
     void Command6_Click();
     void Command3_Click();
+    void Command1_Click();
     void Command2_Click();
     void Command4_Click();
     void Command5_Click();

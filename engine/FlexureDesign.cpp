@@ -1,0 +1,289 @@
+#include "engine/FlexureDesign.h"
+
+#include <cmath>
+#include <string>
+
+#include "app/InputWindow.h"
+#include "engine/DesignState.h"
+#include "engine/FlexureLimits.h"
+#include "engine/FlexureServiceability.h"
+#include "engine/StressBlock.h"
+#include "platform/NumberFormat.h"
+
+namespace kord {
+
+namespace {
+
+const char* const kEmptyFieldsMessage =
+    "Zostały niewypełnione pola. Proszę je wypełnić, wpisując żądane wartości.";
+const char* const kInitialStateMessage =
+    "Odkształcenia profilu poprzecznego podczas wzmacniania nie mogą być poprawnie policzone. "
+    "Rozwiązaniem problemu jest podanie innej wartości momentu zginającego podczas wzmacniania "
+    "(początkowego) Mo.";
+
+std::string MoAboveServiceLimit(const char* combination, double limit) {
+    return "Moment zginający podczas wzmacniania (początkowy) Mo = " + FormatGeneral(State().Mo) +
+           " kNm nie powinien być większy od wartości momentu zginającego od obciążenia "
+           "zmiennego o wartościach " +
+           combination + FormatPattern(limit, "####0.00") +
+           " kNm. Proszę skorygować obliczenia i wpisać mniejszą wartość.";
+}
+
+// Whether a bottom layer that is present stands at the design yield stress.
+bool BottomSteelYielded() {
+    const DesignState& s = State();
+    const double fy = UltimateYieldStress(s.fyk);
+    return (s.As11 > 0 && s.sigma_s11 == fy) || (s.As12 > 0 && s.sigma_s12 == fy);
+}
+
+// The checks of the input combination, before anything is computed. false: stopped.
+bool InputCombinationAccepted(DesignPointer& pointer) {
+    FrmData& w = frmData();
+    DesignState& s = State();
+
+    if (s.d11 >= s.h || s.d12 >= s.h || s.d2 >= s.h) {
+        pointer.Stop("Zbyt duża wartość d11, d12 lub d2. Proszę podać wartość prawidłową.");
+        return false;
+    }
+    // The serviceability moments are compulsory too: a scan can never meet a moment of 0.
+    if (s.b == 0 || s.h == 0 || s.Ef == 0 || s.Mo == 0 || s.Msd == 0 || s.Mser_r == 0 ||
+        s.Mser_qp == 0) {
+        pointer.Stop(kEmptyFieldsMessage);
+        return false;
+    }
+    if (FlexureConcrete().tee) {
+        if (s.hf == 0) {
+            pointer.Stop("Proszę podać grubość półki przekroju teowego hf.", &w.Text2(0));
+            return false;
+        }
+        if (s.beff < s.b) {
+            pointer.Stop(
+                "Szerokość półki przekroju teowego beff nie może być mniejsza od szerokości jego "
+                "środnika b.",
+                &w.Text3(0));
+            return false;
+        }
+        if (s.hf >= s.h) {
+            pointer.Stop("Grubośc półki przekroju teowego hf = " + FormatGeneral(s.hf / 100) +
+                             " m powinna być mniejsza niż wysokość tego przekroju h = " +
+                             FormatGeneral(s.h / 100) + " m.",
+                         &w.Text2(0));
+            return false;
+        }
+    }
+    // Every strength of the design scales with fck: a typed mean strength of 8.2 or less leaves
+    // none.
+    if (s.fck == 0) {
+        pointer.Stop(
+            "Proszę podać średnią wytrzymałość betonu w jednoosiowym stanie naprężenia fcm lub "
+            "klasę betonu.",
+            &w.Text22(0));
+        return false;
+    }
+    if (s.As11 == 0 && s.As12 == 0) {
+        pointer.Stop("Proszę podać pole przekroju zbrojenia dolnego (As11 oraz/lub As12).",
+                     &w.Text6(0));
+        return false;
+    }
+    if (s.As11 > 0 && s.d11 == 0) {
+        pointer.Stop("Proszę podać wartość d11.", &w.Text10(0));
+        return false;
+    }
+    if (s.As12 > 0 && s.d12 == 0) {
+        pointer.Stop("Proszę podać wartość d12.", &w.Text17);
+        return false;
+    }
+    if (s.As2 > 0 && s.d2 == 0) {
+        pointer.Stop("Proszę podać wartość d2.", &w.Text9(0));
+        return false;
+    }
+    return true;
+}
+
+void SetOuterLayer() {
+    DesignState& s = State();
+    if (s.As11 > 0 && s.As12 == 0)
+        s.OuterLayer11 = true;
+    else if (s.As11 == 0 && s.As12 > 0)
+        s.OuterLayer11 = false;
+    else
+        s.OuterLayer11 = s.d11 < s.d12;  // on a tie layer 12 is the outer one
+}
+
+enum class TrialResult { Skipped, NotCounted, Counted };
+
+// One ultimate-state trial with the top-fibre strain eps_c and the composite strain eps_f.
+TrialResult UltimateTrial(const Concrete& c, const Steel& st, bool onlyDesiredModes) {
+    DesignState& s = State();
+    const double k = UltimateConcreteStrength(s.fck);
+    const double fy = UltimateYieldStress(s.fyk);
+
+    StressBlock();
+    s.x = s.eps_c * c.h / (s.eps_f + s.eps_c + s.eps_o);
+    const SteelStresses sig = SteelStressesAt(st, c.h, s.eps_c, s.x, fy);
+    s.sigma_s11 = sig.s11;
+    s.sigma_s12 = sig.s12;
+    s.sigma_s2 = sig.s2;
+    if (BelowFlange(c, s.x)) FlangeBlock(c, s.x, s.eps_c);
+    s.Af = BalancingArea(ConcreteForce(c, k, s.x), NetTension(st, sig), s.Ef, s.eps_f);
+    if (s.Af <= 0) return TrialResult::Skipped;
+    s.MRd = InternalMoment(st, c.h, sig, ResultantDepth(c, k, s.x),
+                           CompositeForce(s.Af, s.Ef, s.eps_f));
+    if (onlyDesiredModes && !BottomSteelYielded()) return TrialResult::NotCounted;
+    if (s.MRd > s.MRd_max) s.MRd_max = s.MRd;
+    return TrialResult::Counted;
+}
+
+}  // namespace
+
+void InitialState() {
+    DesignState& s = State();
+    const Concrete c = FlexureConcrete();
+    const Steel st = FlexureSteel();
+    const double step = s.IterStep;
+    const double depthStep = 10 * s.IterTol;
+    const double tolerance = 100 * s.IterTol;
+
+    s.x_o = 0;
+    s.dz_T = 0;
+    s.x_new = 0;
+    s.M_initial = 0;
+    for (s.i = step; s.i <= kRareStrain; s.i += step) {
+        s.eps_c_r = s.i;
+        StressBlockSls();
+        for (s.x_o = depthStep; s.x_o <= c.h; s.x_o += depthStep) {
+            const SteelStresses sig = SteelStressesAt(st, c.h, s.eps_c_r, s.x_o, s.fyk);
+            s.sigma_s11 = sig.s11;
+            s.sigma_s12 = sig.s12;
+            s.sigma_s2 = sig.s2;
+            if (BelowFlange(c, s.x_o)) FlangeBlock(c, s.x_o, s.eps_c_r);
+            s.x_new = EquilibriumDepth(c, s.fck, NetTension(st, sig), s.x_o);
+            if (std::abs(s.x_o - s.x_new) < tolerance) {
+                s.x_o = ConvergedDepth(c, s.x_o, s.x_new, s.eps_c_r);
+                break;
+            }
+        }
+        const double z = ResultantDepth(c, s.fck, s.x_o);
+        s.M_initial = InternalMoment(st, c.h, {s.sigma_s11, s.sigma_s12, s.sigma_s2}, z, 0);
+        // The moment grows with the strain: the first trial beyond Mo is the state, even where
+        // one step jumps past a narrow window above a small Mo.
+        if (s.M_initial > s.Mo) break;
+    }
+    s.eps_co = s.eps_c_r;
+    s.eps_o = (c.h - s.x_o) * s.eps_c_r / s.x_o;
+}
+
+void UltimateState(bool onlyDesiredModes) {
+    DesignState& s = State();
+    const Concrete c = FlexureConcrete();
+    const Steel st = FlexureSteel();
+    const double step = s.IterStep;
+
+    s.x = 0;
+    s.dz_T = 0;
+    s.MRd = 0;
+    s.MRd_max = 0;
+    s.Af = 0;
+
+    // Concrete crushing: the composite strain rises until the capacity comes within 5 % below
+    // Msd.
+    s.eps_c = kCrushingStrain;
+    const double strainEnd = s.eps_f_lim;
+    for (s.i = step; s.i <= strainEnd; s.i += step) {
+        s.eps_f = s.i;
+        if (UltimateTrial(c, st, onlyDesiredModes) != TrialResult::Counted) continue;
+        if (s.Msd - s.MRd > 0 && std::abs(s.Msd - s.MRd) < 0.05 * s.Msd) return;
+    }
+
+    // Still above Msd: the composite reaches its limit strain before the concrete crushes; the
+    // concrete strain rises until the capacity comes within 5 % above Msd.
+    if (s.MRd > s.Msd) {
+        s.eps_f = s.eps_f_lim;
+        for (s.i = step; s.i <= kCrushingStrain; s.i += step) {
+            s.eps_c = s.i;
+            if (UltimateTrial(c, st, onlyDesiredModes) != TrialResult::Counted) continue;
+            if (s.Msd - s.MRd < 0 && std::abs(s.Msd - s.MRd) < 0.05 * s.Msd) return;
+        }
+    }
+}
+
+bool DesignFlexure(int& /*tab*/) {
+    FrmData& w = frmData();
+    DesignState& s = State();
+    DesignPointer pointer;
+
+    if (!InputCombinationAccepted(pointer)) return false;
+    SetOuterLayer();
+
+    // Capacity before strengthening.
+    pointer.Busy();
+    CapacityUnstrengthened(pointer);
+    if (s.AbortCalc) return false;
+    if (s.Msd < s.MRd_o) {
+        pointer.Stop("Moment zginający wymagany po wzmocnieniu Msd = " + FormatGeneral(s.Msd) +
+                         " kNm nie powinien być niższy od nośności obliczeniowej przekroju przed "
+                         "wzmocnieniem Mrd,o = " +
+                         FormatPattern(s.MRd_o, "####0.00") +
+                         " kNm. Proszę podać wyższą wartość wymaganej wielkości albo wzmocnienie "
+                         "nie będzie konieczne.",
+                     &w.Text8);
+        return false;
+    }
+
+    // Serviceability limits before strengthening: Mo must lie within both.
+    s.x_new = 0;
+    s.dz_T = 0;
+    s.M_initial = 0;
+    SlsRareUnstrengthened();
+    if (s.Mo > s.Mser_r_o) {
+        pointer.Stop(MoAboveServiceLimit("wyjątkowych przed wzmocnieniem Mser,r,o = ", s.Mser_r_o),
+                     &w.Text7);
+        return false;
+    }
+    SlsQuasiPermanentUnstrengthened();
+    if (s.Mo > s.Mser_qp_o) {
+        pointer.Stop(
+            MoAboveServiceLimit("prawie stałych przed wzmocnieniem Mser,q-p,o = ", s.Mser_qp_o),
+            &w.Text7);
+        return false;
+    }
+
+    InitialState();
+    // A depth that is not positive leaves no strain at bonding to work with.
+    if (!(s.x_o > 0) || !std::isfinite(s.eps_o)) {
+        pointer.Stop(kInitialStateMessage, &w.Text7);
+        return false;
+    }
+
+    UltimateState(OnlyDesiredFailureModes());
+    if (s.MRd_max == 0) {
+        pointer.Stop(kOverReinforcedMessage);
+        return false;
+    }
+    if (s.Af > 0) {
+        s.Af_req = s.Af;
+    } else {
+        s.Af_req = 0;
+        s.MRd = s.MRd_o;
+    }
+    if (s.MRd_max < s.Msd) {
+        pointer.Stop("Wymagana nośność obliczeniowa po wzmocnieniu Msd = " + FormatGeneral(s.Msd) +
+                         " kNm jest za wysoka. Proszę skorygować obliczenia i, jeśli to możliwe, "
+                         "wpisać mniejszą wartość.",
+                     &w.Text8);
+        return false;
+    }
+    s.SteelAtYield = BottomSteelYielded();
+
+    if (!SlsRareCheck(pointer)) return false;
+    if (!SlsQuasiPermanentCheck(pointer)) return false;
+
+    s.Af_applied = 0;
+    s.LaminateApplied = false;
+    s.PrintStrain = false;
+    s.PrintBond = false;
+    s.ResultKind = 0;
+    return true;
+}
+
+}  // namespace kord

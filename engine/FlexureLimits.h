@@ -1,0 +1,90 @@
+#pragma once
+// The section before strengthening: its design capacity and the largest moments it carries within
+// the serviceability limits of the rare and the quasi-permanent load combination.
+
+#include <optional>
+#include <string>
+
+#include "engine/StressBlock.h"
+#include "platform/Host.h"
+
+namespace kord {
+
+class Control;
+
+// The hourglass of a flexure design. A check that stops the design restores the default pointer
+// before its message, so the message box does not show the hourglass.
+class DesignPointer {
+  public:
+    void Busy() {
+        if (!busy_) busy_.emplace();
+    }
+    void Restore() { busy_.reset(); }
+    // Restores the pointer, shows the warning and gives the focus to the field concerned.
+    void Stop(const std::string& text, Control* focus = nullptr);
+
+  private:
+    std::optional<BusyPointer> busy_;
+};
+
+inline constexpr const char* kOverReinforcedMessage =
+    "Przekrój poprzeczny jest przezbrojony. Jeśli pomimo niewyczerpania nośności stali nadal "
+    "zachodzi potrzeba wzmocnienia przekroju, proszę przejść do Opcje --> Drukowanie / Zginanie "
+    "--> Wzmocnienie przy zginaniu i odznaczyć pole Rozwiązanie tylko dla pożądanych stanów "
+    "zniszczenia.";
+
+// The fields and the concrete law of one serviceability load combination: the rare one (concrete
+// limit 0.6·fck) or the quasi-permanent one (creep-reduced parabola, limit 0.45·fck). The steel
+// of both stops at 0.8·fyk.
+struct SlsCombination {
+    bool rare;
+    double& eps_c;  // top-fibre strain: eps_c_r or eps_c_qp
+    double& x;      // neutral-axis depth: x_r or x_qp
+    double& eps_f;  // composite strain: eps_f_r or eps_f_qp
+    double& sigma_s11;
+    double& sigma_s12;
+    double& sigma_s2;
+    double& eps_s_ser;
+    double& Mser_o;    // before strengthening: the limit moment
+    double& Mser_o_s;  // and the moment with the concrete at its limit
+    double Mser;       // the moment of the combination
+    double& Mser_calc;
+    double& Mser_max;
+    double& Af_trial;
+    double& Af_req;
+    double concreteLimit;  // top-fibre strain at the concrete's stress limit
+    double creep;          // the concrete law sees eps_c/creep: 1 + phi, or 1
+    void (*stressBlock)();
+
+    // The strain that the concrete law sees at the top fibre.
+    double LawStrain() const { return eps_c / creep; }
+};
+SlsCombination RareCombination();
+SlsCombination QuasiPermanentCombination();
+
+// The distance of the outer bottom steel layer from the bottom face.
+double OuterLayerDistance();
+
+// The stresses of a serviceability trial with the combination's top-fibre strain and depth,
+// capped at ±fyk, into its stress fields (with presentOnly a layer without area keeps its field),
+// and the flange block of a zone below the flange.
+void SlsStresses(const SlsCombination& sc, const Concrete& c, const Steel& st,
+                 bool presentOnly = false);
+// The equilibrium depth x_new of the trial whose stresses SlsStresses has just computed.
+void SlsEquilibriumDepth(const SlsCombination& sc, const Concrete& c, const Steel& st);
+// The internal moment of the combination's current state with the composite force F.
+double SlsMoment(const SlsCombination& sc, const Concrete& c, const Steel& st, double F);
+
+// Whether the flexure design accepts only the desired failure modes (the options window).
+bool OnlyDesiredFailureModes();
+
+// MRd_o at the ultimate limit state. When only the desired failure modes are accepted and no
+// bottom layer that is present yields, it sets AbortCalc, shows the over-reinforcement message
+// and leaves MRd_o as it was.
+void CapacityUnstrengthened(DesignPointer& pointer);
+// Mser_r_o: concrete at 0.6·fck or the outer bottom steel at 0.8·fyk.
+void SlsRareUnstrengthened();
+// Mser_qp_o: the creep-reduced concrete at 0.45·fck or the outer bottom steel at 0.8·fyk.
+void SlsQuasiPermanentUnstrengthened();
+
+}  // namespace kord

@@ -1,0 +1,211 @@
+#include "engine/ShearDesign.h"
+
+#include <cmath>
+#include <optional>
+
+#include "app/InputWindow.h"
+#include "app/OptionsWindow.h"
+#include "engine/ConcreteClasses.h"
+#include "engine/DesignState.h"
+#include "engine/FieldInput.h"
+#include "platform/Host.h"
+#include "platform/NumberFormat.h"
+
+namespace kord {
+
+namespace {
+
+const char* const kTitle = "Uwaga !!!";
+const char* const kUnfilled =
+    "Zostały niewypełnione pola. Proszę je wypełnić, wpisując żądane wartości.";
+const char* const kNoMeanStrength =
+    "Proszę podać średnią wytrzymałość betonu w jednoosiowym stanie naprężenia fcm lub klasę "
+    "betonu.";
+const char* const kNoStripWidth = "Proszę podać szerokość kształtki bf.";
+const char* const kNoStripSpacing = "Proszę podać rozstaw osiowy kształtek sf.";
+// Only a comma form exists of this one.
+const char* const kSpacingAbove08d =
+    "Rozstaw osiowy taśm sf przekracza wartość 0,8d (d- wysokość użyteczna przekroju), która jest "
+    "największą dopuszczalną wartością. Proszę zdefiniować mniejszy rozstaw.";
+const char* const kStripsOverlap =
+    "Szerokość taśm wzmacniających bf przekracza ich rozstaw osiowy sf (taśmy na siebie "
+    "zachodzą). Proszę zmniejszyć szerokość taśm lub zwiększyć ich rozstaw.";
+const char* const kShearTooHigh =
+    "Dodatkowa siła ścinająca Vfd, która ma być przeniesiona przez wzmocnienie kompozytowe, jest "
+    "za wysoka. Proszę skorygować obliczenia i, jeśli to możliwe, wpisać mniejszą wartość.";
+
+// The value of pi the design has always used; results are compared with it.
+constexpr double kPi = 3.14159;
+// The thickness scan ends here (cm).
+constexpr double kMaxThickness = 4;
+
+// A field the design uses: refused texts and out-of-range values stop the reading.
+bool ReadUsed(TextBox& box, double scale, double& field) {
+    const std::optional<double> v = ReadField(box);
+    if (!v) return false;
+    field = *v * scale;
+    return true;
+}
+
+bool ReadFactor(TextBox& box, double& field) {
+    const std::optional<double> v = ReadField(box, frmOptions().Rules());
+    if (!v) return false;
+    field = *v;
+    return true;
+}
+
+// A field the chosen options leave unused: whatever it holds cannot stop the design.
+double Lenient(const TextBox& box) {
+    return ParseNumber(box.Text()).value_or(0);
+}
+
+struct ShearForm {
+    bool sheet;   // a sheet, else L-shaped strips
+    bool closed;  // a closed wrap, else an open one
+    bool aramid;  // AFRP has its own rupture expression
+};
+
+// The composite ratio, effective strains and shear contribution of the thickness in s.tf.
+void ShearTrial(DesignState& s, const ShearForm& form) {
+    const double a = s.alpha * kPi / 180;
+    if (form.sheet)
+        s.rho_f = 2 * s.tf * std::sin(a) / s.b;
+    else
+        s.rho_f = (s.tf / s.b) * 2 * (s.bf / s.sf);
+    const double q = std::pow(s.fcm, 2.0 / 3.0) / (s.rho_f * s.Ef);
+    if (form.aramid)
+        s.eps_fe_rupture = std::pow(q, 0.47) * (s.k_eff * 0.048 * s.eps_fu) / s.gamma_ff;
+    else
+        s.eps_fe_rupture = std::pow(q, 0.30) * (s.k_eff * 0.17 * s.eps_fu) / s.gamma_ff;
+    s.eps_fe_debond = std::pow(q, 0.56) * (s.k_eff * 0.65 * 0.001) / s.gamma_fb;
+    if (form.closed) {
+        s.eps_fd_e = std::min(s.eps_fe_rupture, s.eps_f_lim);
+    } else {
+        s.eps_fd_e = std::min(s.eps_fe_rupture, s.eps_fe_debond);
+        s.eps_fd_e = std::min(s.eps_fd_e, s.eps_f_lim);
+    }
+    s.Vfd_calc =
+        0.9 * s.eps_fd_e * s.Ef * 100 * s.d * s.rho_f * s.b * (1 / std::tan(a) + 1) * std::sin(a);
+}
+
+}  // namespace
+
+bool ReadShearInput(int& tab) {
+    DesignState& s = State();
+    FrmData& w = frmData();
+    FrmOptions& o = frmOptions();
+
+    s.IterStep = 5e-7;
+    if (!ReadUsed(w.Text4(tab), 100, s.b)) return false;
+    if (!ReadUsed(w.Text13(tab), 1, s.alpha)) return false;
+    if (!ReadUsed(w.Text14(tab), 100, s.d)) return false;
+
+    if (!ReadFactor(o.Text3, s.k_eff)) return false;
+    if (!ReadFactor(o.Text4, s.gamma_fb)) return false;
+    if (!ReadFactor(o.Text5, s.gamma_fl)) return false;
+    switch (w.Combo3.ListIndex()) {
+        case 0:
+            if (!ReadFactor(o.Text6, s.gamma_ff)) return false;
+            break;
+        case 1:
+            if (!ReadFactor(o.Text7, s.gamma_ff)) return false;
+            break;
+        case 2:
+            if (!ReadFactor(o.Text8, s.gamma_ff)) return false;
+            break;
+        default:
+            break;
+    }
+
+    if (w.Option10(tab).Value()) {
+        const int p = w.Combo1(tab).ListIndex();
+        s.i = p;
+        if (p >= 0 && p < static_cast<int>(kConcreteClasses.size()))
+            s.fck = kConcreteClasses[static_cast<size_t>(p)].fck;
+        s.fcm = s.fck + kFcmOverFck;
+    } else {
+        if (!ReadUsed(w.Text22(tab), 1, s.fcm)) return false;
+        s.fck = s.fcm - kFcmOverFck;
+        if (s.fck < 0) s.fck = 0;
+    }
+
+    if (!ReadUsed(w.Text12, 1, s.Vfd)) return false;
+    if (!ReadUsed(w.Text24(tab), 1, s.Ef)) return false;
+    if (!ReadUsed(w.Text15(tab), 1, s.eps_fu)) return false;
+    double limit = 0;
+    if (!ReadUsed(w.Text26(tab), 1, limit)) return false;
+    s.eps_f_lim = limit / s.gamma_fl;
+    if (w.Option7.Value()) {
+        if (!ReadUsed(w.Text18, 100, s.bf)) return false;
+        if (!ReadUsed(w.Text19, 100, s.sf)) return false;
+    } else {
+        s.bf = Lenient(w.Text18) * 100;
+        s.sf = Lenient(w.Text19) * 100;
+    }
+    return true;
+}
+
+bool DesignShear(int& /*tab*/) {
+    DesignState& s = State();
+    FrmData& w = frmData();
+
+    if (s.b == 0 || s.d == 0 || s.Ef == 0 || s.eps_fu == 0 || s.Vfd == 0) {
+        Warn(kUnfilled, kTitle);
+        return false;
+    }
+    if (w.Option11(Shear).Value() && Lenient(w.Text22(Shear)) == 0) {
+        Warn(kNoMeanStrength, kTitle);
+        w.Text22(Shear).SetFocus();
+        return false;
+    }
+    if (w.Option7.Value()) {
+        TextBox* focus = nullptr;
+        const char* problem = nullptr;
+        if (s.bf == 0) {
+            problem = kNoStripWidth;
+            focus = &w.Text18;
+        } else if (s.sf == 0) {
+            problem = kNoStripSpacing;
+            focus = &w.Text19;
+        } else if (s.sf > 0.8 * s.d) {
+            problem = kSpacingAbove08d;
+            focus = &w.Text19;
+        } else if (s.bf > s.sf) {
+            problem = kStripsOverlap;
+            focus = &w.Text18;
+        }
+        if (problem) {
+            Warn(problem, kTitle);
+            focus->SetFocus();
+            return false;
+        }
+    }
+
+    const ShearForm form{w.Option6.Value(), w.Option1.Value(), w.Combo3.ListIndex() == 1};
+    bool hit = false;
+    {
+        BusyPointer busy;
+        s.Vfd_calc = 0;
+        // The contribution grows with the thickness: the first trial above the demand is the
+        // thinnest that carries it.
+        for (s.i = s.IterStep; s.i <= kMaxThickness; s.i += s.IterStep) {
+            s.tf = s.i;
+            ShearTrial(s, form);
+            if (s.Vfd_calc > s.Vfd) {
+                hit = true;
+                break;
+            }
+        }
+    }
+    if (hit) {
+        s.LaminateApplied = false;
+        s.ResultKind = Shear;
+        return true;
+    }
+    s.tf = 0;
+    w.Text12.SetFocus();
+    Warn(kShearTooHigh, kTitle);
+    return false;
+}
+
+}  // namespace kord

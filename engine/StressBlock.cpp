@@ -1,0 +1,126 @@
+#include "engine/StressBlock.h"
+
+#include "app/InputWindow.h"
+#include "engine/DesignState.h"
+
+namespace kord {
+
+BlockFactors ConcreteBlock(double s) {
+    const double e = 1000 * s;  // per mille
+    if (s > 0.002) return {1 - 2 / (3 * e), ((3 * e - 4) * e + 2) / ((3 * e - 2) * 2 * e)};
+    return {(0.5 - e / 12) * e, (8 - e) / ((6 - e) * 4)};
+}
+
+namespace {
+void SetBlock(double s) {
+    const BlockFactors f = ConcreteBlock(s);
+    State().psi = f.psi;
+    State().deltaG = f.deltaG;
+}
+}  // namespace
+
+void StressBlock() {
+    SetBlock(State().eps_c);
+}
+void StressBlockSls() {
+    SetBlock(State().eps_c_r);
+}
+void StressBlockCreep() {
+    SetBlock(State().eps_c_qp / (1 + State().phi));
+}
+void StressBlockAnchorage() {
+    SetBlock(State().eps_c_A);
+}
+
+void StressBlockFlange() {
+    const BlockFactors f = ConcreteBlock(State().eps_c2);
+    State().psi2 = f.psi;
+    State().deltaG2 = f.deltaG;
+}
+
+Concrete FlexureConcrete() {
+    const DesignState& s = State();
+    return {!frmData().Option5.Value(), s.b, s.h, s.beff, s.hf};
+}
+
+Steel FlexureSteel() {
+    const DesignState& s = State();
+    return {s.As11, s.As12, s.As2, s.d11, s.d12, s.d2, s.Es};
+}
+
+namespace {
+// First capped at +fy, then raised to −fy: a yielded layer stands at exactly ±fy.
+double Limited(double sigma, double fy) {
+    if (sigma > fy) sigma = fy;
+    if (sigma < -fy) sigma = -fy;
+    return sigma;
+}
+}  // namespace
+
+double BottomSteelStress(double h, double d, double t, double x, double Es, double fy) {
+    return Limited((h - d - x) * Es * t * 1000 / x, fy);
+}
+
+double TopSteelStress(double d, double t, double x, double Es, double fy) {
+    return Limited((x - d) * Es * t * 1000 / x, fy);
+}
+
+SteelStresses SteelStressesAt(const Steel& st, double h, double t, double x, double fy) {
+    return {BottomSteelStress(h, st.d11, t, x, st.Es, fy),
+            BottomSteelStress(h, st.d12, t, x, st.Es, fy), TopSteelStress(st.d2, t, x, st.Es, fy)};
+}
+
+double NetTension(const Steel& st, const SteelStresses& s) {
+    return st.As12 * s.s12 + st.As11 * s.s11 - st.As2 * s.s2;
+}
+
+void FlangeBlock(const Concrete& c, double x, double t) {
+    State().eps_c2 = (x - c.hf) * t / x;
+    StressBlockFlange();
+}
+
+double ConvergedDepth(const Concrete& c, double trial, double x_new, double t) {
+    const double x = (x_new + trial) / 2;
+    if (BelowFlange(c, x) && !BelowFlange(c, trial)) FlangeBlock(c, x, t);
+    return x;
+}
+
+double EquilibriumDepth(const Concrete& c, double k, double T, double x) {
+    const DesignState& s = State();
+    if (!c.tee) return T / (k * s.psi * c.b);
+    if (x <= c.hf) return T / (k * s.psi * c.beff);
+    return (T - k * s.psi2 * (c.beff - c.b) * c.hf) /
+           (k * (c.beff * s.psi - (c.beff - c.b) * s.psi2));
+}
+
+double ConcreteForce(const Concrete& c, double k, double x) {
+    const DesignState& s = State();
+    if (!c.tee) return k * s.psi * c.b * x;
+    if (x <= c.hf) return k * s.psi * c.beff * x;
+    const double Cf = k * s.psi * c.beff * x;
+    const double Cw = k * s.psi2 * (c.beff - c.b) * (x - c.hf);
+    return Cf - Cw;
+}
+
+double ResultantDepth(const Concrete& c, double k, double x) {
+    DesignState& s = State();
+    if (!BelowFlange(c, x)) return s.deltaG * x;
+    // The part of the flange-wide block below the flange is missing beside the web, so the
+    // resultant moves up.
+    const double Cf = k * s.psi * c.beff * x;
+    const double Cw = k * s.psi2 * (c.beff - c.b) * (x - c.hf);
+    s.dz_T = Cw * ((x - c.hf) * s.deltaG2 + c.hf - s.deltaG * x) / (Cf - Cw);
+    return s.deltaG * x - s.dz_T;
+}
+
+double InternalMoment(const Steel& st, double h, const SteelStresses& s, double z, double F) {
+    return ((h - st.d12 - z) * s.s12 * st.As12 + (h - st.d11 - z) * s.s11 * st.As11 +
+            (z - st.d2) * s.s2 * st.As2 + (h - z) * F) /
+           1000;
+}
+
+double BalancingArea(double C, double T, double Ef, double f) {
+    return (C - T) / (f * Ef * 1000);
+}
+
+}  // namespace kord

@@ -1,0 +1,566 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "app/InputWindow.h"
+#include "engine/ConfinementDesign.h"
+#include "engine/DesignState.h"
+#include "platform/NumberFormat.h"
+#include "tests/app/AppFixture.h"
+
+namespace kord::test {
+namespace {
+
+constexpr double kStep = 5e-7;  // cm
+
+const char* const kTitle = "Uwaga !!!";
+const char* const kNotNumber = "Proszę wpisać wartość liczbową.";
+const char* const kStripsOverlap =
+    "Szerokość taśm wzmacniających bf przekracza ich rozstaw osiowy sf (taśmy na siebie "
+    "zachodzą). Proszę zmniejszyć szerokość taśm lub zwiększyć ich rozstaw.";
+const char* const kStripsTooNarrow =
+    "Szerokość taśm wzmacniających jest zbyt mała. Proszę ją zwiększyć.";
+const char* const kBadGeometry =
+    "Wybrany do wzmacniania przekrój poprzeczny nie może być skutecznie wzmocniony z powodu "
+    "niewłaściwej geometrii. Należy zwiększyć promień wyokrągleń lub zmienić kształt przekroju "
+    "(co jest niestety niepraktyczne) - zmniejszając stosunek długości jego boków.";
+const char* const kStrengthTooHigh =
+    "Wymagana średnia wytrzymałość wzmocnionego elementu fcc jest za wysoka. Proszę skorygować "
+    "obliczenia i, jeśli to możliwe, wpisać mniejszą wartość.";
+const char* const kStrainTooHigh =
+    "Wymagane odkształcenie (skrócenie) wzmocnionego elementu przy zniszczeniu ecu jest za "
+    "wysokie. Proszę skorygować obliczenia i, jeśli to możliwe, wpisać mniejszą wartość.";
+const char* const kUnexpected =
+    "Wystąpił niespodziewany błąd w obliczeniach. W oparciu o wprowadzone dane nie można uzyskać "
+    "efektu wzmocnienia.";
+const char* const kNoRequiredStrength =
+    "Proszę podać wartość średniej wytrzymałości wzmocnionego elementu fcc.";
+const char* const kNoRequiredStrain =
+    "Proszę podać wartość odkształcenia (skrócenia) wzmocnionego elementu przy zniszczeniu ecu.";
+
+enum Goal { Strength = 1, Strain = 2, Both = 3 };
+
+// The confinement tab as the user fills it; numbers in the comma form. The default is a
+// rectangular 0.40 × 0.30 m column with R = 0.03 m, C 20/25, a carbon sheet.
+struct ColumnInput {
+    bool rectangular = true;
+    bool sheet = true;
+    Goal goal = Strength;
+    const char* b = "0,4";
+    const char* h = "0,3";
+    const char* R = "0,03";
+    const char* D = "0,4";
+    int concreteClass = 2;      // C 20/25
+    const char* fcm = nullptr;  // typed mean strength instead of a class
+    const char* Ef = "230";
+    const char* efu = "0,015";
+    const char* factor = "0,9";
+    const char* bf = "0";
+    const char* sf = "0";
+    const char* fcc = "35";
+    const char* ecu = "0,012";
+};
+
+class ConfinementDesignTest : public AppTest {
+  protected:
+    explicit ConfinementDesignTest(bool decimalComma = true) : AppTest(decimalComma) {
+        w.Show();
+        w.TabStrip1.Select(Confinement);
+    }
+
+    void Fill(const ColumnInput& in) {
+        (in.rectangular ? w.Option8 : w.Option9).SetValue(true);
+        (in.sheet ? w.Option3 : w.Option12).SetValue(true);
+        // Ticking first: the window keeps at least one requirement ticked.
+        w.Check1.SetValue(1);
+        w.Check2.SetValue(1);
+        if (in.goal == Strength) w.Check2.SetValue(0);
+        if (in.goal == Strain) w.Check1.SetValue(0);
+        w.Text4(2).SetText(in.b);
+        w.Text1(2).SetText(in.h);
+        w.Text20.SetText(in.R);
+        w.Text27.SetText(in.D);
+        if (in.fcm) {
+            w.Option11(2).SetValue(true);
+            w.Text22(2).SetText(in.fcm);
+        } else {
+            w.Option10(2).SetValue(true);
+            w.Combo1(2).SetListIndex(in.concreteClass);
+        }
+        w.Text24(2).SetText(in.Ef);
+        w.Text11.SetText(in.efu);
+        w.Text25.SetText(in.factor);
+        w.Text28.SetText(in.bf);
+        w.Text29.SetText(in.sf);
+        w.Text21.SetText(in.fcc);
+        w.Text23.SetText(in.ecu);
+        // The window's own warning about strips on a rectangular column is not the design's.
+        host.messages.clear();
+    }
+
+    bool Run() {
+        int tab = Confinement;
+        return ReadConfinementInput(tab) && DesignConfinement(tab);
+    }
+
+    void ExpectRefused(const std::string& text, const Control* focus) {
+        ASSERT_EQ(host.messages.size(), 1u) << text;
+        EXPECT_EQ(host.messages[0].text, text);
+        EXPECT_EQ(host.messages[0].title, kTitle);
+        EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
+        if (focus) {
+            EXPECT_EQ(w.ActiveControl(), focus) << focus->Name();
+        }
+        EXPECT_EQ(host.busyDepth, 0);
+    }
+
+    FrmData& w = frmData();
+};
+
+// Concrete of C 20/25 (fco = 28.2) with εfu,e = 0.9 · 0.015 = 0.0135:
+// Ec = 9975 · 28^(1/3) = 30289.975, βc = Ec/28.2 − 500 = 574.1126,
+// Esec,u = Ec / (2 · βc · 0.0135 + 1) = 1835.6404.
+// The 0.40 × 0.30 m column with R = 3 cm: A_uncf = (34² + 24²)/3 = 577.3333 cm²,
+// Ag = 1200 − 0.85841 · 9 = 1192.2743 cm², ke = 1 − A_uncf/Ag = 0.5157714.
+TEST_F(ConfinementDesignTest, MaterialAndSectionFactorsOfARectangularColumn) {
+    Fill({});
+    ASSERT_TRUE(Run());
+    const DesignState& s = State();
+    EXPECT_DOUBLE_EQ(s.b, 40);
+    EXPECT_DOUBLE_EQ(s.h, 30);
+    EXPECT_DOUBLE_EQ(s.R, 3);
+    EXPECT_DOUBLE_EQ(s.fco, 28.2);
+    EXPECT_DOUBLE_EQ(s.eps_fu_e, 0.0135);
+    EXPECT_NEAR(s.Ec, 30289.975, 1e-3);
+    EXPECT_NEAR(s.beta_c, 574.1126, 1e-4);
+    EXPECT_NEAR(s.Esec_u, 1835.6404, 1e-4);
+    EXPECT_NEAR(s.A_uncf, 577.33333, 1e-5);
+    EXPECT_NEAR(s.Ag, 1192.27431, 1e-5);
+    EXPECT_NEAR(s.ke, 0.5157714, 1e-7);
+    // A sheet is strips 10 cm wide at 10 cm.
+    EXPECT_EQ(s.bf_c, 10);
+    EXPECT_EQ(s.sf_c, 10);
+    EXPECT_EQ(s.k_strip, 1);
+    EXPECT_DOUBLE_EQ(s.Ag_s, s.Ag);
+    EXPECT_DOUBLE_EQ(s.ks, 1);
+    // h ≤ b: the ratio of the pressures is h/b.
+    EXPECT_DOUBLE_EQ(s.fl_y / s.fl_x, 0.75);
+}
+
+// The thinnest wraps, solved outside the program by bisection of the confinement model over a
+// continuous thickness; the scan takes the first step at or past each.
+struct ColumnCase {
+    const char* name;
+    ColumnInput input;
+    double tf;   // cm
+    double fcc;  // N/mm² at that thickness (≥ the requirement)
+    double ecu;  // at that thickness (≥ the requirement)
+    double ks;
+    double tolerance = 3e-3;  // relative, of fcc and εcu
+};
+
+const ColumnCase kColumnCases[] = {
+    // A circular column: k_fl = 1 and the peak governs fcc, so 40 = fcc_fco · 28.2.
+    {"CircularStrength",
+     {.rectangular = false, .goal = Strength, .fcc = "40"},
+     0.0127496346531,
+     40,
+     0.01914988539,
+     1},
+    {"CircularStrain",
+     {.rectangular = false, .goal = Strain, .ecu = "0,01"},
+     0.00123674366929,
+     29.51150628,
+     0.01,
+     1},
+    {"CircularBothStrainGoverns",
+     {.rectangular = false, .goal = Both, .fcc = "35", .ecu = "0,025"},
+     0.0259175024646,
+     49.42005737,
+     0.025,
+     1},
+    // Gap 10 cm on D = 40 cm: ks = (1 − 10/80)² = 0.765625.
+    {"CircularStripsBothStrengthGoverns",
+     {.rectangular = false,
+      .sheet = false,
+      .goal = Both,
+      .bf = "0,1",
+      .sf = "0,2",
+      .fcc = "40",
+      .ecu = "0,01"},
+     0.0333051680735,
+     40,
+     0.01914988539,
+     0.765625},
+    {"RectangularStrength", {.goal = Strength}, 0.0110433574137, 35, 0.01552676911, 1},
+    {"RectangularStrain", {.goal = Strain}, 0.00470148211467, 31.17117978, 0.012, 1},
+    {"RectangularBothStrengthGoverns", {.goal = Both}, 0.0110433574137, 35, 0.01552676911, 1},
+    {"RectangularStripsStrain",
+     {.sheet = false, .goal = Strain, .bf = "0,2", .sf = "0,3"},
+     0.00985302524804,
+     31.17117978,
+     0.012,
+     0.71574192},
+    {"SquareStrength",
+     {.goal = Strength, .b = "0,3", .h = "0,3", .R = "0,05"},
+     0.00741555894061,
+     35,
+     0.01552676911,
+     1},
+    // The thinnest column of the weakest concrete with the stiffest wrap: one step of 5e-7 cm
+    // raises fcc by 0.33 % and εcu by 2.5 %, past the tolerance windows; the values are those
+    // of the step taken (29 and 9 steps).
+    {"ThinWrapStrengthStepsPastTheWindow",
+     {.rectangular = false,
+      .goal = Strength,
+      .D = "0,05",
+      .fcm = "3",
+      .Ef = "800",
+      .efu = "0,08",
+      .factor = "1",
+      .fcc = "5"},
+     1.43527824209e-05,
+     5.016444773,
+     0.2311530135,
+     1,
+     1e-8},
+    {"ThinWrapStrainStepsPastTheWindow",
+     {.rectangular = false,
+      .goal = Strain,
+      .D = "0,05",
+      .fcm = "3",
+      .Ef = "800",
+      .efu = "0,08",
+      .factor = "1",
+      .ecu = "0,16"},
+     4.0381220916e-06,
+     3.731970852,
+     0.1639617578,
+     1,
+     1e-8},
+};
+
+class ColumnCases : public ConfinementDesignTest,
+                    public ::testing::WithParamInterface<ColumnCase> {};
+
+TEST_P(ColumnCases, ThicknessIsTheFirstStepThatMeetsTheRequirement) {
+    const ColumnCase& c = GetParam();
+    Fill(c.input);
+    State().LaminateApplied = true;
+    ASSERT_TRUE(Run());
+    const DesignState& s = State();
+    EXPECT_EQ(s.ConfinementGoal, c.input.goal);
+    EXPECT_GT(s.tf_c, c.tf - 1e-11);
+    EXPECT_LE(s.tf_c, c.tf + kStep + 1e-11);
+    EXPECT_NEAR(s.fcc, c.fcc, c.tolerance * c.fcc);
+    EXPECT_NEAR(s.eps_cu, c.ecu, c.tolerance * c.ecu);
+    EXPECT_NEAR(s.ks, c.ks, 1e-8);
+    if (c.input.goal != Strain) {
+        EXPECT_GE(s.fcc, ParseNumber(c.input.fcc).value());
+    }
+    if (c.input.goal != Strength) {
+        EXPECT_GE(s.eps_cu, ParseNumber(c.input.ecu).value());
+    }
+    EXPECT_GE(s.fcc, s.fco);
+    EXPECT_EQ(s.ResultKind, Confinement);
+    EXPECT_FALSE(s.LaminateApplied);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_GE(host.busyCount, 1);
+    EXPECT_EQ(host.busyDepth, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(ShapeFormAndGoal, ColumnCases, ::testing::ValuesIn(kColumnCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// b takes the larger side whichever box holds it; texts that order differently from their
+// numbers (a leading blank, an exponent) change nothing.
+TEST_F(ConfinementDesignTest, SwappingTheTypedSidesChangesNothing) {
+    Fill({});
+    ASSERT_TRUE(Run());
+    const DesignState reference = State();
+    const std::pair<const char*, const char*> sides[] = {
+        {"0,3", "0,4"}, {"3e-1", "0,4"}, {"0,4", " 0,3"}, {"0,3", " 0,4"}, {"0,40", "0,3"}};
+    for (const auto& [b, h] : sides) {
+        ColumnInput in;
+        in.b = b;
+        in.h = h;
+        Fill(in);
+        ASSERT_TRUE(Run()) << b << " " << h;
+        const DesignState& s = State();
+        EXPECT_EQ(s.b, 40) << b << " " << h;
+        EXPECT_EQ(s.h, 30) << b << " " << h;
+        EXPECT_EQ(s.tf_c, reference.tf_c) << b << " " << h;
+        EXPECT_EQ(s.fcc, reference.fcc) << b << " " << h;
+        EXPECT_EQ(s.eps_cu, reference.eps_cu) << b << " " << h;
+    }
+}
+
+TEST_F(ConfinementDesignTest, RequiredStrengthOfTheUnconfinedColumnNeedsTheFirstStepOnly) {
+    ColumnInput in;
+    in.fcc = "28,2";
+    Fill(in);
+    ASSERT_TRUE(Run());
+    EXPECT_EQ(State().tf_c, kStep);
+    EXPECT_GE(State().fcc, 28.2);
+}
+
+// With the mean strength 100 the concrete modulus is below 500·fco, βc = 0 and Esec,u = Ec: the
+// ultimate-strain model has no solution, so the strain is never computed.
+TEST_F(ConfinementDesignTest, StrainNeverComputedEndsWithTheUnexpectedErrorEvenAfterASuccess) {
+    ColumnInput ok;
+    ok.rectangular = false;
+    ok.fcc = "40";
+    Fill(ok);
+    ASSERT_TRUE(Run());
+    ASSERT_GT(State().eps_cu, 0);
+    State().ResultKind = Shear;
+
+    ColumnInput in;
+    in.rectangular = false;
+    in.fcm = "100";
+    in.fcc = "110";
+    Fill(in);
+    EXPECT_FALSE(Run());
+    ExpectRefused(kUnexpected, nullptr);
+    EXPECT_EQ(State().beta_c, 0);
+    EXPECT_EQ(State().eps_cu, 0);
+    EXPECT_EQ(State().ResultKind, Shear);
+
+    // Asking for a strain instead: no strain was ever computed, so none can be met.
+    in.goal = Strain;
+    in.ecu = "0,01";
+    Fill(in);
+    EXPECT_FALSE(Run());
+    ExpectRefused(kUnexpected, nullptr);
+}
+
+// Strips 5 cm wide at 70 cm on a 30 cm column leave a gap of 65 cm ≥ 2·D: they confine
+// nothing, so no thickness raises the strength.
+TEST_F(ConfinementDesignTest, StripsFurtherApartThanTwiceTheDiameterConfineNothing) {
+    ColumnInput in;
+    in.rectangular = false;
+    in.sheet = false;
+    in.D = "0,3";
+    in.bf = "0,05";
+    in.sf = "0,7";
+    in.fcc = "30";
+    Fill(in);
+    EXPECT_FALSE(Run());
+    ExpectRefused(kStrengthTooHigh, &w.Text21);
+    EXPECT_EQ(State().ks, 0);
+    EXPECT_DOUBLE_EQ(State().fcc_max, 28.2);
+}
+
+// The strength is reached early, the strain of 0.16 never: the strain is named.
+TEST_F(ConfinementDesignTest, BothGoalsWithTheStrainOutOfReachNameTheStrain) {
+    ColumnInput in;
+    in.rectangular = false;
+    in.goal = Both;
+    in.fcc = "30";
+    in.ecu = "0,16";
+    Fill(in);
+    EXPECT_FALSE(Run());
+    ExpectRefused(kStrainTooHigh, &w.Text23);
+    EXPECT_GE(State().fcc_max, 30);
+    EXPECT_LT(State().eps_cu_max, 0.16);
+}
+
+struct FirstStepCase {
+    bool comma;
+    const char* ecu;
+    const char* quoted;
+};
+
+class FirstStepRefusal : public ConfinementDesignTest,
+                         public ::testing::WithParamInterface<FirstStepCase> {
+  protected:
+    FirstStepRefusal() : ConfinementDesignTest(GetParam().comma) {}
+};
+
+// The unconfined column already fails at εcu = 0.00804.
+TEST_P(FirstStepRefusal, RequiredStrainBelowTheUnconfinedOneIsQuoted) {
+    ColumnInput in;
+    in.rectangular = false;
+    in.goal = Strain;
+    in.ecu = GetParam().ecu;
+    in.efu = GetParam().comma ? "0,015" : "0.015";
+    in.factor = GetParam().comma ? "0,9" : "0.9";
+    in.D = GetParam().comma ? "0,4" : "0.4";
+    in.R = "0";
+    in.b = "0";
+    in.h = "0";
+    Fill(in);
+    EXPECT_FALSE(Run());
+    ExpectRefused(std::string("Odkształcenie (skrócenie) wzmocnionego elementu przy zniszczeniu "
+                              "ecu = ") +
+                      GetParam().quoted +
+                      " nie powinno być niższe niż elementu niewzmocnionego. Proszę podać "
+                      "wyższą wartość wymaganej wielkości albo wzmocnienie nie będzie konieczne.",
+                  &w.Text23);
+    EXPECT_EQ(State().tf_c, kStep);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSeparators, FirstStepRefusal,
+                         ::testing::Values(FirstStepCase{true, "0,0075", "0,0075"},
+                                           FirstStepCase{false, "0.005", "0.005"}));
+
+struct CheckCase {
+    const char* name;
+    ColumnInput input;
+    const char* message;
+    const char* focus;  // nullptr: the focus stays
+};
+
+const CheckCase kCheckCases[] = {
+    {"NoSide",
+     {.h = "0"},
+     "Zostały niewypełnione pola, odnoszące się do geometrii przekroju poprzecznego. Proszę je "
+     "wypełnić, wpisując żądane wartości.",
+     nullptr},
+    {"RadiusHalfTheSmallerSide",
+     {.R = "0,15"},
+     "Promień R na rogach przekroju poprzecznego musi być mniejszy od połowy szerokości oraz "
+     "wysokości tego przekroju.",
+     "Text20"},
+    {"NoDiameter", {.rectangular = false, .D = "0"}, "Proszę podać średnicę słupa D.", "Text27"},
+    {"NoMeanStrength",
+     {.fcm = "0"},
+     "Proszę podać średnią wytrzymałość betonu w jednoosiowym stanie naprężenia fcm lub klasę "
+     "betonu.",
+     "Text22(2)"},
+    {"NoModulus",
+     {.Ef = "0"},
+     "Proszę podać moduł sprężystości wzmocnienia kompozytowego Ef.",
+     "Text24(2)"},
+    {"NoRuptureStrain",
+     {.efu = "0"},
+     "Proszę podać wartość wydłużenia (odkształcenia jednostkowego) przy zerwaniu efu.",
+     "Text11"},
+    {"NoStripWidth",
+     {.sheet = false, .bf = "0", .sf = "0,3"},
+     "Proszę podać szerokość taśmy wzmacniającej bf.",
+     "Text28"},
+    {"NoStripSpacing",
+     {.sheet = false, .bf = "0,1", .sf = "0"},
+     "Proszę podać rozstaw osiowy taśm wzmacniających sf.",
+     "Text29"},
+    {"StripsOverlap", {.sheet = false, .bf = "0,3", .sf = "0,2"}, kStripsOverlap, "Text28"},
+    {"NoRequiredStrength", {.goal = Strength, .fcc = "0"}, kNoRequiredStrength, "Text21"},
+    {"NoRequiredStrain", {.goal = Strain, .ecu = "0"}, kNoRequiredStrain, "Text23"},
+    {"BothMissingAsksForTheStrengthFirst",
+     {.goal = Both, .fcc = "0", .ecu = "0"},
+     kNoRequiredStrength,
+     "Text21"},
+    {"StrengthBelowTheUnconfined",
+     {.fcc = "28"},
+     "Wymagana średnia wytrzymałość wzmocnionego elementu fcc jest niższa niż elementu "
+     "niewzmocnionego. Proszę podać wyższą wartość wymaganej wielkości albo wzmocnienie nie "
+     "będzie konieczne.",
+     "Text21"},
+    // (200² + 30²)/3 = 13633 cm² unconfined of 6000 cm².
+    {"TooSlender", {.b = "2", .h = "0,3", .R = "0"}, kBadGeometry, "Text20"},
+    // Half gap 74,5 cm on 30 cm sides.
+    {"GapWiderThanTheSide",
+     {.sheet = false, .b = "0,3", .h = "0,3", .R = "0", .bf = "0,01", .sf = "1,5"},
+     kStripsTooNarrow,
+     "Text28"},
+    // Half gap 8 cm on 50 × 20 cm: the unconfined parabolas of 42 × 12 cm cover it.
+    {"UnconfinedBetweenStrips",
+     {.sheet = false, .b = "0,5", .h = "0,2", .R = "0", .bf = "0,04", .sf = "0,2"},
+     kStripsTooNarrow,
+     "Text28"},
+};
+
+class ColumnChecks : public ConfinementDesignTest,
+                     public ::testing::WithParamInterface<CheckCase> {};
+
+TEST_P(ColumnChecks, RefusedWithItsMessageAndFocus) {
+    const CheckCase& c = GetParam();
+    Fill(c.input);
+    w.Check1.SetFocus();
+    State().ResultKind = Flexure;
+    EXPECT_FALSE(Run());
+    ExpectRefused(c.message, c.focus ? w.Find(c.focus) : &w.Check1);
+    EXPECT_EQ(State().ResultKind, Flexure);
+}
+
+INSTANTIATE_TEST_SUITE_P(Checks, ColumnChecks, ::testing::ValuesIn(kCheckCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct FieldCase {
+    const char* name;
+    ColumnInput input;
+    const char* box;
+    const char* text;
+    const char* message;  // nullptr: the field is not used and the design succeeds
+};
+
+const FieldCase kFieldCases[] = {
+    {"Width", {}, "Text4(2)", "x", kNotNumber},
+    {"Height", {}, "Text1(2)", "2,5", "Proszę wpisać wartość pomiędzy 0,05 a 2,00 m."},
+    {"Radius", {}, "Text20", "-0,1", "Proszę wpisać wartość pomiędzy 0,00 a 0,50 m."},
+    {"Diameter",
+     {.rectangular = false},
+     "Text27",
+     "5",
+     "Proszę wpisać wartość pomiędzy 0,05 a 4,00 m."},
+    {"MeanStrength",
+     {.fcm = "30"},
+     "Text22(2)",
+     "2",
+     "PProszę wpisać wartość pomiędzy 3 a 100 N/mm2."},
+    {"Modulus", {}, "Text24(2)", "900", "Proszę wpisać wartość pomiędzy 10 a 800 kN/mm2."},
+    {"Rupture", {}, "Text11", "", kNotNumber},
+    {"Factor", {}, "Text25", "0", "Proszę wpisać wartość pomiędzy 0,1 a 1,0 x efu."},
+    {"StripWidth",
+     {.sheet = false, .bf = "0,1", .sf = "0,2"},
+     "Text28",
+     "0,9",
+     "Proszę wpisać wartość pomiędzy 0,01 a 0,80 m."},
+    {"StripSpacing", {.sheet = false, .bf = "0,1", .sf = "0,2"}, "Text29", "a", kNotNumber},
+    {"RequiredStrength",
+     {.goal = Both},
+     "Text21",
+     "121",
+     "Proszę wpisać wartość pomiędzy 5 a 120 N/mm2."},
+    {"RequiredStrain",
+     {.goal = Strain},
+     "Text23",
+     "0,2",
+     "Proszę wpisać wartość pomiędzy 0,002 a 0,160."},
+    // Not used by the chosen options.
+    {"CircularIgnoresTheSides", {.rectangular = false, .fcc = "40"}, "Text4(2)", "x", nullptr},
+    {"CircularIgnoresTheRadius", {.rectangular = false, .fcc = "40"}, "Text20", "9", nullptr},
+    {"RectangularIgnoresTheDiameter", {}, "Text27", "x", nullptr},
+    {"ClassIgnoresTheMeanStrength", {}, "Text22(2)", "x", nullptr},
+    {"SheetIgnoresTheStripWidth", {}, "Text28", "x", nullptr},
+    {"SheetIgnoresTheStripSpacing", {}, "Text29", "", nullptr},
+    {"StrengthGoalIgnoresTheStrain", {.goal = Strength}, "Text23", "x", nullptr},
+    {"StrainGoalIgnoresTheStrength", {.goal = Strain}, "Text21", "x", nullptr},
+};
+
+class ColumnFields : public ConfinementDesignTest,
+                     public ::testing::WithParamInterface<FieldCase> {};
+
+TEST_P(ColumnFields, OnlyUsedFieldsAreCheckedEachWithItsOwnMessage) {
+    const FieldCase& c = GetParam();
+    Fill(c.input);
+    auto* box = static_cast<TextBox*>(w.Find(c.box));
+    ASSERT_NE(box, nullptr);
+    box->SetText(c.text);
+    if (!c.message) {
+        EXPECT_TRUE(Run());
+        EXPECT_TRUE(host.messages.empty());
+        return;
+    }
+    EXPECT_FALSE(Run());
+    ExpectRefused(c.message, box);
+    EXPECT_EQ(box->Text(), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, ColumnFields, ::testing::ValuesIn(kFieldCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kord::test
