@@ -71,19 +71,6 @@ constexpr double kMaxThickness = 4;
 
 enum Goal : short { StrengthGoal = 1, StrainGoal = 2, BothGoals = 3 };
 
-// A field the design uses: refused texts and out-of-range values stop the reading.
-bool ReadUsed(TextBox& box, double scale, double& field) {
-    const std::optional<double> v = ReadField(box);
-    if (!v) return false;
-    field = *v * scale;
-    return true;
-}
-
-// A field the chosen options leave unused: whatever it holds cannot stop the design.
-double Lenient(const TextBox& box) {
-    return ParseNumber(box.Text()).value_or(0);
-}
-
 bool Refuse(const char* message, TextBox* focus = nullptr) {
     Warn(message, kTitle);
     if (focus) focus->SetFocus();
@@ -135,11 +122,11 @@ bool ReadConfinementInput(int& tab) {
     s.IterStep = 5e-7;
     double width = 0, height = 0;
     if (rectangular) {
-        if (!ReadUsed(w.Text4(tab), 1, width)) return false;
-        if (!ReadUsed(w.Text1(tab), 1, height)) return false;
+        if (!ReadUsedField(w.Text4(tab), FieldUnit::AsTyped, width)) return false;
+        if (!ReadUsedField(w.Text1(tab), FieldUnit::AsTyped, height)) return false;
     } else {
-        width = Lenient(w.Text4(tab));
-        height = Lenient(w.Text1(tab));
+        width = ReadUnusedField(w.Text4(tab));
+        height = ReadUnusedField(w.Text1(tab));
     }
     // b takes the larger side, whichever box it was typed into.
     if (width >= height) {
@@ -150,49 +137,39 @@ bool ReadConfinementInput(int& tab) {
         s.h = width * 100;
     }
     if (rectangular) {
-        s.D = Lenient(w.Text27) * 100;
-        if (!ReadUsed(w.Text20, 100, s.R)) return false;
+        s.D = ReadUnusedField(w.Text27, FieldUnit::Metres);
+        if (!ReadUsedField(w.Text20, FieldUnit::Metres, s.R)) return false;
     } else {
-        if (!ReadUsed(w.Text27, 100, s.D)) return false;
-        s.R = Lenient(w.Text20) * 100;
+        if (!ReadUsedField(w.Text27, FieldUnit::Metres, s.D)) return false;
+        s.R = ReadUnusedField(w.Text20, FieldUnit::Metres);
     }
 
-    if (w.Option10(tab).Value()) {
-        const int p = w.Combo1(tab).ListIndex();
-        s.i = p;
-        if (p >= 0 && p < static_cast<int>(kConcreteClasses.size()))
-            s.fck = kConcreteClasses[static_cast<size_t>(p)].fck;
-        s.fcm = s.fck + kFcmOverFck;
-    } else {
-        if (!ReadUsed(w.Text22(tab), 1, s.fcm)) return false;
-        s.fck = s.fcm - kFcmOverFck;
-        if (s.fck < 0) s.fck = 0;
-    }
+    if (!ReadConcreteStrength(tab)) return false;
 
-    if (!ReadUsed(w.Text24(tab), 1, s.Ef)) return false;
+    if (!ReadUsedField(w.Text24(tab), FieldUnit::AsTyped, s.Ef)) return false;
     double rupture = 0, factor = 0;
-    if (!ReadUsed(w.Text11, 1, rupture)) return false;
-    if (!ReadUsed(w.Text25, 1, factor)) return false;
+    if (!ReadUsedField(w.Text11, FieldUnit::AsTyped, rupture)) return false;
+    if (!ReadUsedField(w.Text25, FieldUnit::AsTyped, factor)) return false;
     s.eps_fu_e = rupture * factor;
 
     if (w.Option12.Value()) {
-        if (!ReadUsed(w.Text28, 100, s.bf_c)) return false;
-        if (!ReadUsed(w.Text29, 100, s.sf_c)) return false;
+        if (!ReadUsedField(w.Text28, FieldUnit::Metres, s.bf_c)) return false;
+        if (!ReadUsedField(w.Text29, FieldUnit::Metres, s.sf_c)) return false;
     } else {
-        s.bf_c = Lenient(w.Text28) * 100;
-        s.sf_c = Lenient(w.Text29) * 100;
+        s.bf_c = ReadUnusedField(w.Text28, FieldUnit::Metres);
+        s.sf_c = ReadUnusedField(w.Text29, FieldUnit::Metres);
     }
     const bool strength = w.Check1.Checked();
     const bool strain = w.Check2.Checked();
     if (strength) {
-        if (!ReadUsed(w.Text21, 1, s.fcc_req)) return false;
+        if (!ReadUsedField(w.Text21, FieldUnit::AsTyped, s.fcc_req)) return false;
     } else {
-        s.fcc_req = Lenient(w.Text21);
+        s.fcc_req = ReadUnusedField(w.Text21);
     }
     if (strain) {
-        if (!ReadUsed(w.Text23, 1, s.eps_cu_req)) return false;
+        if (!ReadUsedField(w.Text23, FieldUnit::AsTyped, s.eps_cu_req)) return false;
     } else {
-        s.eps_cu_req = Lenient(w.Text23);
+        s.eps_cu_req = ReadUnusedField(w.Text23);
     }
     if (strength && strain)
         s.ConfinementGoal = BothGoals;
@@ -221,7 +198,7 @@ bool DesignConfinement(int& /*tab*/) {
     } else if (s.D == 0) {
         return Refuse(kNoDiameter, &w.Text27);
     }
-    if (w.Option11(Confinement).Value() && Lenient(w.Text22(Confinement)) == 0)
+    if (w.Option11(Confinement).Value() && ReadUnusedField(w.Text22(Confinement)) == 0)
         return Refuse(kNoMeanStrength, &w.Text22(Confinement));
     if (s.Ef == 0) return Refuse(kNoModulus, &w.Text24(Confinement));
     if (s.eps_fu_e == 0) return Refuse(kNoRuptureStrain, &w.Text11);

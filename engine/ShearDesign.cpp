@@ -39,24 +39,11 @@ constexpr double kPi = 3.14159;
 // The thickness scan ends here (cm).
 constexpr double kMaxThickness = 4;
 
-// A field the design uses: refused texts and out-of-range values stop the reading.
-bool ReadUsed(TextBox& box, double scale, double& field) {
-    const std::optional<double> v = ReadField(box);
-    if (!v) return false;
-    field = *v * scale;
-    return true;
-}
-
 bool ReadFactor(TextBox& box, double& field) {
     const std::optional<double> v = ReadField(box, frmOptions().Rules());
     if (!v) return false;
     field = *v;
     return true;
-}
-
-// A field the chosen options leave unused: whatever it holds cannot stop the design.
-double Lenient(const TextBox& box) {
-    return ParseNumber(box.Text()).value_or(0);
 }
 
 struct ShearForm {
@@ -96,9 +83,9 @@ bool ReadShearInput(int& tab) {
     FrmOptions& o = frmOptions();
 
     s.IterStep = 5e-7;
-    if (!ReadUsed(w.Text4(tab), 100, s.b)) return false;
-    if (!ReadUsed(w.Text13(tab), 1, s.alpha)) return false;
-    if (!ReadUsed(w.Text14(tab), 100, s.d)) return false;
+    if (!ReadUsedField(w.Text4(tab), FieldUnit::Metres, s.b)) return false;
+    if (!ReadUsedField(w.Text13(tab), FieldUnit::AsTyped, s.alpha)) return false;
+    if (!ReadUsedField(w.Text14(tab), FieldUnit::Metres, s.d)) return false;
 
     if (!ReadFactor(o.Text3, s.k_eff)) return false;
     if (!ReadFactor(o.Text4, s.gamma_fb)) return false;
@@ -117,30 +104,20 @@ bool ReadShearInput(int& tab) {
             break;
     }
 
-    if (w.Option10(tab).Value()) {
-        const int p = w.Combo1(tab).ListIndex();
-        s.i = p;
-        if (p >= 0 && p < static_cast<int>(kConcreteClasses.size()))
-            s.fck = kConcreteClasses[static_cast<size_t>(p)].fck;
-        s.fcm = s.fck + kFcmOverFck;
-    } else {
-        if (!ReadUsed(w.Text22(tab), 1, s.fcm)) return false;
-        s.fck = s.fcm - kFcmOverFck;
-        if (s.fck < 0) s.fck = 0;
-    }
+    if (!ReadConcreteStrength(tab)) return false;
 
-    if (!ReadUsed(w.Text12, 1, s.Vfd)) return false;
-    if (!ReadUsed(w.Text24(tab), 1, s.Ef)) return false;
-    if (!ReadUsed(w.Text15(tab), 1, s.eps_fu)) return false;
+    if (!ReadUsedField(w.Text12, FieldUnit::AsTyped, s.Vfd)) return false;
+    if (!ReadUsedField(w.Text24(tab), FieldUnit::AsTyped, s.Ef)) return false;
+    if (!ReadUsedField(w.Text15(tab), FieldUnit::AsTyped, s.eps_fu)) return false;
     double limit = 0;
-    if (!ReadUsed(w.Text26(tab), 1, limit)) return false;
+    if (!ReadUsedField(w.Text26(tab), FieldUnit::AsTyped, limit)) return false;
     s.eps_f_lim = limit / s.gamma_fl;
     if (w.Option7.Value()) {
-        if (!ReadUsed(w.Text18, 100, s.bf)) return false;
-        if (!ReadUsed(w.Text19, 100, s.sf)) return false;
+        if (!ReadUsedField(w.Text18, FieldUnit::Metres, s.bf)) return false;
+        if (!ReadUsedField(w.Text19, FieldUnit::Metres, s.sf)) return false;
     } else {
-        s.bf = Lenient(w.Text18) * 100;
-        s.sf = Lenient(w.Text19) * 100;
+        s.bf = ReadUnusedField(w.Text18, FieldUnit::Metres);
+        s.sf = ReadUnusedField(w.Text19, FieldUnit::Metres);
     }
     return true;
 }
@@ -153,7 +130,7 @@ bool DesignShear(int& /*tab*/) {
         Warn(kUnfilled, kTitle);
         return false;
     }
-    if (w.Option11(Shear).Value() && Lenient(w.Text22(Shear)) == 0) {
+    if (w.Option11(Shear).Value() && ReadUnusedField(w.Text22(Shear)) == 0) {
         Warn(kNoMeanStrength, kTitle);
         w.Text22(Shear).SetFocus();
         return false;
