@@ -76,12 +76,23 @@ struct DesignState {
     double MRd_applied = 0, Mser_r_applied = 0, Mser_qp_applied = 0;
     double tf_layer = 0, n_layers = 0, tf_total_shear = 0, tf_total_conf = 0;
     double Vfd_applied = 0, fcc_applied = 0, eps_cu_applied = 0;
+    // The laminate of the last accepted recomputation. "Obliczenia" of the dimensioning rewrites
+    // the fields above whether or not the results are then recomputed; these change only with the
+    // results, so the report and the anchorage check read the laminate whose capacity is shown.
+    double applied_bf_strip = 0, applied_tf_strip = 0, applied_n_strips = 0, applied_Af = 0;
+    double applied_tf_layer = 0, applied_n_layers = 0, applied_tf_total = 0;
+    // Counts the accepted recomputations. Every successful design clears LaminateApplied, so a
+    // laminate is current while LaminateApplied holds and this number is unchanged.
+    int LaminateGeneration = 0;
 
     // Anchorage.
     double fctm = 0, Msd_A = 0;
     double As2_A = 0, As12_A = 0, As11_A = 0, d2_A = 0, d12_A = 0, d11_A = 0;
     double Es_A = 0, fyk_A = 0, n_layers_bond = 0, nf_max = 0, k_b = 0;
     double Nbd_max = 0, lbd_max = 0, Nfd_A = 0, x_A = 0, eps_c_A = 0, M_A = 0;
+    // The LaminateGeneration of the laminate whose check the anchorage fields hold; 0 when the
+    // last "Obliczanie" gave no verdict.
+    int BondCheckGeneration = 0;
 
     // Drawing of the strain window.
     double StrainScale = 0, DepthScale = 0;

@@ -1,5 +1,10 @@
 #include "engine/ResultQuantities.h"
 
+#include <cmath>
+#include <string>
+
+#include "platform/NumberFormat.h"
+
 namespace kord {
 
 namespace {
@@ -35,12 +40,52 @@ bool SteelStressWithinLimit(double shownStress, double fyk) {
     return shownStress <= 0.800001 * fyk;
 }
 
+double SteelStressLimit(const DesignState& s) {
+    return 0.8 * s.fyk;
+}
+
+double RareConcreteLimit(const DesignState& s) {
+    return 0.6 * s.fck;
+}
+
+double QuasiPermanentConcreteLimit(const DesignState& s) {
+    return 0.45 * s.fck;
+}
+
+namespace {
+// The stress is shown with two decimals; the check reads back what is shown. A stress that
+// shows no number fails.
+bool ShownSteelWithinLimit(double stress, double fyk) {
+    const std::optional<double> shown = ParseNumber(FormatPattern(stress, "0.00"));
+    return shown && SteelStressWithinLimit(*shown, fyk);
+}
+}  // namespace
+
+bool RareSteelWithinLimit(const DesignState& s) {
+    return ShownSteelWithinLimit(RareSteelStress(s), s.fyk);
+}
+
+bool QuasiPermanentSteelWithinLimit(const DesignState& s) {
+    return ShownSteelWithinLimit(QuasiPermanentSteelStress(s), s.fyk);
+}
+
 bool RareConcreteWithinLimit(const DesignState& s) {
     return RareConcreteStress(s) <= 0.6001 * s.fck;
 }
 
 bool QuasiPermanentConcreteWithinLimit(const DesignState& s) {
     return QuasiPermanentConcreteStress(s) <= 0.4501 * s.fck;
+}
+
+double CapacityAfter(const DesignState& s, Strengthening which) {
+    return which == Strengthening::Applied ? s.MRd_applied : s.MRd;
+}
+
+std::optional<double> StrengtheningRatio(const DesignState& s, Strengthening which) {
+    if (s.MRd_o == 0) return std::nullopt;
+    const double ratio = CapacityAfter(s, which) / s.MRd_o;
+    if (!std::isfinite(ratio)) return std::nullopt;
+    return ratio;
 }
 
 LimitState GoverningLimitState(const DesignState& s) {

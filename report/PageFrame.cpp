@@ -128,14 +128,25 @@ Split SplitToFit(const PrinterSurface& p, int column, const std::vector<LinePiec
     return s;
 }
 
-// Whether the line, started with Tab(column) from the present position, ends above the bottom
-// of the printable area.
-bool LineFits(const PrinterSurface& p, int column, const std::vector<LinePiece>& pieces) {
+// Whether the line, started with Tab(column) from the present position, would run off the
+// bottom of the printable area (checked only for lines without a page check) or into the logo of
+// the page frame.
+bool LineNeedsNewPage(const PrinterSurface& p, int column, const std::vector<LinePiece>& pieces,
+                      PageCheck check) {
     double top = p.CurrentY();
     if (p.CurrentX() > p.ColumnX(column)) top += p.TextHeight();
     double bottom = top + p.TextHeight();
-    for (const auto& piece : pieces) bottom = std::max(bottom, top + PieceBottom(p, piece));
-    return bottom <= p.ScaleHeight();
+    double right = p.ColumnX(column);
+    for (const auto& piece : pieces) {
+        bottom = std::max(bottom, top + PieceBottom(p, piece));
+        right += PieceWidth(p, piece);
+    }
+    right = std::min(right, p.ScaleWidth());
+    const bool offPage = check == PageCheck::No && bottom > p.ScaleHeight();
+    const bool intoLogo = right > p.ScaleWidth() - kFrameLogoWidth &&
+                          bottom > p.ScaleHeight() - kFrameLogoTop &&
+                          top < p.ScaleHeight() - kFrameLogoTop + kFrameLogoHeight;
+    return offPage || intoLogo;
 }
 
 // Prints one physical line: Tab(column), the pieces, the line's end.
@@ -162,14 +173,20 @@ void PrintPieces(int column, const std::vector<LinePiece>& pieces) {
 }
 
 // A line of the kit: its page check, then the line, broken where it is wider than the page,
-// each part with the same check.
+// each part with the same check. A line that would run off the page or into the logo starts a
+// new page first; that page's number is printed plain whatever style the line has.
 void PrintKitLine(int column, std::vector<LinePiece> pieces, PageCheck check) {
     PrinterSurface& p = Printer();
     do {
         if (check == PageCheck::Yes) PageBreak();
         Split split = SplitToFit(p, column, pieces);
-        if (check == PageCheck::No && !LineFits(p, column, split.head)) {
+        if (LineNeedsNewPage(p, column, split.head, check)) {
+            const bool underline = p.FontUnderline(), italic = p.FontItalic();
+            p.SetFontUnderline(false);
+            p.SetFontItalic(false);
             NewPageWithFrame();
+            p.SetFontUnderline(underline);
+            p.SetFontItalic(italic);
             // The frame turns bold off: measure again.
             split = SplitToFit(p, column, pieces);
         }
@@ -231,8 +248,8 @@ void NewPageWithFrame() {
     p.SetFontSize(p.FontSize() + 2);
     p.SetCurrentY(p.CurrentY() - 100);
     // Loaded anew for every page; a logo that cannot be loaded stops the print (PrintError).
-    p.PaintPicture(Picture::Load(LogoPath()), p.ScaleWidth() - 1000, p.ScaleHeight() - 1801, 1000,
-                   800);
+    p.PaintPicture(Picture::Load(LogoPath()), p.ScaleWidth() - kFrameLogoWidth,
+                   p.ScaleHeight() - kFrameLogoTop, kFrameLogoWidth, kFrameLogoHeight);
 }
 
 void PageBreak() {

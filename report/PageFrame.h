@@ -43,6 +43,10 @@ bool RunPrintJob(PrinterSurface& surface, const std::function<void()>& body, std
 // The reserves of the page checks: below ScaleHeight - reserve a new page is started.
 constexpr double kPageReserve = 500;
 constexpr double kBlockReserve = 4500;
+// The logo of the page frame: flush with the right edge, its top this far above the bottom.
+constexpr double kFrameLogoWidth = 1000;
+constexpr double kFrameLogoHeight = 800;
+constexpr double kFrameLogoTop = 1801;
 
 // The page check before a line: a new page with its frame when CurrentY > ScaleHeight - 500.
 void PageBreak();

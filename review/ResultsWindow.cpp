@@ -1,5 +1,8 @@
 #include "review/ResultsWindow.h"
 
+#include "report/PrintDriver.h"
+#include "review/AnchorageWindow.h"
+#include "review/DimensioningWindow.h"
 #include "review/StrainWindow.h"
 
 #include <algorithm>
@@ -421,9 +424,6 @@ void FrmResult::BuildButtons() {
     SetDefaultButton(&Command5);
     // Opened only after the design has been recomputed for the applied laminate.
     Command7.SetEnabled(false);
-    // The dimensioning and report steps are not part of this build yet.
-    Command4.SetEnabled(false);
-    Command5.SetEnabled(false);
 
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
@@ -514,13 +514,7 @@ std::string Pattern(double v, const char* pattern) {
     return FormatPattern(v, pattern);
 }
 
-// The stress as shown, read back: the check sees what the user sees.
-std::string SteelSign(const std::string& shown, double fyk) {
-    const auto v = ParseNumber(shown);
-    return v && SteelStressWithinLimit(*v, fyk) ? SymbolChar(163) : ">";
-}
-
-std::string ConcreteSign(bool within) {
+std::string RelationSign(bool within) {
     return within ? SymbolChar(163) : ">";
 }
 }  // namespace
@@ -531,9 +525,8 @@ void FrmResult::ShowFlexureValues() {
     Label1.SetCaption(Pattern(s.Af_req * 100, "####0.00"));
     Label25.SetCaption(Pattern(s.MRd_o, "####0.00"));
     // Without a capacity before strengthening the ratio has no value.
-    const double ratio = s.MRd / s.MRd_o;
-    Label39.SetCaption("=   " +
-                       (s.MRd_o != 0 && std::isfinite(ratio) ? Pattern(ratio, "#0.000") : "-"));
+    const auto ratio = StrengtheningRatio(s, Strengthening::Required);
+    Label39.SetCaption("=   " + (ratio ? Pattern(*ratio, "#0.000") : "-"));
     Label52.SetCaption(Pattern(s.MRd, "####0.00"));
 
     Label67.SetCaption(OuterLayerSubscript(s));
@@ -556,10 +549,11 @@ void FrmResult::ShowFlexureValues() {
     Label102.SetCaption(Pattern(0.45 * s.fck, "##0.00"));
 
     // 5. and 6. Relation signs.
-    Label79.SetCaption(SteelSign(Label59.Caption(), s.fyk));
-    Label105.SetCaption(SteelSign(Label103.Caption(), s.fyk));
-    Label81.SetCaption(ConcreteSign(RareConcreteWithinLimit(s)));
-    Label106.SetCaption(ConcreteSign(QuasiPermanentConcreteWithinLimit(s)));
+    // The steel checks see the stress as shown.
+    Label79.SetCaption(RelationSign(RareSteelWithinLimit(s)));
+    Label105.SetCaption(RelationSign(QuasiPermanentSteelWithinLimit(s)));
+    Label81.SetCaption(RelationSign(RareConcreteWithinLimit(s)));
+    Label106.SetCaption(RelationSign(QuasiPermanentConcreteWithinLimit(s)));
 
     // 7. Governing state.
     switch (GoverningLimitState(s)) {
@@ -604,13 +598,17 @@ void FrmResult::Command3_Click() {
     frmStrain().ShowModal();
 }
 
-// The report, dimensioning and anchorage steps come with their own windows; until they exist
-// their buttons stay disabled and do nothing.
-void FrmResult::Command4_Click() {}
+void FrmResult::Command4_Click() {
+    PrintReport();
+}
 
-void FrmResult::Command5_Click() {}
+void FrmResult::Command5_Click() {
+    frmDim().ShowModal();
+}
 
-void FrmResult::Command7_Click() {}
+void FrmResult::Command7_Click() {
+    frmBond().ShowForLaminate();
+}
 
 void FrmResult::Command6_Click() {
     OpenHelp();

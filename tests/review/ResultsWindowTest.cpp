@@ -7,6 +7,7 @@
 #include "engine/ResultQuantities.h"
 #include "platform/Symbols.h"
 #include "platform/TextMetrics.h"
+#include "review/DimensioningWindow.h"
 #include "review/ResultsWindow.h"
 #include "review/StrainWindow.h"
 #include "tests/app/AppFixture.h"
@@ -645,19 +646,24 @@ TEST_F(ResultsWindowTest, PomocOpensTheHelpFile) {
     EXPECT_TRUE(w.IsVisible());
 }
 
-TEST_F(ResultsWindowTest, StepsWithoutTheirWindowsAreDisabled) {
+TEST_F(ResultsWindowTest, AnchorageStartsDisabled) {
     SetFlexureResults(State());
     FrmResult& w = ShowAfterDesign();
-    for (const CommandButton* b : {&w.Command7, &w.Command4, &w.Command5})
-        EXPECT_FALSE(b->Enabled()) << b->Name();
-    for (const CommandButton* b : {&w.Command3, &w.Command6, &w.Command2, &w.Command1})
+    EXPECT_FALSE(w.Command7.Enabled());
+    for (const CommandButton* b :
+         {&w.Command3, &w.Command4, &w.Command5, &w.Command6, &w.Command2, &w.Command1})
         EXPECT_TRUE(b->Enabled()) << b->Name();
-    // Enter presses the disabled default button: nothing happens.
+    // Enter presses the default button: the dimensioning window opens modally.
     w.UserPressEnter();
+    EXPECT_EQ(host.modalWindows, std::vector<std::string>{"frmDim"});
+    frmDim().Command2.UserClick();
     EXPECT_TRUE(w.IsVisible());
-    EXPECT_TRUE(host.modalWindows.empty());
     // The Tab key reaches only the enabled buttons, in their order.
     EXPECT_EQ(w.ActiveControl(), &w.Command3);
+    w.UserPressTab(false);
+    EXPECT_EQ(w.ActiveControl(), &w.Command4);
+    w.UserPressTab(false);
+    EXPECT_EQ(w.ActiveControl(), &w.Command5);
     w.UserPressTab(false);
     EXPECT_EQ(w.ActiveControl(), &w.Command6);
     w.UserPressTab(false);
@@ -668,7 +674,7 @@ TEST_F(ResultsWindowTest, StepsWithoutTheirWindowsAreDisabled) {
     EXPECT_EQ(w.ActiveControl(), &w.Command3);
     // The strain window opens modally.
     w.Command3.UserClick();
-    EXPECT_EQ(host.modalWindows, std::vector<std::string>{"frmStrain"});
+    EXPECT_EQ(host.modalWindows, (std::vector<std::string>{"frmDim", "frmStrain"}));
 }
 
 TEST_F(ResultsWindowTest, ANewDesignShowsFreshValuesAndDisablesZakotwienie) {

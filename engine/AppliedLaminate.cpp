@@ -1,0 +1,289 @@
+#include "engine/AppliedLaminate.h"
+
+#include <cmath>
+
+#include "app/InputWindow.h"
+#include "engine/DesignState.h"
+#include "engine/StressBlock.h"
+#include "platform/NumberFormat.h"
+
+namespace kord {
+
+namespace {
+
+const char* const kNotApplied = " Wyniki nie zostały uaktualnione.";
+
+// The value of pi the shear design has always used.
+constexpr double kPi = 3.14159;
+
+bool WithinFivePercent(double area, double target) {
+    return std::abs(area - target) < 0.05 * target;
+}
+
+std::string NoStateMessage(const char* state) {
+    return "Dla zastosowanego przekroju wzmocnienia Af = " +
+           FormatPattern(State().Af_applied * 100, "####0.00") + " mm2 nie można wyznaczyć " +
+           state + "." + kNotApplied + " Proszę zmienić liczbę lub wymiary taśm wzmacniających.";
+}
+
+// One ultimate trial at the state's eps_c and eps_f: depth, steel stresses, flange block and the
+// area that balances it.
+double UltimateTrialArea(const Concrete& c, const Steel& st) {
+    DesignState& s = State();
+    StressBlock();
+    s.x = c.h * s.eps_c / (s.eps_c + s.eps_f + s.eps_o);
+    const SteelStresses sig = SteelStressesAt(st, c.h, s.eps_c, s.x, UltimateYieldStress(s.fyk));
+    s.sigma_s11 = sig.s11;
+    s.sigma_s12 = sig.s12;
+    s.sigma_s2 = sig.s2;
+    if (BelowFlange(c, s.x)) FlangeBlock(c, s.x, s.eps_c);
+    s.Af = BalancingArea(ConcreteForce(c, UltimateConcreteStrength(s.fck), s.x),
+                         NetTension(st, sig), s.Ef, s.eps_f);
+    return s.Af;
+}
+
+// The three flexure searches for the area of the applied strips; the message of the first that
+// finds no state, or empty.
+std::optional<std::string> FlexureSearches() {
+    DesignState& s = State();
+    s.MRd_applied = 0;
+    s.Af = 0;
+    if (!AppliedUltimateState(s.Af_applied)) return NoStateMessage("stanu granicznego nośności");
+    s.Mser_r_applied = 0;
+    if (!AppliedServiceState(RareCombination(), s.Af_applied, s.Mser_r_applied))
+        return NoStateMessage(
+            "stanu granicznego użytkowalności od obciążeń zmiennych o wartościach wyjątkowych");
+    s.Mser_qp_applied = 0;
+    if (!AppliedServiceState(QuasiPermanentCombination(), s.Af_applied, s.Mser_qp_applied))
+        return NoStateMessage(
+            "stanu granicznego użytkowalności od obciążeń zmiennych o wartościach prawie stałych");
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> WholeCount(double exact, int limit) {
+    for (int n = 0; n <= limit; ++n)
+        if (n >= exact - 1e-9 * std::abs(exact)) return n;
+    return std::nullopt;
+}
+
+bool ApplicableCount(double count) {
+    return std::isfinite(count) && count >= 1 && count == std::floor(count);
+}
+
+bool AppliedUltimateState(double Af) {
+    DesignState& s = State();
+    const Concrete c = FlexureConcrete();
+    const Steel st = FlexureSteel();
+    const double step = s.IterStep;
+
+    // Concrete crushing: the area falls towards the applied one as the composite strain grows.
+    bool found = false;
+    s.eps_c = kCrushingStrain;
+    for (s.i = step; s.i <= s.eps_f_lim; s.i += step) {
+        s.eps_f = s.i;
+        const double area = UltimateTrialArea(c, st);
+        if (area < Af && WithinFivePercent(area, Af)) {
+            found = true;
+            break;
+        }
+    }
+    // Still more area than applied at the composite's limit strain: the composite reaches it
+    // before the concrete crushes, and the area rises towards the applied one with the concrete
+    // strain.
+    if (!found && s.Af > Af) {
+        s.eps_f = s.eps_f_lim;
+        for (s.i = step; s.i <= kCrushingStrain; s.i += step) {
+            s.eps_c = s.i;
+            const double area = UltimateTrialArea(c, st);
+            if (area > Af && WithinFivePercent(area, Af)) {
+                found = true;
+                break;
+            }
+        }
+    }
+
+    const double fy = UltimateYieldStress(s.fyk);
+    s.SteelAtYield = (s.As11 > 0 && s.sigma_s11 == fy) || (s.As12 > 0 && s.sigma_s12 == fy);
+    if (!found) return false;
+    const double z = ResultantDepth(c, UltimateConcreteStrength(s.fck), s.x);
+    s.MRd_applied = InternalMoment(st, c.h, {s.sigma_s11, s.sigma_s12, s.sigma_s2}, z,
+                                   CompositeForce(s.Af, s.Ef, s.eps_f));
+    return std::isfinite(s.MRd_applied);
+}
+
+bool AppliedServiceState(const SlsCombination& sc, double Af, double& moment) {
+    DesignState& s = State();
+    const Concrete c = FlexureConcrete();
+    const Steel st = FlexureSteel();
+    const double dOuter = OuterLayerDistance();
+    const double step = s.IterStep;
+
+    sc.Af_trial = 0;
+    moment = 0;
+    sc.eps_s_ser = 0.8 * s.fyk / s.Es / 1000;
+    // The area of a trial whose strains, depth, stresses and flange block are set; a trial whose
+    // soffit has not passed the strain at bonding keeps the last area.
+    auto accepted = [&]() {
+        if (sc.eps_f > 0) {
+            const double T = NetTension(st, {sc.sigma_s11, sc.sigma_s12, sc.sigma_s2});
+            sc.Af_trial = BalancingArea(ConcreteForce(c, s.fck, sc.x), T, s.Ef, sc.eps_f);
+        }
+        return sc.Af_trial > 0 && sc.Af_trial < Af && WithinFivePercent(sc.Af_trial, Af);
+    };
+
+    // The concrete at its limit: the composite strain grows while the outer steel stays within
+    // its limit.
+    bool found = false;
+    sc.eps_c = sc.concreteLimit;
+    sc.stressBlock();
+    for (s.i = step; s.i <= s.eps_f_lim; s.i += step) {
+        sc.eps_f = s.i;
+        sc.x = c.h * sc.eps_c / (sc.eps_c + sc.eps_f + s.eps_o);
+        s.eps_s = (c.h - dOuter - sc.x) * sc.eps_c / sc.x;
+        if (s.eps_s > sc.eps_s_ser) continue;
+        SlsStresses(sc, c, st);
+        if (accepted()) {
+            found = true;
+            break;
+        }
+    }
+    // Still more area than applied: the outer steel at its limit, the concrete strain falling.
+    if (!found && sc.Af_trial > Af) {
+        for (s.i = sc.concreteLimit; s.i >= step; s.i -= step) {
+            sc.eps_c = s.i;
+            sc.stressBlock();
+            sc.x = (c.h - dOuter) * sc.eps_c / (sc.eps_c + sc.eps_s_ser);
+            sc.eps_f = (c.h - sc.x) * sc.eps_c / sc.x - s.eps_o;
+            SlsStresses(sc, c, st);
+            if (accepted()) {
+                found = true;
+                break;
+            }
+        }
+    }
+    if (!found) return false;
+    moment = SlsMoment(sc, c, st, CompositeForce(sc.Af_trial, s.Ef, sc.eps_f));
+    return std::isfinite(moment);
+}
+
+void AppliedShear(double tf) {
+    DesignState& s = State();
+    const FrmData& w = frmData();
+    const double a = s.alpha * kPi / 180;
+    if (w.Option6.Value())
+        s.rho_f = 2 * tf * std::sin(a) / s.b;
+    else
+        s.rho_f = (tf / s.b) * 2 * (s.bf / s.sf);
+    const double q = std::pow(s.fcm, 2.0 / 3.0) / (s.rho_f * s.Ef);
+    if (w.Combo3.ListIndex() == 1)
+        s.eps_fe_rupture = std::pow(q, 0.47) * (s.k_eff * 0.048 * s.eps_fu) / s.gamma_ff;
+    else
+        s.eps_fe_rupture = std::pow(q, 0.30) * (s.k_eff * 0.17 * s.eps_fu) / s.gamma_ff;
+    s.eps_fe_debond = std::pow(q, 0.56) * (s.k_eff * 0.65 * 0.001) / s.gamma_fb;
+    if (w.Option1.Value()) {
+        s.eps_fd_e = std::min(s.eps_fe_rupture, s.eps_f_lim);
+    } else {
+        s.eps_fd_e = std::min(s.eps_fe_rupture, s.eps_fe_debond);
+        s.eps_fd_e = std::min(s.eps_fd_e, s.eps_f_lim);
+    }
+    s.Vfd_applied =
+        0.9 * s.eps_fd_e * s.Ef * 100 * s.d * s.rho_f * s.b * (1 / std::tan(a) + 1) * std::sin(a);
+}
+
+bool AppliedConfinement(double tf) {
+    DesignState& s = State();
+    double p = 0, r = 1;  // the larger lateral pressure and the ratio of the smaller to it
+    if (frmData().Option8.Value()) {
+        s.rho_fx = 2 * s.bf_c * tf / (s.sf_c * s.h);
+        s.rho_fy = 2 * s.bf_c * tf / (s.sf_c * s.b);
+        s.El_x = s.rho_fx * s.ke * s.ks * s.Ef * 1000;
+        s.El_y = s.rho_fy * s.ke * s.ks * s.Ef * 1000;
+        s.fl_x = s.El_x * s.eps_fu_e;
+        s.fl_y = s.El_y * s.eps_fu_e;
+        p = s.fl_x;
+        r = s.fl_y / s.fl_x;
+        s.k_fl = 1 - (0.6 * r * r - 1.4 * r + 0.8) * std::sqrt(p / s.fco);
+    } else {
+        s.rho_fc = 4 * s.bf_c * tf / (s.sf_c * s.D);
+        s.El = 0.5 * s.rho_fc * s.ke * s.ks * s.Ef * 1000;
+        s.fl = s.El * s.eps_fu_e;
+        p = s.fl;
+        s.k_fl = 1;  // equal pressures all round
+    }
+    s.fcc_fco = 2.254 * std::sqrt(1 + 7.94 * p / s.fco) - 2 * p / s.fco - 1.254;
+    const double peak = s.k_fl * s.fcc_fco * s.fco;
+    const double peakStrain = 0.002 * (1 + 5 * (s.k_fl * s.fcc_fco - 1));
+    s.Esec = peak / peakStrain;
+    if (!(s.Esec > 0 && s.Esec_u > 0 && std::isfinite(s.Esec))) return false;
+    const double bracket = (s.Ec - s.Esec_u) * s.Esec / (s.Esec_u * (s.Ec - s.Esec));
+    if (!(bracket > 0 && std::isfinite(bracket))) return false;
+    const double strain = std::pow(bracket, 1 - s.Esec / s.Ec) * peakStrain;
+    if (!std::isfinite(strain)) return false;
+    s.eps_cu_applied = strain;
+    s.fcc_applied = s.eps_cu_applied * s.Esec_u;
+    if (peak > s.fcc_applied) s.fcc_applied = peak;
+    if (s.fcc_applied < s.fco) s.fcc_applied = s.fco;
+    return true;
+}
+
+std::optional<std::string> ApplyChosenLaminate(double count) {
+    DesignState& s = State();
+    const bool strips = s.ResultKind != Shear && s.ResultKind != Confinement;
+    if (!ApplicableCount(count)) {
+        return std::string(strips ? "Liczba zastosowanych taśm wzmacniających"
+                                  : "Liczba zastosowanych warstw wzmocnienia") +
+               " powinna być liczbą całkowitą nie mniejszą od 1." + kNotApplied;
+    }
+
+    // A refused laminate leaves no trace: every field the searches overwrite comes back.
+    const DesignState before = s;
+    auto refuse = [&s, &before](std::string message) {
+        s = before;
+        return std::optional<std::string>(std::move(message));
+    };
+
+    if (s.ResultKind == Shear) {
+        s.n_layers = count;
+        s.tf_total_shear = s.tf_layer * count / 10;
+        AppliedShear(s.tf_total_shear);
+        if (!std::isfinite(s.Vfd_applied)) {
+            return refuse("Dla zastosowanej grubości wzmocnienia t = " +
+                          FormatPattern(s.tf_total_shear * 10, "##0.000") +
+                          " mm nie można wyznaczyć siły ścinającej przenoszonej przez "
+                          "wzmocnienie." +
+                          kNotApplied + " Proszę zmienić liczbę lub grubość warstw wzmocnienia.");
+        }
+        s.applied_tf_total = s.tf_total_shear;
+    } else if (s.ResultKind == Confinement) {
+        s.n_layers = count;
+        s.tf_total_conf = s.tf_layer * count / 10;
+        if (!AppliedConfinement(s.tf_total_conf)) {
+            return refuse("Dla zastosowanej grubości wzmocnienia t = " +
+                          FormatPattern(s.tf_total_conf * 10, "##0.000") +
+                          " mm nie można wyznaczyć odkształcenia wzmocnionego elementu przy "
+                          "zniszczeniu." +
+                          kNotApplied + " Proszę zmienić liczbę lub grubość warstw wzmocnienia.");
+        }
+        s.applied_tf_total = s.tf_total_conf;
+    } else {
+        s.n_strips = count;
+        s.Af_applied = s.tf_strip * s.bf_strip * count / 100;
+        if (std::optional<std::string> problem = FlexureSearches())
+            return refuse(std::move(*problem));
+        s.applied_bf_strip = s.bf_strip;
+        s.applied_tf_strip = s.tf_strip;
+        s.applied_n_strips = s.n_strips;
+        s.applied_Af = s.Af_applied;
+    }
+    if (!strips) {
+        s.applied_tf_layer = s.tf_layer;
+        s.applied_n_layers = s.n_layers;
+    }
+    s.LaminateApplied = true;
+    ++s.LaminateGeneration;
+    return std::nullopt;
+}
+
+}  // namespace kord

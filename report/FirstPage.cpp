@@ -1,0 +1,155 @@
+#include "report/FirstPage.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QTime>
+
+#include "app/OptionsWindow.h"
+#include "platform/Picture.h"
+#include "platform/PrinterSurface.h"
+#include "platform/Symbols.h"
+#include "report/PageFrame.h"
+
+namespace kord {
+
+namespace {
+
+// Where the title block and the logos stand, in twips.
+constexpr double kNumberY = 800;
+constexpr double kRuleInset = 600;
+constexpr double kTitleX = 1650;
+
+constexpr int kRegistered = 174;
+
+void PrintRegistered() {
+    PrinterSurface& p = Printer();
+    p.SetFontSize(p.FontSize() - 4);
+    p.SetCurrentY(p.CurrentY() - 60);
+    p.Print(CodePageChar(kRegistered), LineEnd::Keep);
+    p.SetFontSize(p.FontSize() + 4);
+}
+
+void PrintLogo(double x, double y) {
+    // Loaded from its file at each use; one that cannot be loaded stops the print.
+    Printer().PaintPicture(Picture::Load(LogoPath()), x, y, kFrameLogoWidth, kFrameLogoHeight);
+}
+
+// A header line: at column 10 without the page check.
+void PrintHeaderLine(const std::string& text) {
+    PrintTextLine(kBodyColumn, text, PageCheck::No);
+}
+
+}  // namespace
+
+std::string ReportDateText() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+std::string ReportTimeText() {
+    // The locale's time with seconds, without the time zone ('t' outside quoted literals).
+    const QString longFormat = QLocale::system().timeFormat(QLocale::LongFormat);
+    QString format;
+    bool quoted = false;
+    for (const QChar c : longFormat) {
+        if (c == QLatin1Char('\'')) quoted = !quoted;
+        if (quoted || c != QLatin1Char('t')) format += c;
+    }
+    return QLocale::system().toString(QTime::currentTime(), format.trimmed()).toStdString();
+}
+
+void PrintWrapped(const std::string& text, bool endLine, double reserve) {
+    PrinterSurface& p = Printer();
+    const double startX = p.CurrentX();
+    std::string rest = text;
+    for (;;) {
+        const double room = p.ScaleWidth() - p.CurrentX();
+        if (p.TextWidth(rest) + reserve <= room) break;
+        // The last blank up to which the text fits; none: the line stays as it is.
+        size_t cut = std::string::npos;
+        for (size_t j = rest.find(' ', rest.find_first_not_of(' ')); j != std::string::npos;
+             j = rest.find(' ', j + 1)) {
+            if (p.TextWidth(rest.substr(0, j)) > room) break;
+            cut = j;
+        }
+        if (cut == std::string::npos) break;
+        std::string head = rest.substr(0, cut);
+        while (!head.empty() && head.back() == ' ') head.pop_back();
+        const size_t next = rest.find_first_not_of(' ', cut);
+        if (next == std::string::npos) break;
+        p.Print(head);
+        p.SetCurrentX(startX);
+        rest = rest.substr(next);
+    }
+    p.Print(rest, endLine ? LineEnd::Close : LineEnd::Keep);
+}
+
+void PrintFirstPage() {
+    PrinterSurface& p = Printer();
+    const FrmOptions& options = frmOptions();
+
+    // The page number and the rule under it, as every later page has them.
+    p.SetFontSize(p.FontSize() - 2);
+    p.SetCurrentY(kNumberY);
+    p.SetCurrentX(p.ScaleWidth() / 2 - 500);
+    p.Print("Strona " + std::to_string(p.Page()));
+    p.SetDrawWidth(10);
+    const double rule = p.CurrentY() + 50;
+    p.Line(kRuleInset, rule, p.ScaleWidth() - kRuleInset, rule);
+    p.SetFontSize(p.FontSize() + 2);
+    p.SetCurrentY(p.CurrentY() - 150);
+
+    // The header lines; the first starts on the line below (the position is at the rule's end).
+    if (options.Check3.Value() == 1) PrintHeaderLine(" Projekt:  " + options.Text9.Text());
+    if (options.Check2.Value() == 1) {
+        PrintHeaderLine(" Autor:     " + options.Text1.Text());
+        PrintHeaderLine(" Firma:     " + options.Text2.Text());
+    }
+    if (options.Check1.Value() == 1)
+        PrintHeaderLine(" Data:      " + ReportDateText() +
+                        "     Godzina:      " + ReportTimeText());
+
+    // The logos: beside the title block, and where every page frame has it.
+    p.SetCurrentX(kRuleInset);
+    PrintLogo(kRuleInset, p.CurrentY());
+    PrintLogo(p.ScaleWidth() - kFrameLogoWidth, p.ScaleHeight() - kFrameLogoTop);
+
+    // The title block, right of the logo.
+    p.SetFontBold(true);
+    p.SetFontSize(p.FontSize() + 4);
+    p.SetCurrentX(kTitleX);
+    PrintWrapped("Wzmocnienie konstrukcji żelbetowej za pomocą Systemu", true);
+    p.SetCurrentX(kTitleX);
+    {
+        // What follows the name on its line: ®, " Plankor", ®, all of which must fit beside it.
+        Font small = p.CurrentFont();
+        small.size -= 4;
+        const std::string registered = CodePageChar(kRegistered);
+        const double tail = 2 * PrinterSurface::MeasureText(registered, small, p.FontName()) +
+                            p.TextWidth(" Plankor");
+        PrintWrapped("Wzmacniania Materiałami Kompozytowymi Vendrik", false, tail);
+    }
+    PrintRegistered();
+    p.SetCurrentY(p.CurrentY() + 60);
+    p.Print(" Plankor", LineEnd::Keep);
+    PrintRegistered();
+    // 80, not 60: the line ends 20 twips lower than it began.
+    p.SetCurrentY(p.CurrentY() + 80);
+    p.Print(" ");
+    p.SetCurrentX(kTitleX);
+    p.SetFontSize(p.FontSize() - 6);
+    p.SetFontBold(false);
+    PrintWrapped(
+        "Odpowiedzialność za obliczenia wykonane przy pomocy tego programu spoczywa na "
+        "użytkowniku.",
+        true);
+
+    // The closing rule; the sections start from here.
+    p.SetFontSize(p.FontSize() + 8);
+    p.SetFontBold(true);
+    p.SetDrawWidth(10);
+    p.Line(kRuleInset, p.CurrentY() + 80, p.ScaleWidth() - kRuleInset, p.CurrentY() + 80);
+    p.SetCurrentY(p.CurrentY() - 100);
+    p.SetFontSize(p.FontSize() - 2);
+}
+
+}  // namespace kord

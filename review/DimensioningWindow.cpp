@@ -1,0 +1,592 @@
+#include "review/DimensioningWindow.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "app/Exit.h"
+#include "app/Help.h"
+#include "engine/AppliedLaminate.h"
+#include "engine/DesignState.h"
+#include "engine/ResultQuantities.h"
+#include "platform/Host.h"
+#include "platform/NumberFormat.h"
+#include "platform/Symbols.h"
+#include "platform/TextMetrics.h"
+#include "review/ResultsWindow.h"
+
+namespace kord {
+
+FormSlot<FrmDim> frmDim;
+
+namespace {
+
+const char* const kCommandTitle = "Uwaga!!!";
+const char* const kFieldTitle = "Uwaga !!!";
+
+const Font kWindowFont{"Arial", 9};
+const Font kBoldFont{"Arial", 9, true};
+const Font kSubFont{"Arial", 7};
+const Font kSupFont{"Arial", 6};
+const Font kSymbolFont{"Symbol", 10};
+
+// Layout in twips. The window's client area, the two frames on top of each other, the buttons
+// below them.
+constexpr int kClientWidth = 6855, kClientHeight = 4830;
+constexpr int kFrameLeft = 100, kFrameTop = 150;
+constexpr int kFrameWidth = kClientWidth - 2 * kFrameLeft, kFrameHeight = 3930;
+constexpr int kTextX = 120;
+constexpr int kLabelH = 240, kBoxH = 300, kButtonH = 345;
+constexpr int kValueW = 800, kComputeW = 1200;
+
+// Rows of both frames, from the top.
+constexpr int kRowWanted = 300, kRowWanted2 = 540, kRowWanted3 = 780;
+constexpr int kRowRequired = 1080, kRowSheet = 1380;
+constexpr int kRowSize = 1830, kRowSize2 = 2160, kRowCompute = 2520;
+constexpr int kRowCount = 2970, kRowApplied = 3270, kRowTotal = 3600;
+// The layer frame has one size row: its lower rows stand higher.
+constexpr int kLayerRise = kRowSize2 - kRowSize;
+
+int TextW(const std::string& text, const Font& f) {
+    return TextWidthTwips(text, f);
+}
+
+// The row texts; the symbol column stands after the longest.
+const char* const kRowTexts[] = {"Pożądane:",
+                                 "Wymagany przekrój wzmocnienia:",
+                                 "Szerokość taśm wzmacniających:",
+                                 "Grubość taśm wzmacniających:",
+                                 "Liczba wymaganych taśm:",
+                                 "Liczba zastosowanych taśm wzmacniających:",
+                                 "Przekrój poprzeczny zastosowanego wzmocnienia:",
+                                 "Wymagana grubość wzmocnienia:",
+                                 "Grubość pojedynczej warstwy wzmocnienia:",
+                                 "Wymagana liczba warstw wzmocnienia:",
+                                 "Liczba zastosowanych warstw wzmocnienia:",
+                                 "Grubość wszystkich warstw wzmocnienia:"};
+
+struct Columns {
+    int symbol;  // the letter of a symbol
+    int equals;  // its equals sign
+    int value;   // values and boxes
+    int unit;
+};
+
+Columns ColumnsOf() {
+    int textW = 0;
+    for (const char* t : kRowTexts) textW = std::max(textW, TextW(t, kWindowFont));
+    Columns c{};
+    c.symbol = kTextX + textW + 120;
+    // The widest symbol: M with the subscript "ser,q-p".
+    c.equals = c.symbol + TextW("M", kWindowFont) + TextW("ser,q-p", kSubFont) + 75;
+    c.value = c.equals + TextW("=", kWindowFont) + 60;
+    c.unit = c.value + kValueW + 90;
+    return c;
+}
+
+// The letter followed by blanks and "=", the sign as close as blanks get it to the column.
+std::string PaddedLetter(const std::string& letter, int width) {
+    std::string s = letter;
+    while (std::abs(TextW(s + " ", kWindowFont) - width) < std::abs(TextW(s, kWindowFont) - width))
+        s += " ";
+    return s + "=";
+}
+
+}  // namespace
+
+// Places the labels of the rows: texts, symbols (letter, subscript, equals sign), values, units.
+class DimRowKit {
+  public:
+    DimRowKit(FrmDim& w, Control& frame, int& next)
+        : w_(w), frame_(frame), cols_(ColumnsOf()), next_(next) {}
+
+    Label& Fresh(const std::string& caption, const Font& font = kWindowFont) {
+        Label& l = w_.Add<Label>("Label" + std::to_string(next_++), &frame_);
+        l.SetFont(font);
+        l.SetCaption(caption);
+        return l;
+    }
+
+    void Text(Label& l, const std::string& text, int y) {
+        l.SetCaption(text);
+        l.Move(kTextX, y, TextW(text, kWindowFont) + 30, kLabelH);
+    }
+    Label& Text(const std::string& text, int y) {
+        Label& l = Fresh(text);
+        Text(l, text, y);
+        return l;
+    }
+
+    // The letter with its equals sign in one label, the subscript in its blanks.
+    void Symbol(Label& letter, Label& sub, const std::string& letterText,
+                const std::string& subText, int y) {
+        const std::string caption = PaddedLetter(letterText, cols_.equals - cols_.symbol);
+        letter.SetCaption(caption);
+        letter.Move(cols_.symbol, y, TextW(caption, kWindowFont) + 30, kLabelH);
+        Subscript(sub, subText, cols_.symbol + TextW(letterText, kWindowFont), y);
+    }
+    void Symbol(const std::string& letterText, const std::string& subText, int y) {
+        Symbol(Fresh(""), Fresh(""), letterText, subText, y);
+    }
+
+    void Subscript(Label& sub, const std::string& text, int x, int y) {
+        sub.SetFont(kSubFont);
+        sub.SetCaption(text);
+        sub.Move(x, y + 90, TextW(text, kSubFont) + 30, 195);
+    }
+
+    void Value(Label& v, int y, bool bold = false) {
+        v.SetFont(bold ? kBoldFont : kWindowFont);
+        v.SetCaption("0");
+        v.SetAlignment(Alignment::Right);
+        v.Move(cols_.value, y, kValueW, kLabelH);
+    }
+
+    void Box(TextBox& box, int y) {
+        box.SetText("0");
+        box.Move(cols_.value, y - 30, kValueW, kBoxH);
+    }
+
+    // "[ mm   ]" and "[ N/mm   ]" carry a raised two in their blanks.
+    void Unit(Label& u, Label* two, const std::string& unit, int y) {
+        u.SetCaption(unit);
+        u.Move(cols_.unit, y, TextW(unit, kWindowFont) + 30, kLabelH);
+        if (!two) return;
+        const std::string lead = unit.substr(0, unit.find("   ]"));
+        two->SetFont(kSupFont);
+        two->SetCaption("2");
+        two->Move(cols_.unit + TextW(lead, kWindowFont), y - 45, 120, 180);
+    }
+    void Unit(const std::string& unit, int y, bool squared = false) {
+        Label& u = Fresh("");
+        Unit(u, squared ? &Fresh("") : nullptr, unit, y);
+    }
+
+    void Button(CommandButton& b, const std::string& caption, int x, int y, int width) {
+        b.SetCaption(caption);
+        b.Move(x, y, width, kButtonH);
+    }
+
+    const Columns& Cols() const { return cols_; }
+
+  private:
+    FrmDim& w_;
+    Control& frame_;
+    Columns cols_;
+    int& next_;
+};
+
+FrmDim::FrmDim() : Window("frmDim") {
+    SetCaption("Wprowadzanie wymiarów elementu wzmacniającego");
+    SetFont(kWindowFont);
+    SetSize(kClientWidth, kClientHeight);
+    SetBorder(BorderStyle::FixedDialog);
+    SetShowInTaskbar(false);
+
+    Frame1.SetCaption("Wzmocnienie elementów zginanych");
+    Frame2.SetCaption("Wzmocnienie elementów ścinanych");
+    for (Frame* f : {&Frame1, &Frame2}) f->Move(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight);
+
+    BuildStripFrame();
+    BuildLayerFrame();
+    BuildButtons();
+
+    // The width of a strip cannot exceed the width of the section it is bonded to.
+    const DesignState& s = State();
+    rules_ = std::make_unique<FieldRules>(*this, "Proszę wpisać wartość liczbową.", kFieldTitle);
+    rules_->Add(Text1,
+                Range(5, 10 * s.b, true,
+                      "Proszę wpisać wartość pomiędzy 5 a " + FormatGeneral(10 * s.b) + " mm."));
+    rules_->Add(Text2, Range(0.05, 20, true, "Proszę wpisać wartość pomiędzy 0,05 a 20 mm.",
+                             "Proszę wpisać wartość pomiędzy 0.05 a 20 mm."));
+    rules_->Add(Text3, Range(0.05, 10, true, "Proszę wpisać wartość pomiędzy 0,05 a 10 mm.",
+                             "Proszę wpisać wartość pomiędzy 0.05 a 10 mm."));
+    rules_->AddEntry(Text4);
+    rules_->AddEntry(Text5);
+    // These leave the window: leaving a field towards them checks nothing.
+    rules_->Exempt(Command2);
+    rules_->Exempt(Command1);
+
+    Text4.Change = [this] { Text4_Change(); };
+    Text5.Change = [this] { Text5_Change(); };
+}
+
+void FrmDim::BuildStripFrame() {
+    DimRowKit k(*this, Frame1, freshLabel_);
+    const Columns& c = k.Cols();
+
+    k.Text("Pożądane:", kRowWanted);
+    const struct {
+        Label* value;
+        const char* sub;
+        int y;
+    } wanted[] = {{&Label32, "rd", kRowWanted},
+                  {&Label48, "ser,r", kRowWanted2},
+                  {&Label55, "ser,q-p", kRowWanted3}};
+    for (const auto& m : wanted) {
+        k.Symbol("M", m.sub, m.y);
+        k.Value(*m.value, m.y);
+        k.Unit("[ kNm ]", m.y);
+    }
+
+    k.Text("Wymagany przekrój wzmocnienia:", kRowRequired);
+    k.Symbol("A", "f", kRowRequired);
+    k.Value(Label8, kRowRequired);
+    k.Unit("[ mm   ]", kRowRequired, true);
+
+    k.Button(Command6_0, " Właściwości materiałów Vendrik Plankor", kTextX, kRowSheet,
+             c.unit + TextW("[ kNm ]", kWindowFont) - kTextX);
+
+    k.Text("Szerokość taśm wzmacniających:", kRowSize);
+    k.Box(Text1, kRowSize);
+    k.Unit("[ mm ]", kRowSize);
+    k.Text("Grubość taśm wzmacniających:", kRowSize2);
+    k.Box(Text2, kRowSize2);
+    k.Unit("[ mm ]", kRowSize2);
+
+    k.Button(Command3, "Obliczenia", c.value + kValueW - kComputeW, kRowCompute, kComputeW);
+
+    k.Text("Liczba wymaganych taśm:", kRowCount);
+    k.Value(Label4, kRowCount, true);
+    k.Text(Label59, "Liczba zastosowanych taśm wzmacniających:", kRowApplied);
+    k.Box(Text5, kRowApplied);
+    Label59.SetEnabled(false);
+    Text5.SetEnabled(false);
+
+    k.Text("Przekrój poprzeczny zastosowanego wzmocnienia:", kRowTotal);
+    k.Symbol("A", "f", kRowTotal);
+    k.Value(Label7, kRowTotal);
+    k.Unit("[ mm   ]", kRowTotal, true);
+
+    int tab = 0;
+    for (Control* ctl :
+         std::initializer_list<Control*>{&Text1, &Text2, &Command3, &Text5, &Command6_0})
+        ctl->SetTabIndex(tab++);
+    Command3.Click = [this] { Command3_Click(); };
+    Command6_0.Click = [this] { Command6_Click(0); };
+}
+
+void FrmDim::BuildLayerFrame() {
+    DimRowKit k(*this, Frame2, freshLabel_);
+    const Columns& c = k.Cols();
+
+    // Shear wants a force, confinement a strength and a strain; the load shows one of them.
+    k.Text("Pożądane:", kRowWanted);
+    k.Symbol(Label34, Label36, "V", "fd", kRowWanted);
+    k.Value(Label35, kRowWanted);
+    k.Unit(Label37, nullptr, "[ kN ]", kRowWanted);
+
+    k.Symbol(Label38, Label40, "f", "cc", kRowWanted);
+    k.Value(Label39, kRowWanted);
+    k.Unit(Label41, &Label42, "[ N/mm   ]", kRowWanted);
+    // The epsilon gets its letter at load; its equals sign stands apart, in the window font.
+    Label47.SetFont(kSymbolFont);
+    Label47.Move(c.symbol, kRowWanted2 - 30, TextW(SymbolChar(101), kSymbolFont) + 30,
+                 kLabelH + 30);
+    k.Subscript(Label44, "cu", c.symbol + TextW(SymbolChar(101), kSymbolFont), kRowWanted2);
+    Label52.SetCaption("=");
+    Label52.Move(c.equals, kRowWanted2, TextW("=", kWindowFont) + 30, kLabelH);
+    k.Value(Label43, kRowWanted2);
+    k.Unit(Label45, nullptr, "[  -  ]", kRowWanted2);
+
+    k.Text("Wymagana grubość wzmocnienia:", kRowRequired);
+    k.Symbol("t", "f", kRowRequired);
+    k.Value(Label14, kRowRequired);
+    k.Unit("[ mm ]", kRowRequired);
+
+    k.Button(Command6_1, "Własności taśm Vendrik Plankor", kTextX, kRowSheet,
+             c.unit + TextW("[ kNm ]", kWindowFont) - kTextX);
+
+    k.Text("Grubość pojedynczej warstwy wzmocnienia:", kRowSize);
+    k.Box(Text3, kRowSize);
+    k.Unit("[ mm ]", kRowSize);
+
+    k.Button(Command4, "Obliczenia", c.value + kValueW - kComputeW, kRowCompute - kLayerRise,
+             kComputeW);
+
+    k.Text("Wymagana liczba warstw wzmocnienia:", kRowCount - kLayerRise);
+    k.Value(Label11, kRowCount - kLayerRise, true);
+    k.Text(Label58, "Liczba zastosowanych warstw wzmocnienia:", kRowApplied - kLayerRise);
+    k.Box(Text4, kRowApplied - kLayerRise);
+    Label58.SetEnabled(false);
+    Text4.SetEnabled(false);
+
+    k.Text("Grubość wszystkich warstw wzmocnienia:", kRowTotal - kLayerRise);
+    k.Symbol("t", "f", kRowTotal - kLayerRise);
+    k.Value(Label27, kRowTotal - kLayerRise);
+    k.Unit("[ mm ]", kRowTotal - kLayerRise);
+
+    int tab = 10;
+    for (Control* ctl : std::initializer_list<Control*>{&Text3, &Command4, &Text4, &Command6_1})
+        ctl->SetTabIndex(tab++);
+    Command4.Click = [this] { Command4_Click(); };
+    Command6_1.Click = [this] { Command6_Click(1); };
+}
+
+void FrmDim::BuildButtons() {
+    // The blanks break the two captions onto two lines.
+    const int top = kFrameTop + kFrameHeight + 90;
+    const int height = kClientHeight - top - 90;
+    Command2.SetCaption("      Powrót      (bez uaktualnienia)");
+    Command2.Move(kFrameLeft, top, 2400, height);
+    Command5.SetCaption("        Powrót         (z uaktualnieniem)");
+    Command5.Move(kFrameLeft + 2520, top, 2400, height);
+    Command1.SetCaption("Wyjście");
+    Command1.Move(kClientWidth - kFrameLeft - 1400, top, 1400, height);
+    int tab = 20;
+    for (CommandButton* b : {&Command2, &Command5, &Command1}) b->SetTabIndex(tab++);
+    SetDefaultButton(&Command2);
+    Command5.SetEnabled(false);
+
+    Command1.Click = [this] { Command1_Click(); };
+    Command2.Click = [this] { Command2_Click(); };
+    Command5.Click = [this] { Command5_Click(); };
+}
+
+void FrmDim::Form_Load() {
+    const DesignState& s = State();
+    Frame1.Move(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight);
+    Frame2.Move(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight);
+    Label47.SetCaption(SymbolChar(101));
+
+    if (s.ResultKind == Shear || s.ResultKind == Confinement) {
+        const bool shear = s.ResultKind == Shear;
+        Frame2.ZOrder(0);
+        Frame2.SetCaption(shear ? "Shear Strengthening" : "Confinement");
+        for (Label* l : {&Label34, &Label35, &Label36, &Label37}) l->SetVisible(shear);
+        for (Label* l : {&Label38, &Label39, &Label40, &Label41, &Label42, &Label47, &Label44,
+                         &Label52, &Label43, &Label45})
+            l->SetVisible(!shear);
+        if (shear) {
+            Label35.SetCaption(FormatPattern(s.Vfd_calc, "###0.00"));
+        } else {
+            Label39.SetCaption(FormatPattern(s.fcc, "##0.00"));
+            Label43.SetCaption(FormatPattern(s.eps_cu, "0.00000"));
+        }
+        Label14.SetCaption(FormatPattern(10 * (shear ? s.tf : s.tf_c), "##0.00"));
+    } else {
+        Frame1.ZOrder(0);
+        Label32.SetCaption(FormatPattern(s.Msd, "###0.00"));
+        Label48.SetCaption(FormatPattern(s.Mser_r, "###0.00"));
+        Label55.SetCaption(FormatPattern(s.Mser_qp, "###0.00"));
+        Label8.SetCaption(
+            FormatPattern(100 * std::max({s.Af_req, s.Af_req_r, s.Af_req_qp}), "####0.00"));
+    }
+}
+
+void FrmDim::Command3_Click() {
+    DimensionStrips();
+}
+
+void FrmDim::Command4_Click() {
+    DimensionLayers();
+}
+
+void FrmDim::DimensionStrips() {
+    const std::optional<double> width = ParseNumber(Text1.Text());
+    const std::optional<double> thickness = ParseNumber(Text2.Text());
+    auto refuse = [this](const char* message) {
+        Warn(message, kCommandTitle);
+        Text1.SetFocus();
+    };
+    if (!width || !thickness || *width < 5 || *width > 600 || *thickness < 0.05 ||
+        *thickness > 20) {
+        refuse("Proszę podać wymiary wzmocnienia.");
+        return;
+    }
+    // The count follows the area as shown, in mm².
+    const double required = ParseNumber(Label8.Caption()).value_or(0);
+    const std::optional<int> count = WholeCount(required / (*thickness * *width), kMaxStrips);
+    if (!count) {
+        refuse("Podane wymiary wzmocnienia są zbyt małe.");
+        return;
+    }
+
+    DesignState& s = State();
+    s.bf_strip = *width;
+    s.tf_strip = *thickness;
+    s.n_strips = *count;
+    s.Af_applied = s.tf_strip * s.bf_strip * s.n_strips / 100;
+    dimensioned_ = true;
+    const std::string text = FormatGeneral(*count);
+    Label4.SetCaption(text);
+    Text5.SetText(text);
+    Label7.SetCaption(FormatPattern(100 * s.Af_applied, "####0.00"));
+    Command5.SetEnabled(true);
+    SetDefaultButton(&Command5);
+    Text5.SetEnabled(true);
+    Label59.SetEnabled(true);
+}
+
+void FrmDim::DimensionLayers() {
+    const std::optional<double> thickness = ParseNumber(Text3.Text());
+    auto refuse = [this](const char* message) {
+        Warn(message, kCommandTitle);
+        Text3.SetFocus();
+    };
+    if (!thickness || *thickness < 0.05 || *thickness > 10) {
+        refuse("Proszę podać grubość pojedynczego wzmocnienia.");
+        return;
+    }
+    DesignState& s = State();
+    const bool shear = s.ResultKind == Shear;
+    const std::optional<int> count =
+        WholeCount(10 * (shear ? s.tf : s.tf_c) / *thickness, kMaxLayers);
+    if (!count) {
+        refuse(
+            "Podana grubość pojedynczego wzmocnienia jest zbyt mała i powoduje konieczność "
+            "zastosowania zbyt dużej liczby warstw. Proszę przyjąć wzmocnienie o większej "
+            "grubości.");
+        return;
+    }
+
+    s.tf_layer = *thickness;
+    s.n_layers = *count;
+    const double total = s.n_layers * s.tf_layer / 10;
+    (shear ? s.tf_total_shear : s.tf_total_conf) = total;
+    dimensioned_ = true;
+    const std::string text = FormatGeneral(*count);
+    Label11.SetCaption(text);
+    Text4.SetText(text);
+    Label27.SetCaption(FormatPattern(10 * total, "##0.000"));
+    Command5.SetEnabled(true);
+    SetDefaultButton(&Command5);
+    Text4.SetEnabled(true);
+    Label58.SetEnabled(true);
+}
+
+void FrmDim::Text4_Change() {
+    CountChanged(Text4, Label27, false);
+}
+
+void FrmDim::Text5_Change() {
+    CountChanged(Text5, Label7, true);
+}
+
+void FrmDim::CountChanged(TextBox& box, Label& total, bool strips) {
+    const std::optional<double> v = ParseNumber(box.Text());
+    if (!v) {
+        Command5.SetEnabled(false);
+        return;
+    }
+    const DesignState& s = State();
+    if (strips)
+        total.SetCaption(FormatPattern(*v * s.bf_strip * s.tf_strip, "####0.00"));
+    else
+        total.SetCaption(FormatPattern(*v * s.tf_layer, "##0.000"));
+    // Any number may be sent to the recomputation, which refuses what cannot be applied.
+    if (dimensioned_) Command5.SetEnabled(true);
+
+    if (*v < (strips ? s.n_strips : s.n_layers)) {
+        Warn(strips ? "Wprowadzana wartość nie powinna być mniejsza od liczby wymaganych taśm "
+                      "wzmacniających."
+                    : "Wprowadzana wartość nie powinna być mniejsza od liczby wymaganych warstw "
+                      "wzmocnienia.",
+             kFieldTitle);
+        box.SetFocus();
+    } else if (*v != std::floor(*v)) {
+        Warn(strips ? "Wprowadzana wartość (liczba taśm wzmacniających) powinna być liczba "
+                      "całkowitą."
+                    : "Wprowadzana wartość (liczba warstw wzmocnienia) powinna być liczba "
+                      "całkowitą.",
+             kFieldTitle);
+        box.SetFocus();
+    }
+}
+
+void FrmDim::Command5_Click() {
+    TextBox& box = State().ResultKind == Shear || State().ResultKind == Confinement ? Text4 : Text5;
+    const std::optional<double> count = ParseNumber(box.Text());
+    if (!count) {
+        Command5.SetEnabled(false);
+        return;
+    }
+    std::optional<std::string> refusal;
+    {
+        BusyPointer busy;
+        refusal = ApplyChosenLaminate(*count);
+    }
+    if (refusal) {
+        Warn(*refusal, kCommandTitle);
+        box.SetFocus();
+        return;
+    }
+    if (frmResult.Exists()) ShowAppliedLaminate(frmResult());
+    Unload();
+}
+
+void FrmDim::Command2_Click() {
+    Unload();
+}
+
+void FrmDim::Command1_Click() {
+    ExitProgram(*this);
+}
+
+void FrmDim::Command6_Click(int) {
+    OpenMaterialDataSheet();
+}
+
+namespace {
+
+std::string SignOf(bool within) {
+    return within ? SymbolChar(163) : ">";
+}
+
+void ShowAppliedFlexure(FrmResult& w) {
+    const DesignState& s = State();
+    const std::string area = FormatPattern(s.Af_applied * 100, "####0.00");
+    for (Label* l : {&w.Label1, &w.Label77, &w.Label82, &w.Label33}) l->SetCaption(area);
+    w.Label52.SetCaption(FormatPattern(s.MRd_applied, "###0.00"));
+    // Two decimals here, three in the window's own layout.
+    const std::optional<double> ratio = StrengtheningRatio(s, Strengthening::Applied);
+    w.Label39.SetCaption("=   " + (ratio ? FormatPattern(*ratio, "#0.00") : std::string("-")));
+    w.Label94.SetCaption(FormatPattern(s.Mser_r_applied, "####0.00"));
+    w.Label40.SetCaption(FormatPattern(s.Mser_qp_applied, "####0.00"));
+
+    w.Label67.SetCaption(OuterLayerSubscript(s));
+    w.Label107.SetCaption(OuterLayerSubscript(s));
+    w.Label59.SetCaption(FormatPattern(RareSteelStress(s), "###0.00"));
+    w.Label103.SetCaption(FormatPattern(QuasiPermanentSteelStress(s), "###0.00"));
+    w.Label62.SetCaption(FormatPattern(RareConcreteStress(s), "##0.00"));
+    w.Label104.SetCaption(FormatPattern(QuasiPermanentConcreteStress(s), "##0.00"));
+    w.Label79.SetCaption(SignOf(RareSteelWithinLimit(s)));
+    w.Label105.SetCaption(SignOf(QuasiPermanentSteelWithinLimit(s)));
+    w.Label81.SetCaption(SignOf(RareConcreteWithinLimit(s)));
+    w.Label106.SetCaption(SignOf(QuasiPermanentConcreteWithinLimit(s)));
+    w.Label73.SetCaption(FormatPattern(SteelStressLimit(s), "###0.00"));
+    w.Label43.SetCaption(FormatPattern(SteelStressLimit(s), "###0.00"));
+    w.Label75.SetCaption(FormatPattern(RareConcreteLimit(s), "##0.00"));
+    w.Label102.SetCaption(FormatPattern(QuasiPermanentConcreteLimit(s), "##0.00"));
+
+    for (Label* l : {&w.Label2, &w.Label84(0), &w.Label84(1)})
+        l->SetCaption("Zastosowany przekrój wzmocnienia");
+    w.Label74.SetCaption("Ostateczny przyjęty przekrój wzmocnienia");
+    w.Command7.SetEnabled(true);
+}
+
+}  // namespace
+
+void ShowAppliedLaminate(FrmResult& w) {
+    const DesignState& s = State();
+    const char* const kTotalText = "Grubość wszystkich warstw wzmocnienia    t    =";
+    switch (s.ResultKind) {
+        case Shear:
+            w.Label5.SetCaption(FormatPattern(s.tf_total_shear * 10, "##0.00"));
+            w.Label48.SetCaption(FormatPattern(s.Vfd_applied, "###0.00"));
+            w.Label3.SetCaption(kTotalText);
+            break;
+        case Confinement:
+            w.Label13.SetCaption(FormatPattern(s.tf_total_conf * 10, "##0.00"));
+            w.Label14.SetCaption(FormatPattern(s.fcc_applied, "##0.00"));
+            w.Label15.SetCaption(FormatPattern(s.eps_cu_applied, "0.00000"));
+            w.Label11.SetCaption(kTotalText);
+            break;
+        default:
+            ShowAppliedFlexure(w);
+            break;
+    }
+}
+
+}  // namespace kord
