@@ -52,36 +52,19 @@ int TextW(const std::string& text, const Font& f) {
     return TextWidthTwips(text, f);
 }
 
-// The row texts; the symbol column stands after the longest.
-const char* const kRowTexts[] = {"Pożądane:",
-                                 "Wymagany przekrój wzmocnienia:",
-                                 "Szerokość taśm wzmacniających:",
-                                 "Grubość taśm wzmacniających:",
-                                 "Liczba wymaganych taśm:",
-                                 "Liczba zastosowanych taśm wzmacniających:",
-                                 "Przekrój poprzeczny zastosowanego wzmocnienia:",
-                                 "Wymagana grubość wzmocnienia:",
-                                 "Grubość pojedynczej warstwy wzmocnienia:",
-                                 "Wymagana liczba warstw wzmocnienia:",
-                                 "Liczba zastosowanych warstw wzmocnienia:",
-                                 "Grubość wszystkich warstw wzmocnienia:"};
-
 struct Columns {
-    int symbol;  // the letter of a symbol
-    int equals;  // its equals sign
+    int equals;  // the equals sign of a symbol
     int value;   // values and boxes
     int unit;
 };
 
+// The columns stand against the frame's right edge, so that the widest unit fits; each symbol
+// ends at the equals sign, so a narrow one stays clear of a long row text.
 Columns ColumnsOf() {
-    int textW = 0;
-    for (const char* t : kRowTexts) textW = std::max(textW, TextW(t, kWindowFont));
     Columns c{};
-    c.symbol = kTextX + textW + 120;
-    // The widest symbol: M with the subscript "ser,q-p".
-    c.equals = c.symbol + TextW("M", kWindowFont) + TextW("ser,q-p", kSubFont) + 75;
-    c.value = c.equals + TextW("=", kWindowFont) + 60;
-    c.unit = c.value + kValueW + 90;
+    c.unit = kFrameWidth - 60 - TextW("[ N/mm   ]", kWindowFont);
+    c.value = c.unit - 90 - kValueW;
+    c.equals = c.value - 60 - TextW("=", kWindowFont);
     return c;
 }
 
@@ -121,13 +104,18 @@ class DimRowKit {
     // The letter with its equals sign in one label, the subscript in its blanks.
     void Symbol(Label& letter, Label& sub, const std::string& letterText,
                 const std::string& subText, int y) {
-        const std::string caption = PaddedLetter(letterText, cols_.equals - cols_.symbol);
+        const int x = SymbolLeft(TextW(letterText, kWindowFont), subText);
+        const std::string caption = PaddedLetter(letterText, cols_.equals - x);
         letter.SetCaption(caption);
-        letter.Move(cols_.symbol, y, TextW(caption, kWindowFont) + 30, kLabelH);
-        Subscript(sub, subText, cols_.symbol + TextW(letterText, kWindowFont), y);
+        letter.Move(x, y, TextW(caption, kWindowFont) + 30, kLabelH);
+        Subscript(sub, subText, x + TextW(letterText, kWindowFont), y);
     }
     void Symbol(const std::string& letterText, const std::string& subText, int y) {
         Symbol(Fresh(""), Fresh(""), letterText, subText, y);
+    }
+    // Where a symbol of a letter that wide starts, to end at the equals sign.
+    int SymbolLeft(int letterW, const std::string& subText) const {
+        return cols_.equals - 45 - letterW - TextW(subText, kSubFont);
     }
 
     void Subscript(Label& sub, const std::string& text, int x, int y) {
@@ -281,10 +269,11 @@ void FrmDim::BuildLayerFrame() {
     k.Value(Label39, kRowWanted);
     k.Unit(Label41, &Label42, "[ N/mm   ]", kRowWanted);
     // The epsilon gets its letter at load; its equals sign stands apart, in the window font.
+    const int epsilonW = TextW(SymbolChar(101), kSymbolFont);
+    const int epsilonX = k.SymbolLeft(epsilonW, "cu");
     Label47.SetFont(kSymbolFont);
-    Label47.Move(c.symbol, kRowWanted2 - 30, TextW(SymbolChar(101), kSymbolFont) + 30,
-                 kLabelH + 30);
-    k.Subscript(Label44, "cu", c.symbol + TextW(SymbolChar(101), kSymbolFont), kRowWanted2);
+    Label47.Move(epsilonX, kRowWanted2 - 30, epsilonW + 30, kLabelH + 30);
+    k.Subscript(Label44, "cu", epsilonX + epsilonW, kRowWanted2);
     Label52.SetCaption("=");
     Label52.Move(c.equals, kRowWanted2, TextW("=", kWindowFont) + 30, kLabelH);
     k.Value(Label43, kRowWanted2);
