@@ -110,7 +110,7 @@ void PrintConfinementSection() {
         PrintValueLine("     Wymagana grubość wzmocnienia    t", {0, "f"}, required, " mm", kNo);
         PageBreak();
         PrintValueLine("     Zastosowana grubość wzmocnienia    t", {0, "f"},
-                       FormatPattern(s.tf_total_conf * 10, "##0.00"), " mm", kNo);
+                       FormatPattern(s.applied_tf_total * 10, "##0.00"), " mm", kNo);
         PageBreak();
         PrintValueLine("     Średnia wytrzymałość po wzmocnieniu    f", {0, "cc"},
                        FormatPattern(s.fcc_applied, "##0.00"), stress, kNo);
@@ -121,10 +121,11 @@ void PrintConfinementSection() {
         PageBreak();
         PrintHeading(kBodyColumn, "Zastosowane wzmocnienie", kNo);
         PageBreak();
-        PrintTextLine(kBodyColumn, "     Grubość    " + Plain(s.tf_layer) + " mm", kNo);
+        PrintTextLine(kBodyColumn, "     Grubość    " + Plain(s.applied_tf_layer) + " mm", kNo);
         PageBreak();
         PrintTextLine(kBodyColumn,
-                      "     Wymagana liczba warstw wzmocnienia    " + Plain(s.n_layers), kNo);
+                      "     Wymagana liczba warstw wzmocnienia    " + Plain(s.applied_n_layers),
+                      kNo);
     }
     p.EndDoc();
 }

@@ -153,7 +153,7 @@ void PrintShearSection() {
                        FormatPattern(s.Vfd_calc, "###0.00"), " kN", kYes);
     } else {
         PrintValueLine("     Grubość wszystkich warstw wzmocnienia    t", {0, "f"},
-                       FormatPattern(s.tf_total_shear * 10, "##0.00"), " mm", kYes);
+                       FormatPattern(s.applied_tf_total * 10, "##0.00"), " mm", kYes);
         PrintValueLine("     Dodatkowe ścinanie    V", {0, "fd"},
                        FormatPattern(s.Vfd_applied, "###0.00"), " kN", kYes);
         Blank();
@@ -164,9 +164,10 @@ void PrintShearSection() {
         PrintTextLine(kBodyColumn, "Zastosowane wzmocnienie", kNo);
         PageBreak();
         p.SetFontUnderline(false);
-        PrintTextLine(kBodyColumn, "     Grubość    " + plain(s.tf_layer) + " mm", kNo);
+        PrintTextLine(kBodyColumn, "     Grubość    " + plain(s.applied_tf_layer) + " mm", kNo);
         PrintTextLine(kBodyColumn,
-                      "     Wymagana liczba warstw wzmocnienia    " + plain(s.n_layers), kYes);
+                      "     Wymagana liczba warstw wzmocnienia    " + plain(s.applied_n_layers),
+                      kYes);
     }
     p.EndDoc();
 }

@@ -40,11 +40,11 @@ class ConfinementSectionTest : public AppTest {
         s.tf_c = 0.05;  // 0.50 mm
         s.fcc = 35.455;
         s.eps_cu = 0.0123456;
-        s.tf_total_conf = 0.06;
+        s.applied_tf_total = 0.06;
         s.fcc_applied = 36.5;
         s.eps_cu_applied = 0.013;
-        s.tf_layer = 0.2;
-        s.n_layers = 3;
+        s.applied_tf_layer = 0.2;
+        s.applied_n_layers = 3;
         w.Option8.SetValue(true);
         w.Option3.SetValue(true);
         w.Option10(Confinement).SetValue(true);

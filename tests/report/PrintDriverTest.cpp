@@ -73,8 +73,9 @@ class PrintDriverTest : public AppTest {
         s.gamma_ff = 1.2, s.bf = 10, s.sf = 25, s.Vfd = 100, s.tf = 0.012, s.Vfd_calc = 101;
         s.eps_fu_e = 0.0135, s.bf_c = 5, s.sf_c = 15, s.fcc_req = 35, s.eps_cu_req = 0.012;
         s.tf_c = 0.05, s.fcc = 35.5, s.eps_cu = 0.0123;
-        s.tf_total_shear = 0.036, s.Vfd_applied = 290, s.tf_total_conf = 0.06;
-        s.fcc_applied = 36.5, s.eps_cu_applied = 0.013, s.tf_layer = 0.12, s.n_layers = 3;
+        s.applied_tf_total = 0.036, s.Vfd_applied = 290;
+        s.fcc_applied = 36.5, s.eps_cu_applied = 0.013, s.applied_tf_layer = 0.12;
+        s.applied_n_layers = 3;
         w.Option7.SetValue(true);
         w.Option12.SetValue(true);
         host.messages.clear();

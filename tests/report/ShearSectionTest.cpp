@@ -46,10 +46,10 @@ class ShearSectionTest : public AppTest {
         s.Vfd = 100;
         s.tf = 0.01234;  // 0.1234 mm
         s.Vfd_calc = 101.235;
-        s.tf_total_shear = 0.036;
+        s.applied_tf_total = 0.036;
         s.Vfd_applied = 290.005;
-        s.tf_layer = 0.12;
-        s.n_layers = 3;
+        s.applied_tf_layer = 0.12;
+        s.applied_n_layers = 3;
         w.Option1.SetValue(true);
         w.Option6.SetValue(true);
         w.Option10(Shear).SetValue(true);
