@@ -564,13 +564,13 @@ void ShowAppliedLaminate(FrmResult& w) {
         case Shear:
             w.Label5.SetCaption(FormatPattern(s.tf_total_shear * 10, "##0.00"));
             w.Label48.SetCaption(FormatPattern(s.Vfd_applied, "###0.00"));
-            w.Label3.SetCaption(kTotalText);
+            w.SetThicknessCaption(w.Label3, kTotalText);
             break;
         case Confinement:
             w.Label13.SetCaption(FormatPattern(s.tf_total_conf * 10, "##0.00"));
             w.Label14.SetCaption(FormatPattern(s.fcc_applied, "##0.00"));
             w.Label15.SetCaption(FormatPattern(s.eps_cu_applied, "0.00000"));
-            w.Label11.SetCaption(kTotalText);
+            w.SetThicknessCaption(w.Label11, kTotalText);
             break;
         default:
             ShowAppliedFlexure(w);

@@ -138,7 +138,8 @@ class ResultRowBuilder {
 
     // The symbol from x on; returns where it ends.
     int Symbol(Control& frame, int x, int y, const std::string& letter, Label* greek, int greekCode,
-               const std::string& sub, Label* subLabel = nullptr) {
+               const std::string& sub, Label* subLabel = nullptr,
+               std::vector<Label*>* created = nullptr) {
         if (greek) {
             // The Greek letter gets its character when the window loads.
             greek->SetFont(kSymbolFont);
@@ -151,8 +152,10 @@ class ResultRowBuilder {
             const int lw = TextW(letter, kWindowFont);
             l.Move(x, y, lw + 15, kLabelH);
             x += lw;
+            if (created) created->push_back(&l);
         }
         Label& s = subLabel ? *subLabel : Fresh(frame);
+        if (created) created->push_back(&s);
         s.SetFont(kSubFont);
         s.SetCaption(sub);
         const int sw = TextW(sub, kSubFont);
@@ -191,6 +194,8 @@ class ResultRowBuilder {
         bool squared = false;
         // A text too long for one line wraps over two within this width.
         int wrapWidth = 0;
+        // Receives the symbol's labels.
+        std::vector<Label*>* symbolLabels = nullptr;
     };
 
     // A row: text, symbol after the longest text the row may hold, value, unit.
@@ -205,8 +210,8 @@ class ResultRowBuilder {
         } else {
             Text(text, r.text, kTextX, y, textW + 15);
         }
-        const int end =
-            Symbol(frame, kTextX + textW + 45, y, r.letter, r.greek, r.greekCode, r.sub);
+        const int end = Symbol(frame, kTextX + textW + 45, y, r.letter, r.greek, r.greekCode, r.sub,
+                               nullptr, r.symbolLabels);
         Value(value, end, kValueRight, y);
         Unit(frame, y, r.unit, r.squared);
     }
@@ -375,7 +380,8 @@ void FrmResult::BuildShearFrame(ResultRowBuilder& r) {
                 .laterTexts = {"Grubość wszystkich warstw wzmocnienia    t    ="},
                 .letter = "t",
                 .sub = "f",
-                .unit = "[ mm ]"});
+                .unit = "[ mm ]",
+                .symbolLabels = &thicknessSymbols_[&Label3]});
     r.Plain(Frame1, 780, Label46, Label48,
             Row{.text = "Dodatkowe ścinanie", .letter = "V", .sub = "fd", .unit = "[ kN ]"});
 }
@@ -387,7 +393,8 @@ void FrmResult::BuildConfinementFrame(ResultRowBuilder& r) {
                 .laterTexts = {"Grubość wszystkich warstw wzmocnienia    t    ="},
                 .letter = "t",
                 .sub = "f",
-                .unit = "[ mm ]"});
+                .unit = "[ mm ]",
+                .symbolLabels = &thicknessSymbols_[&Label11]});
     r.Plain(Frame2, 870, Label9, Label14,
             Row{.text = "Średnia wytrzymałość po wzmocnieniu",
                 .letter = "f",
@@ -581,6 +588,12 @@ void FrmResult::ShowConfinementValues() {
     Label13.SetCaption(Pattern(s.tf_c * 10, "##0.00"));
     Label14.SetCaption(Pattern(s.fcc, "##0.00"));
     Label15.SetCaption(Pattern(s.eps_cu, "0.00000"));
+}
+
+void FrmResult::SetThicknessCaption(Label& text, const std::string& caption) {
+    text.SetCaption(caption);
+    // The new caption carries its own symbol.
+    for (Label* l : thicknessSymbols_[&text]) l->SetVisible(false);
 }
 
 void FrmResult::Command1_Click() {

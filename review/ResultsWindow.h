@@ -2,7 +2,9 @@
 // The results window: lays itself out for the design case of the last successful design, shows
 // its results from the design state, and leads to the post-design steps and back to the input.
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "platform/Window.h"
 
@@ -112,10 +114,15 @@ class FrmResult : public Window {
     // The title-bar close box goes back to the input window, as "Powrót" does.
     void UserCloseBox() override;
 
+    // The thickness row's text after a recomputation: the caption names its own symbol, so the
+    // row's symbol goes.
+    void SetThicknessCaption(Label& text, const std::string& caption);
+
   protected:
     void Form_Load() override;
 
   private:
+    std::map<const Label*, std::vector<Label*>> thicknessSymbols_;
     void BuildUltimateFrame(ResultRowBuilder& rows);
     void BuildServiceabilityFrame(ResultRowBuilder& rows, int k);
     void BuildGoverningFrame(ResultRowBuilder& rows);

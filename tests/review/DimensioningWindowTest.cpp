@@ -441,6 +441,15 @@ TEST_F(DimTest, LayersOfAShearDesignRecomputed) {
     w.Command5.UserClick();
     EXPECT_FALSE(frmDim.Exists());
     EXPECT_EQ(r.Label3.Caption(), "Grubość wszystkich warstw wzmocnienia    t    =");
+    // The caption names its symbol: the row's own "t" with its "f" is no longer shown.
+    int symbols = 0;
+    for (const Control* c : r.ChildrenOf(&r.Frame1)) {
+        const bool inRow = c->Top() > r.Label3.Top() - 150 && c->Top() < r.Label3.Top() + 150;
+        if (!inRow || (c->Caption() != "t" && c->Caption() != "f")) continue;
+        ++symbols;
+        EXPECT_FALSE(c->Visible()) << c->Name();
+    }
+    EXPECT_EQ(symbols, 2);
     EXPECT_EQ(r.Label5.Caption(), "0,13");
     EXPECT_EQ(r.Label48.Caption(), FormatPattern(s.Vfd_applied, "###0.00"));
     EXPECT_GE(s.Vfd_applied, s.Vfd);
