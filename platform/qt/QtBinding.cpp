@@ -12,10 +12,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <limits>
 
 #include "platform/PictureData.h"
 #include "platform/qt/FormWidget.h"
@@ -372,6 +374,39 @@ void QtBinding::SyncControl(Control& c) {
     if (auto* b = qobject_cast<QPushButton*>(w)) b->setDefault(window_.DefaultButton() == &c);
 }
 
+// A button caption wider than its button goes on two lines. Long runs of blanks are where the
+// captions were meant to break; among equal runs, the break that leaves the wider line narrowest.
+QString ButtonCaption(const QString& text, const QFont& font, int widthPx) {
+    const QFontMetrics m(font);
+    const int room = widthPx - 12;
+    const QString plain = text.trimmed();
+    // Blanks around a caption only centre it, as the button does anyway.
+    if (m.horizontalAdvance(plain) <= room) return plain;
+    QString best = plain;
+    bool bestFits = false;
+    int bestRun = 0;
+    int bestWidth = std::numeric_limits<int>::max();
+    for (int i = 1; i < plain.size(); ++i) {
+        if (plain[i] != ' ' || plain[i - 1] == ' ') continue;
+        int j = i;
+        while (j < plain.size() && plain[j] == ' ') ++j;
+        const QString first = plain.left(i), second = plain.mid(j);
+        const int wider = std::max(m.horizontalAdvance(first), m.horizontalAdvance(second));
+        const bool fits = wider <= room;
+        const int run = j - i;
+        const bool better = fits != bestFits ? fits
+                            : run != bestRun ? run > bestRun
+                                             : wider < bestWidth;
+        if (better) {
+            best = first + '\n' + second;
+            bestFits = fits;
+            bestRun = run;
+            bestWidth = wider;
+        }
+    }
+    return best;
+}
+
 void QtBinding::SyncText(Control& c) {
     QWidget* w = widgets_.at(&c);
     const QString text = Q(c.Text());
@@ -384,6 +419,8 @@ void QtBinding::SyncText(Control& c) {
             e->setText(text);
             ShowSelection(c);
         }
+    } else if (auto* pb = qobject_cast<QPushButton*>(w)) {
+        pb->setText(ButtonCaption(text, pb->font(), pb->width()));
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
         b->setText(text);
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
@@ -443,6 +480,8 @@ void QtBinding::SyncGeometry(Control& c) {
         return;
     }
     w->setGeometry(TwipsRect(c.Left(), c.Top(), c.Width(), c.Height()));
+    // A button's caption breaks by its width.
+    if (c.Kind() == ControlKind::CommandButton) SyncText(c);
     if (c.Kind() == ControlKind::Label && static_cast<Label&>(c).AutoSize()) {
         auto* l = static_cast<QLabel*>(w);
         if (l->wordWrap())
@@ -623,6 +662,7 @@ void QtBinding::ControlChanged(Control& c, Prop p) {
         case Prop::Font:
             SyncFont(c);
             if (c.Kind() == ControlKind::Label) SyncGeometry(c);
+            if (c.Kind() == ControlKind::CommandButton) SyncText(c);
             break;
         case Prop::Picture:
         case Prop::Drawing:

@@ -113,4 +113,7 @@ class QtBinding : public QObject, public WindowObserver {
     QObject* refused_ = nullptr;
 };
 
+// The caption of a push button of the given width: on two lines when one is too narrow.
+QString ButtonCaption(const QString& text, const QFont& font, int widthPx);
+
 }  // namespace kord

@@ -602,3 +602,25 @@ TEST_F(QtBindingTest, TheCloseBoxAsksTheModelAndAnUnloadFromAClickIsSafe) {
 
 }  // namespace
 }  // namespace kord
+
+namespace kord::test {
+namespace {
+
+TEST(ButtonCaptionTest, LongCaptionsBreakAtTheirBlanks) {
+    QFont font("Arial");
+    font.setPointSizeF(8.25);
+    EXPECT_EQ(ButtonCaption("OK", font, 80), "OK");
+    EXPECT_EQ(ButtonCaption("        Powrót         (z uaktualnieniem)", font, 160),
+              "Powrót\n(z uaktualnieniem)");
+    EXPECT_EQ(ButtonCaption("      Powrót      (bez uaktualnienia)", font, 200),
+              "Powrót      (bez uaktualnienia)");
+    EXPECT_EQ(ButtonCaption("      Powrót      (bez uaktualnienia)", font, 120),
+              "Powrót\n(bez uaktualnienia)");
+    EXPECT_EQ(ButtonCaption("Wymiary elementu wzmacniającego", font, 120),
+              "Wymiary elementu\nwzmacniającego");
+    // Without a blank there is nothing to break.
+    EXPECT_EQ(ButtonCaption("Wzmacniającego", font, 30), "Wzmacniającego");
+}
+
+}  // namespace
+}  // namespace kord::test
