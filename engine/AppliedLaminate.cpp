@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "app/InputWindow.h"
+#include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
+#include "engine/ShearDesign.h"
 #include "engine/StressBlock.h"
 #include "platform/NumberFormat.h"
 
@@ -12,9 +14,6 @@ namespace kord {
 namespace {
 
 const char* const kNotApplied = " Wyniki nie zostały uaktualnione.";
-
-// The value of pi the shear design has always used.
-constexpr double kPi = 3.14159;
 
 bool WithinFivePercent(double area, double target) {
     return std::abs(area - target) < 0.05 * target;
@@ -169,62 +168,16 @@ bool AppliedServiceState(const SlsCombination& sc, double Af, double& moment) {
 }
 
 void AppliedShear(double tf) {
-    DesignState& s = State();
-    const FrmData& w = frmData();
-    const double a = s.alpha * kPi / 180;
-    if (w.Option6.Value())
-        s.rho_f = 2 * tf * std::sin(a) / s.b;
-    else
-        s.rho_f = (tf / s.b) * 2 * (s.bf / s.sf);
-    const double q = std::pow(s.fcm, 2.0 / 3.0) / (s.rho_f * s.Ef);
-    if (w.Combo3.ListIndex() == 1)
-        s.eps_fe_rupture = std::pow(q, 0.47) * (s.k_eff * 0.048 * s.eps_fu) / s.gamma_ff;
-    else
-        s.eps_fe_rupture = std::pow(q, 0.30) * (s.k_eff * 0.17 * s.eps_fu) / s.gamma_ff;
-    s.eps_fe_debond = std::pow(q, 0.56) * (s.k_eff * 0.65 * 0.001) / s.gamma_fb;
-    if (w.Option1.Value()) {
-        s.eps_fd_e = std::min(s.eps_fe_rupture, s.eps_f_lim);
-    } else {
-        s.eps_fd_e = std::min(s.eps_fe_rupture, s.eps_fe_debond);
-        s.eps_fd_e = std::min(s.eps_fd_e, s.eps_f_lim);
-    }
-    s.Vfd_applied =
-        0.9 * s.eps_fd_e * s.Ef * 100 * s.d * s.rho_f * s.b * (1 / std::tan(a) + 1) * std::sin(a);
+    State().Vfd_applied = ShearTrial(tf, ChosenShearForm());
 }
 
 bool AppliedConfinement(double tf) {
     DesignState& s = State();
-    double p = 0, r = 1;  // the larger lateral pressure and the ratio of the smaller to it
-    if (frmData().Option8.Value()) {
-        s.rho_fx = 2 * s.bf_c * tf / (s.sf_c * s.h);
-        s.rho_fy = 2 * s.bf_c * tf / (s.sf_c * s.b);
-        s.El_x = s.rho_fx * s.ke * s.ks * s.Ef * 1000;
-        s.El_y = s.rho_fy * s.ke * s.ks * s.Ef * 1000;
-        s.fl_x = s.El_x * s.eps_fu_e;
-        s.fl_y = s.El_y * s.eps_fu_e;
-        p = s.fl_x;
-        r = s.fl_y / s.fl_x;
-        s.k_fl = 1 - (0.6 * r * r - 1.4 * r + 0.8) * std::sqrt(p / s.fco);
-    } else {
-        s.rho_fc = 4 * s.bf_c * tf / (s.sf_c * s.D);
-        s.El = 0.5 * s.rho_fc * s.ke * s.ks * s.Ef * 1000;
-        s.fl = s.El * s.eps_fu_e;
-        p = s.fl;
-        s.k_fl = 1;  // equal pressures all round
-    }
-    s.fcc_fco = 2.254 * std::sqrt(1 + 7.94 * p / s.fco) - 2 * p / s.fco - 1.254;
-    const double peak = s.k_fl * s.fcc_fco * s.fco;
-    const double peakStrain = 0.002 * (1 + 5 * (s.k_fl * s.fcc_fco - 1));
-    s.Esec = peak / peakStrain;
-    if (!(s.Esec > 0 && s.Esec_u > 0 && std::isfinite(s.Esec))) return false;
-    const double bracket = (s.Ec - s.Esec_u) * s.Esec / (s.Esec_u * (s.Ec - s.Esec));
-    if (!(bracket > 0 && std::isfinite(bracket))) return false;
-    const double strain = std::pow(bracket, 1 - s.Esec / s.Ec) * peakStrain;
-    if (!std::isfinite(strain)) return false;
-    s.eps_cu_applied = strain;
-    s.fcc_applied = s.eps_cu_applied * s.Esec_u;
-    if (peak > s.fcc_applied) s.fcc_applied = peak;
-    if (s.fcc_applied < s.fco) s.fcc_applied = s.fco;
+    const ConfinementTrialResult trial =
+        ConfinementTrial(tf, frmData().Option8.Value(), CircularKfl::One);
+    if (!trial.ultimateStrain) return false;
+    s.eps_cu_applied = *trial.ultimateStrain;
+    s.fcc_applied = ConfinedStrength(s.eps_cu_applied, trial.peak);
     return true;
 }
 

@@ -114,6 +114,50 @@ std::optional<Problem> PrepareSection(DesignState& s, FrmData& w, bool rectangul
 
 }  // namespace
 
+ConfinementTrialResult ConfinementTrial(double tf, bool rectangular, CircularKfl kfl) {
+    DesignState& s = State();
+    double p = 0, r = 1;  // the larger lateral pressure and the ratio of the smaller to it
+    if (rectangular) {
+        s.rho_fx = 2 * s.bf_c * tf / (s.sf_c * s.h);
+        s.rho_fy = 2 * s.bf_c * tf / (s.sf_c * s.b);
+        s.El_x = s.rho_fx * s.ke * s.ks * s.Ef * 1000;
+        s.El_y = s.rho_fy * s.ke * s.ks * s.Ef * 1000;
+        s.fl_x = s.El_x * s.eps_fu_e;
+        s.fl_y = s.El_y * s.eps_fu_e;
+        p = s.fl_x;
+        r = s.fl_y / s.fl_x;
+    } else {
+        s.rho_fc = 4 * s.bf_c * tf / (s.sf_c * s.D);
+        s.El = 0.5 * s.rho_fc * s.ke * s.ks * s.Ef * 1000;
+        s.fl = s.El * s.eps_fu_e;
+        p = s.fl;
+    }
+    s.fcc_fco = 2.254 * std::sqrt(1 + 7.94 * p / s.fco) - 2 * p / s.fco - 1.254;
+    if (!rectangular && kfl == CircularKfl::One)
+        s.k_fl = 1;
+    else
+        s.k_fl = 1 - (0.6 * r * r - 1.4 * r + 0.8) * std::sqrt(p / s.fco);
+    ConfinementTrialResult t{s.k_fl * s.fcc_fco * s.fco, std::nullopt};
+    const double peakStrain = 0.002 * (1 + 5 * (s.k_fl * s.fcc_fco - 1));
+    s.Esec = peakStrain != 0 ? t.peak / peakStrain : 0;
+    if (s.Esec > 0 && s.Esec_u > 0) {
+        const double bracket = (s.Ec - s.Esec_u) * s.Esec / (s.Esec_u * (s.Ec - s.Esec));
+        if (bracket > 0) {
+            const double eps = std::pow(bracket, 1 - s.Esec / s.Ec) * peakStrain;
+            if (std::isfinite(eps)) t.ultimateStrain = eps;
+        }
+    }
+    return t;
+}
+
+double ConfinedStrength(double eps_cu, double peak) {
+    const DesignState& s = State();
+    double fcc = eps_cu * s.Esec_u;
+    if (peak > fcc) fcc = peak;
+    if (fcc < s.fco) fcc = s.fco;
+    return fcc;
+}
+
 bool ReadConfinementInput(int& tab) {
     DesignState& s = State();
     FrmData& w = frmData();
@@ -247,43 +291,14 @@ bool DesignConfinement(int& /*tab*/) {
     bool hit = false;
     for (s.i = s.IterStep; s.i <= kMaxThickness; s.i += s.IterStep) {
         s.tf_c = s.i;
-        double p = 0, r = 1;  // the larger lateral pressure and the ratio of the smaller to it
-        if (rectangular) {
-            s.rho_fx = 2 * s.bf_c * s.tf_c / (s.sf_c * s.h);
-            s.rho_fy = 2 * s.bf_c * s.tf_c / (s.sf_c * s.b);
-            s.El_x = s.rho_fx * s.ke * s.ks * s.Ef * 1000;
-            s.El_y = s.rho_fy * s.ke * s.ks * s.Ef * 1000;
-            s.fl_x = s.El_x * s.eps_fu_e;
-            s.fl_y = s.El_y * s.eps_fu_e;
-            p = s.fl_x;
-            r = s.fl_y / s.fl_x;
-        } else {
-            s.rho_fc = 4 * s.bf_c * s.tf_c / (s.sf_c * s.D);
-            s.El = 0.5 * s.rho_fc * s.ke * s.ks * s.Ef * 1000;
-            s.fl = s.El * s.eps_fu_e;
-            p = s.fl;
+        const ConfinementTrialResult trial =
+            ConfinementTrial(s.tf_c, rectangular, CircularKfl::Evaluated);
+        if (trial.ultimateStrain) {
+            s.eps_cu = *trial.ultimateStrain;
+            strainComputed = true;
         }
-        s.fcc_fco = 2.254 * std::sqrt(1 + 7.94 * p / s.fco) - 2 * p / s.fco - 1.254;
-        s.k_fl = 1 - (0.6 * r * r - 1.4 * r + 0.8) * std::sqrt(p / s.fco);
-        const double peak = s.k_fl * s.fcc_fco * s.fco;
-        const double peakStrain = 0.002 * (1 + 5 * (s.k_fl * s.fcc_fco - 1));
-        s.Esec = peakStrain != 0 ? peak / peakStrain : 0;
-        if (s.Esec > 0 && s.Esec_u > 0) {
-            const double bracket = (s.Ec - s.Esec_u) * s.Esec / (s.Esec_u * (s.Ec - s.Esec));
-            if (bracket > 0) {
-                const double eps = std::pow(bracket, 1 - s.Esec / s.Ec) * peakStrain;
-                if (std::isfinite(eps)) {
-                    s.eps_cu = eps;
-                    strainComputed = true;
-                }
-            }
-        }
-        // The confined strength: the largest of the ultimate stress, the peak and the
-        // unconfined strength.
-        const auto confinedStrength = [&s, peak] {
-            s.fcc = s.eps_cu * s.Esec_u;
-            if (peak > s.fcc) s.fcc = peak;
-            if (s.fcc < s.fco) s.fcc = s.fco;
+        const auto confinedStrength = [&s, &trial] {
+            s.fcc = ConfinedStrength(s.eps_cu, trial.peak);
             s.fcc_max = std::max(s.fcc_max, s.fcc);
         };
         s.eps_cu_max = std::max(s.eps_cu_max, s.eps_cu);

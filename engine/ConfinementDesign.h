@@ -3,7 +3,26 @@
 // sheet or strips: the composite thickness that gives the required confined strength, ultimate
 // strain, or both.
 
+#include <optional>
+
 namespace kord {
+
+// How a circular column's k_fl is taken. The design evaluates the unequal-pressure factor at
+// r = 1, where its bracket rounds to 2^-53 rather than 0 (k_fl an ulp below 1 once p > fco/4);
+// the recomputation takes 1. Results are compared with both.
+enum class CircularKfl { Evaluated, One };
+
+struct ConfinementTrialResult {
+    double peak;                           // confined peak strength fp [N/mm²]
+    std::optional<double> ultimateStrain;  // empty when the model gives it no value
+};
+
+// One composite thickness tf [cm]: the pressures, ratios, fcc_fco, k_fl and Esec into the design
+// state; the design scans it, the recomputation evaluates it once.
+ConfinementTrialResult ConfinementTrial(double tf, bool rectangular, CircularKfl kfl);
+
+// The confined strength: the largest of eps_cu·Esec_u, the peak and fco.
+double ConfinedStrength(double eps_cu, double peak);
 
 // Reads the confinement tab into the design state. Only the fields that the chosen options make
 // the design use are checked; false when one was refused (its message shown, the focus on it).

@@ -1,5 +1,6 @@
 #include "engine/ShearDesign.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -46,19 +47,20 @@ bool ReadFactor(TextBox& box, double& field) {
     return true;
 }
 
-struct ShearForm {
-    bool sheet;   // a sheet, else L-shaped strips
-    bool closed;  // a closed wrap, else an open one
-    bool aramid;  // AFRP has its own rupture expression
-};
+}  // namespace
 
-// The composite ratio, effective strains and shear contribution of the thickness in s.tf.
-void ShearTrial(DesignState& s, const ShearForm& form) {
+ShearForm ChosenShearForm() {
+    const FrmData& w = frmData();
+    return {w.Option6.Value(), w.Option1.Value(), w.Combo3.ListIndex() == 1};
+}
+
+double ShearTrial(double tf, const ShearForm& form) {
+    DesignState& s = State();
     const double a = s.alpha * kPi / 180;
     if (form.sheet)
-        s.rho_f = 2 * s.tf * std::sin(a) / s.b;
+        s.rho_f = 2 * tf * std::sin(a) / s.b;
     else
-        s.rho_f = (s.tf / s.b) * 2 * (s.bf / s.sf);
+        s.rho_f = (tf / s.b) * 2 * (s.bf / s.sf);
     const double q = std::pow(s.fcm, 2.0 / 3.0) / (s.rho_f * s.Ef);
     if (form.aramid)
         s.eps_fe_rupture = std::pow(q, 0.47) * (s.k_eff * 0.048 * s.eps_fu) / s.gamma_ff;
@@ -71,11 +73,9 @@ void ShearTrial(DesignState& s, const ShearForm& form) {
         s.eps_fd_e = std::min(s.eps_fe_rupture, s.eps_fe_debond);
         s.eps_fd_e = std::min(s.eps_fd_e, s.eps_f_lim);
     }
-    s.Vfd_calc =
-        0.9 * s.eps_fd_e * s.Ef * 100 * s.d * s.rho_f * s.b * (1 / std::tan(a) + 1) * std::sin(a);
+    return 0.9 * s.eps_fd_e * s.Ef * 100 * s.d * s.rho_f * s.b * (1 / std::tan(a) + 1) *
+           std::sin(a);
 }
-
-}  // namespace
 
 bool ReadShearInput(int& tab) {
     DesignState& s = State();
@@ -158,7 +158,7 @@ bool DesignShear(int& /*tab*/) {
         }
     }
 
-    const ShearForm form{w.Option6.Value(), w.Option1.Value(), w.Combo3.ListIndex() == 1};
+    const ShearForm form = ChosenShearForm();
     bool hit = false;
     {
         BusyPointer busy;
@@ -167,7 +167,7 @@ bool DesignShear(int& /*tab*/) {
         // thinnest that carries it.
         for (s.i = s.IterStep; s.i <= kMaxThickness; s.i += s.IterStep) {
             s.tf = s.i;
-            ShearTrial(s, form);
+            s.Vfd_calc = ShearTrial(s.tf, form);
             if (s.Vfd_calc > s.Vfd) {
                 hit = true;
                 break;
