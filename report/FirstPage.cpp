@@ -1,10 +1,7 @@
 #include "report/FirstPage.h"
 
-#include <QDate>
-#include <QLocale>
-#include <QTime>
-
 #include "app/OptionsWindow.h"
+#include "platform/DateTime.h"
 #include "platform/Picture.h"
 #include "platform/PrinterSurface.h"
 #include "platform/Symbols.h"
@@ -40,22 +37,6 @@ void PrintHeaderLine(const std::string& text) {
 }
 
 }  // namespace
-
-std::string ReportDateText() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
-}
-
-std::string ReportTimeText() {
-    // The locale's time with seconds, without the time zone ('t' outside quoted literals).
-    const QString longFormat = QLocale::system().timeFormat(QLocale::LongFormat);
-    QString format;
-    bool quoted = false;
-    for (const QChar c : longFormat) {
-        if (c == QLatin1Char('\'')) quoted = !quoted;
-        if (quoted || c != QLatin1Char('t')) format += c;
-    }
-    return QLocale::system().toString(QTime::currentTime(), format.trimmed()).toStdString();
-}
 
 void PrintWrapped(const std::string& text, bool endLine, double reserve) {
     PrinterSurface& p = Printer();
@@ -105,8 +86,8 @@ void PrintFirstPage() {
         PrintHeaderLine(" Firma:     " + options.Text2.Text());
     }
     if (options.Check1.Value() == 1)
-        PrintHeaderLine(" Data:      " + ReportDateText() +
-                        "     Godzina:      " + ReportTimeText());
+        PrintHeaderLine(" Data:      " + CurrentDateText() +
+                        "     Godzina:      " + CurrentTimeText());
 
     // The logos: beside the title block, and where every page frame has it.
     p.SetCurrentX(kRuleInset);

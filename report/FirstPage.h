@@ -12,10 +12,6 @@ namespace kord {
 // the print position at the right end of the closing rule, 100 above it. No page checks.
 void PrintFirstPage();
 
-// The date and time of the header line, as the user's locale writes them.
-std::string ReportDateText();
-std::string ReportTimeText();
-
 // Prints a text from the print position, breaking it at blanks where it would reach past the
 // right edge of the printable area; each continuation starts on the next line at the same x.
 // The last part ends the line or keeps it open, as asked; reserve is the width that must stay

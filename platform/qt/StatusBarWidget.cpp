@@ -1,6 +1,7 @@
 #include "platform/qt/StatusBarWidget.h"
 
-#include <QDate>
+#include "platform/DateTime.h"
+
 #include <QLabel>
 #include <QLocale>
 #include <QTime>
@@ -18,7 +19,7 @@ int TwipsToPx(int twips) {
 QString PanelShows(const Panel& p) {
     switch (p.style) {
         case PanelStyle::Date:
-            return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+            return QString::fromStdString(CurrentDateText());
         case PanelStyle::Time:
             return QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat);
         case PanelStyle::Text:

@@ -19,6 +19,7 @@
 #include "engine/FlexureDesign.h"
 #include "engine/FlexureInput.h"
 #include "engine/ShearDesign.h"
+#include "platform/DateTime.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
 #include "platform/RecordingSurface.h"
@@ -172,7 +173,7 @@ TEST_F(PrintDriverTest, HeaderLinesFollowThePrintOptions) {
     options.Text9.SetText("Most na Wiśle");
     options.Text1.SetText("Jan Żółkiewski");
     options.Text2.SetText("Biuro Projektów");
-    const std::string date = " Data:      " + ReportDateText() + "     Godzina:      ";
+    const std::string date = " Data:      " + CurrentDateText() + "     Godzina:      ";
     const struct {
         int check1, check2, check3;
         Lines lines;  // the date line by its start
