@@ -1,7 +1,6 @@
 #include "app/AboutWindow.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "app/Exit.h"
 #include "app/InputWindow.h"
@@ -99,28 +98,10 @@ void FrmAbout::Command1_Click() {
 }
 
 void FrmAbout::StartSysInfo() {
-    std::string path;
-    std::string location;
-    bool found =
-        GetKeyValue(kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path);
-    if (!found && GetKeyValue(kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location",
-                              "MSINFO", location)) {
-        const std::string candidate = location + "\\MSINFO32.EXE";
-        if (std::filesystem::exists(candidate)) {
-            path = candidate;
-            found = true;
-        }
-    }
-    // No system information tool can be started on this platform, so even a path that was
-    // found ends in the message.
-    (void)found;
+    // The tool is found through the Windows registry and started as a process of its own; this
+    // platform has neither, so the box says that the tool is not available.
     TheHost().MsgBox("Informacja o systemie jest w tym momencie niedostępna", MsgButtons::OK,
                      MsgIcon::None, "");
-}
-
-bool GetKeyValue(unsigned, const std::string&, const std::string&, std::string& value) {
-    value.clear();
-    return false;
 }
 
 }  // namespace kord

@@ -33,14 +33,6 @@ class FrmAbout : public Window {
     void Form_Load() override;
 };
 
-// Registry roots, as the system information lookup names them.
-inline constexpr unsigned kHKeyLocalMachine = 0x80000002u;
-
-// Reads a text value of the system registry. There is no registry on this platform: the lookup
-// always fails, with an empty value, and the About box says the tool is not available.
-bool GetKeyValue(unsigned root, const std::string& keyName, const std::string& valueName,
-                 std::string& value);
-
 extern FormSlot<FrmAbout> frmAbout;
 
 }  // namespace kord

@@ -105,9 +105,7 @@ class InputRowBuilder {
     void Row(Control& frame, TextBox& box, int y, const Parts& p) {
         const int x0 = 120;
         Label& cap = Lbl(Name(p.caption), &frame, p.captionText, x0, y + 30);
-        int x = x0 + TextWidthTwips(p.captionText, cap.Font());
-        x = Symbol(frame, p, x, y);
-        (void)x;
+        Symbol(frame, p, x0 + TextWidthTwips(p.captionText, cap.Font()), y);
         PlaceBox(frame, box, BoxColumn(frame.Width()), y, p);
     }
 
