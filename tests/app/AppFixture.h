@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/InputWindow.h"
+#include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
@@ -45,5 +47,23 @@ class UnloadRecorder : public WindowObserver {
     }
     std::vector<std::string> order;
 };
+
+// The beam several tests design: a rectangle 0.30 × 0.50 m, 500 mm² at 0.05 m, C20/25,
+// Ef 165, Mo 30, Msd 120, Mser,r 80, Mser,q-p 60 kNm, only the desired failure modes. Fills the
+// flexure tab (comma form); the design is the caller's.
+inline void FillReferenceBeam() {
+    FrmData& w = frmData();
+    w.Option5.SetValue(true);
+    const std::pair<TextBox*, const char*> fields[] = {
+        {&w.Text4(0), "0,30"}, {&w.Text1(0), "0,50"},  {&w.Text3(0), "0"},      {&w.Text2(0), "0"},
+        {&w.Text5(0), "0"},    {&w.Text9(0), "0"},     {&w.Text16, "0"},        {&w.Text17, "0"},
+        {&w.Text6(0), "500"},  {&w.Text10(0), "0,05"}, {&w.Text34, "2,5"},      {&w.Text30, "500"},
+        {&w.Text32, "200"},    {&w.Text24(0), "165"},  {&w.Text26(0), "0,008"}, {&w.Text7, "30"},
+        {&w.Text8, "120"},     {&w.Text31, "80"},      {&w.Text33, "60"}};
+    for (const auto& [box, text] : fields) box->SetText(text);
+    w.Option10(0).SetValue(true);
+    w.Combo1(0).SetListIndex(2);
+    frmOptions().Check4.SetValue(1);
+}
 
 }  // namespace kord::test

@@ -133,20 +133,7 @@ class AnchorageCheckTest : public AppTest {
   protected:
     AnchorageCheckTest() {
         frmData().Show();
-        FrmData& w = frmData();
-        w.Option5.SetValue(true);
-        const std::pair<TextBox*, const char*> fields[] = {
-            {&w.Text4(0), "0,30"},  {&w.Text1(0), "0,50"}, {&w.Text3(0), "0"},
-            {&w.Text2(0), "0"},     {&w.Text5(0), "0"},    {&w.Text9(0), "0"},
-            {&w.Text16, "0"},       {&w.Text17, "0"},      {&w.Text6(0), "500"},
-            {&w.Text10(0), "0,05"}, {&w.Text34, "2,5"},    {&w.Text30, "500"},
-            {&w.Text32, "200"},     {&w.Text24(0), "165"}, {&w.Text26(0), "0,008"},
-            {&w.Text7, "30"},       {&w.Text8, "120"},     {&w.Text31, "80"},
-            {&w.Text33, "60"}};
-        for (const auto& [box, text] : fields) box->SetText(text);
-        w.Option10(0).SetValue(true);
-        w.Combo1(0).SetListIndex(2);
-        frmOptions().Check4.SetValue(1);
+        FillReferenceBeam();
         int tab = Flexure;
         designed = ReadFlexureInput(tab) && DesignFlexure(tab);
         s.bf_strip = 50;
