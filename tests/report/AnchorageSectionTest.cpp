@@ -46,13 +46,8 @@ class AnchorageSectionTest : public AppTest {
 
     // Prints the section with its top at y on a page of the given height.
     static RecordingSurface& Print(RecordingSurface& rec, double y = 1000) {
-        PrinterScope scope(rec);
-        State().PrintFontName = "Arial";
-        State().SymbolFontName = "Symbol";
-        rec.SetFontName("Arial");
-        rec.SetFontSize(12);
         rec.SetCurrentY(y);
-        PrintAnchorageCheck();
+        PrintSectionOn(rec, PrintAnchorageCheck);
         return rec;
     }
 

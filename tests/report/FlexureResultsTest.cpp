@@ -86,12 +86,7 @@ class FlexureResultsTest : public AppTest {
 
     // Prints the section from a fresh page too tall to fill, at report size `size`.
     static void PrintOn(RecordingSurface& rec, double size = 12) {
-        PrinterScope scope(rec);
-        State().PrintFontName = "Arial";
-        State().SymbolFontName = "Symbol";
-        rec.SetFontName("Arial");
-        rec.SetFontSize(size);
-        PrintFlexureResults();
+        PrintSectionOn(rec, PrintFlexureResults, size);
     }
 
     static Lines Section(double size = 12) {

@@ -7,9 +7,23 @@
 #include <string>
 #include <vector>
 
+#include "engine/DesignState.h"
 #include "platform/RecordingSurface.h"
+#include "report/PageFrame.h"
 
 namespace kord::test {
+
+// Prints one section on the recording surface in the report font (Arial, the given size), from
+// the surface's present position, as the report would after its first page.
+inline void PrintSectionOn(RecordingSurface& rec, const std::function<void()>& section,
+                           double size = 12) {
+    PrinterScope scope(rec);
+    State().PrintFontName = "Arial";
+    State().SymbolFontName = "Symbol";
+    rec.SetFontName("Arial");
+    rec.SetFontSize(size);
+    section();
+}
 
 // One printed line: its runs joined, a subscript written as _{text}, a Greek letter as itself.
 struct PrintedLine {

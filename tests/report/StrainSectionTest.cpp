@@ -63,12 +63,7 @@ class StrainSectionTest : public AppTest {
     }
 
     static void PrintOn(RecordingSurface& rec, double size = 12) {
-        PrinterScope scope(rec);
-        State().PrintFontName = "Arial";
-        State().SymbolFontName = "Symbol";
-        rec.SetFontName("Arial");
-        rec.SetFontSize(size);
-        PrintStrainSection();
+        PrintSectionOn(rec, PrintStrainSection, size);
     }
 
     static Lines Section() {
