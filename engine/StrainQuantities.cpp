@@ -178,13 +178,11 @@ std::string RelativeDepthText(const DesignState& s) {
     return ShownValue(RelativeDepth(s), "0.000");
 }
 
-std::optional<bool> PlasticHingeForms(const DesignState& s, HingeBasis basis) {
-    const std::optional<double> xi = RelativeDepth(s);
-    if (!xi) return std::nullopt;
-    if (basis == HingeBasis::Unrounded) return *xi >= PlasticHingeLimit(s);
-    // Texts compare code by code from the first character, a beginning before the longer text:
-    // "0,45" < "0,450" < "0,451", so a shown 0,450 reaches the limit.
-    return std::string(PlasticHingeLimitText(s)) < RelativeDepthText(s);
+std::optional<bool> PlasticHingeForms(const DesignState& s) {
+    // The shown text read back: a ratio that shows as the limit's own digits is the limit.
+    const std::optional<double> shown = ParseNumber(RelativeDepthText(s));
+    if (!shown) return std::nullopt;
+    return *shown <= PlasticHingeLimit(s);
 }
 
 const char* PlasticHingeVerdict(bool forms) {

@@ -92,12 +92,10 @@ std::optional<double> RelativeDepth(const DesignState& s);
 // xi as shown, "0.000" with the locale's separator; "-" without a value.
 std::string RelativeDepthText(const DesignState& s);
 
-// How the hinge is decided. ShownTexts: the limit text against the shown xi text, compared as
-// texts (so xi is taken rounded to three decimals), as the strain window does. Unrounded: xi
-// at full precision against the limit, as the report does.
-enum class HingeBasis { ShownTexts, Unrounded };
-// Whether a plastic hinge forms; empty when xi has no value.
-std::optional<bool> PlasticHingeForms(const DesignState& s, HingeBasis basis);
+// Whether a plastic hinge forms: the section is ductile enough when xi as shown, rounded to three
+// decimals, is at or below the limit. The strain window and the report both decide by this, so
+// they agree with each other and with the digits they show. Empty when xi has no value.
+std::optional<bool> PlasticHingeForms(const DesignState& s);
 // "W przekroju powstanie przegub plastyczny" or "W przekroju nie powstanie przegub plastyczny".
 const char* PlasticHingeVerdict(bool forms);
 

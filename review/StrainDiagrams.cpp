@@ -335,8 +335,8 @@ void FillHingeBlock(FrmStrain& w, const DesignState& s) {
     w.Label161.SetCaption(PlasticHingeLimitText(s));
     w.Label157.SetCaption(OuterLayerNumber(s));
     w.Label158.SetCaption(RelativeDepthText(s));
-    // Decided on the texts just shown, so the verdict agrees with what the user reads.
-    const std::optional<bool> forms = PlasticHingeForms(s, HingeBasis::ShownTexts);
+    // Decided on xi as shown, so the verdict agrees with what the user reads.
+    const std::optional<bool> forms = PlasticHingeForms(s);
     w.Label162.SetCaption(forms ? PlasticHingeVerdict(*forms) : "-");
 }
 

@@ -85,7 +85,7 @@ void PrintBlock(const Block& b) {
     }
 }
 
-// Whether a plastic hinge forms at the ultimate state, decided on the unrounded relative depth.
+// Whether a plastic hinge forms at the ultimate state, by the same rule as the strain window.
 void PrintPlasticHingeCheck() {
     const DesignState& s = State();
     PrintHeading(kBodyColumn, "Uplastycznienie przekroju (dla stanu granicznego nośności)");
@@ -94,7 +94,7 @@ void PrintPlasticHingeCheck() {
                SubscriptPiece(OuterLayerNumber(s)), TextPiece(") = " + RelativeDepthText(s))});
     PrintLine(kBodyColumn, {TextPiece("     Maksimum "), GreekPiece(kXi),
                             TextPiece(std::string(" = ") + PlasticHingeLimitText(s))});
-    const std::optional<bool> forms = PlasticHingeForms(s, HingeBasis::Unrounded);
+    const std::optional<bool> forms = PlasticHingeForms(s);
     PrintTextLine(kBodyColumn, std::string("     ") + (forms ? PlasticHingeVerdict(*forms) : "-"));
 }
 

@@ -190,24 +190,26 @@ TEST_F(StrainQuantities, PlasticHingeLimitAndLayer) {
     EXPECT_DOUBLE_EQ(*RelativeDepth(s), 10.0 / 44);
     s.d12 = 50;
     EXPECT_FALSE(RelativeDepth(s).has_value());
-    EXPECT_FALSE(PlasticHingeForms(s, HingeBasis::Unrounded).has_value());
+    EXPECT_FALSE(PlasticHingeForms(s).has_value());
     EXPECT_EQ(RelativeDepthText(s), "-");
 }
 
-// The window decides on the shown three decimals, the report on the full value.
-TEST_F(StrainQuantities, HingeVerdictOnTextsAndOnTheValue) {
+// A hinge forms while xi as shown is at or below the limit: just below, at, rounding to and above
+// both maxima.
+TEST_F(StrainQuantities, HingeFormsUpToTheLimitAsShown) {
     struct Case {
         double fck, xi;
         bool comma;
         const char* shown;
-        bool formsShown, formsUnrounded;
+        bool forms;
     };
     const Case cases[] = {
-        {30, 0.4496, true, "0,450", true, false},   {30, 0.4494, true, "0,449", false, false},
-        {30, 0.45, true, "0,450", true, true},      {30, 0.4496, false, "0.450", true, false},
-        {35, 0.46, true, "0,460", true, true},      {40, 0.3497, true, "0,350", true, false},
-        {40, 0.3493, false, "0.349", false, false}, {40, 0.40, true, "0,400", true, true},
-        {30, 0.12, true, "0,120", false, false},
+        {30, 0.449, true, "0,449", true},   {30, 0.45, true, "0,450", true},
+        {30, 0.4504, true, "0,450", true},  {30, 0.4496, false, "0.450", true},
+        {30, 0.4506, true, "0,451", false}, {35, 0.66, true, "0,660", false},
+        {40, 0.3493, false, "0.349", true}, {40, 0.35, true, "0,350", true},
+        {40, 0.3504, false, "0.350", true}, {40, 0.3506, true, "0,351", false},
+        {35.5, 0.40, true, "0,400", false}, {30, 0.12, true, "0,120", true},
     };
     for (const Case& c : cases) {
         SetCurrentLocale(NumericLocale::FromName(c.comma ? "pl_PL" : "en_US"));
@@ -218,8 +220,7 @@ TEST_F(StrainQuantities, HingeVerdictOnTextsAndOnTheValue) {
         s.h = 60, s.d11 = 10;
         s.x = c.xi * 50;
         EXPECT_EQ(RelativeDepthText(s), c.shown) << c.xi;
-        EXPECT_EQ(PlasticHingeForms(s, HingeBasis::ShownTexts), c.formsShown) << c.xi;
-        EXPECT_EQ(PlasticHingeForms(s, HingeBasis::Unrounded), c.formsUnrounded) << c.xi;
+        EXPECT_EQ(PlasticHingeForms(s), c.forms) << c.fck << " " << c.xi;
     }
     EXPECT_EQ(PlasticHingeVerdict(true), std::string("W przekroju powstanie przegub plastyczny"));
     EXPECT_EQ(PlasticHingeVerdict(false),

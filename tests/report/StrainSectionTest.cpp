@@ -132,7 +132,7 @@ TEST_F(StrainSectionTest, PrintsEveryLineInOrder) {
         kHingeHeading,
         "     ξ = x/(h-d_{11}) = 0,267",
         "     Maksimum ξ = 0,45",
-        "     W przekroju nie powstanie przegub plastyczny",
+        "     W przekroju powstanie przegub plastyczny",
     };
     const Lines lines = Section();
     // A heading too wide for the page goes on at the next line; compare it joined.
@@ -305,9 +305,11 @@ TEST_F(StrainSectionTest, UncomputableStrainsPrintADash) {
     }
 }
 
-// The hinge limit by fck (35 still 0,45, 35.5 already 0,35) and the verdict on the unrounded
-// ratio: exactly at the limit a hinge forms; a hair below it none, though it shows as 0,450.
+// The hinge limit by fck (35 still 0,45, 35.5 already 0,35) and the verdict on the ratio as
+// printed: a hinge forms up to the limit, also for a ratio that rounds to it from either side.
 TEST_F(StrainSectionTest, PlasticHingeCheck) {
+    const char* const kForms = "W przekroju powstanie przegub plastyczny";
+    const char* const kNone = "W przekroju nie powstanie przegub plastyczny";
     const struct {
         double fck, x;
         bool outer11, comma;
@@ -315,17 +317,21 @@ TEST_F(StrainSectionTest, PlasticHingeCheck) {
         const char* limit;
         const char* verdict;
     } cases[] = {
-        {35, 20.25, true, true, "0,450", "0,45", "W przekroju powstanie przegub plastyczny"},
-        {35, 20.2499, true, true, "0,450", "0,45", "W przekroju nie powstanie przegub plastyczny"},
-        {35, 18, true, true, "0,400", "0,45", "W przekroju nie powstanie przegub plastyczny"},
-        {35.5, 18, true, true, "0,400", "0,35", "W przekroju powstanie przegub plastyczny"},
-        {35.5, 15.75, true, true, "0,350", "0,35", "W przekroju powstanie przegub plastyczny"},
-        {35.5, 15.7499, true, true, "0,350", "0,35",
-         "W przekroju nie powstanie przegub plastyczny"},
-        {40, 15, true, false, "0,333", "0.35", "W przekroju nie powstanie przegub plastyczny"},
+        // h - d11 = 45.
+        {35, 20.2, true, true, "0,449", "0,45", kForms},
+        {35, 20.25, true, true, "0,450", "0,45", kForms},
+        {35, 20.2499, true, true, "0,450", "0,45", kForms},
+        {35, 20.27, true, true, "0,450", "0,45", kForms},
+        {35, 20.28, true, true, "0,451", "0,45", kNone},
+        {35.5, 18, true, true, "0,400", "0,35", kNone},
+        {35.5, 15.75, true, true, "0,350", "0,35", kForms},
+        {35.5, 15.7499, true, true, "0,350", "0,35", kForms},
+        {35.5, 15.77, true, true, "0,350", "0,35", kForms},
+        {35.5, 15.78, true, true, "0,351", "0,35", kNone},
+        {40, 15, true, false, "0,333", "0.35", kForms},
         // Layer 12 outer: h - d12 = 42.5.
-        {20, 19.125, false, true, "0,450", "0,45", "W przekroju powstanie przegub plastyczny"},
-        {20, 17, false, false, "0,400", "0.45", "W przekroju nie powstanie przegub plastyczny"},
+        {20, 19.125, false, true, "0,450", "0,45", kForms},
+        {20, 19.2, false, false, "0,452", "0.45", kNone},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.fck) + " " + std::to_string(c.x));

@@ -244,14 +244,18 @@ TEST_F(StrainWindowTest, PlasticHingeBlock) {
         const char* xi;
         bool forms;
     };
-    // h - d11 = 48, h - d12 = 44.
+    // h - d11 = 48, h - d12 = 44. A hinge forms up to the limit as shown.
     const Case cases[] = {
-        {35, true, 0.4496 * 48, "0,45", "11", "0,450", true},
-        {35, true, 0.4494 * 48, "0,45", "11", "0,449", false},
-        {35.5, true, 0.4494 * 48, "0,35", "11", "0,449", true},
+        {35, true, 0.449 * 48, "0,45", "11", "0,449", true},
+        {35, true, 0.45 * 48, "0,45", "11", "0,450", true},
+        {35, true, 0.4504 * 48, "0,45", "11", "0,450", true},
+        {35, true, 0.4506 * 48, "0,45", "11", "0,451", false},
+        {35.5, true, 0.4494 * 48, "0,35", "11", "0,449", false},
+        {40, false, 0.3494 * 44, "0,35", "12", "0,349", true},
+        {40, false, 0.35 * 44, "0,35", "12", "0,350", true},
         {40, false, 0.3496 * 44, "0,35", "12", "0,350", true},
-        {40, false, 0.3494 * 44, "0,35", "12", "0,349", false},
-        {25, false, 10, "0,45", "12", "0,227", false},
+        {40, false, 0.3506 * 44, "0,35", "12", "0,351", false},
+        {25, false, 10, "0,45", "12", "0,227", true},
     };
     for (const Case& c : cases) {
         HandMadeDesign();
