@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Exit.h"
@@ -365,19 +366,27 @@ void FrmBond::BuildRules() {
 }
 
 void FrmBond::Form_Load() {
-    const DesignState& s = State();
-    Text3.SetText(FormatGeneral(s.As2 * 100));
-    Text16.SetText(FormatGeneral(s.As12 * 100));
-    Text4.SetText(FormatGeneral(s.As11 * 100));
-    Text5.SetText(FormatGeneral(s.d2 / 100));
-    Text17.SetText(FormatGeneral(s.d12 / 100));
-    Text6.SetText(FormatGeneral(s.d11 / 100));
-    Text32.SetText(FormatGeneral(s.Es));
-    Text30.SetText(FormatGeneral(s.fyk));
-    Text1.SetText(ProposedStrength());
+    ProposeFromDesign();
     Text2.SetText("0");
     ClearResult();
     Picture1.SetPicture(Picture::Load(ProgramPath("Drawings/bond.jpg")));
+}
+
+void FrmBond::ProposeFromDesign() {
+    const DesignState& s = State();
+    const std::pair<TextBox*, std::string> proposals[] = {
+        {&Text3, FormatGeneral(s.As2 * 100)},  {&Text16, FormatGeneral(s.As12 * 100)},
+        {&Text4, FormatGeneral(s.As11 * 100)}, {&Text5, FormatGeneral(s.d2 / 100)},
+        {&Text17, FormatGeneral(s.d12 / 100)}, {&Text6, FormatGeneral(s.d11 / 100)},
+        {&Text32, FormatGeneral(s.Es)},        {&Text30, FormatGeneral(s.fyk)},
+        {&Text1, ProposedStrength()}};
+    for (const auto& [box, text] : proposals) {
+        // A value the user typed stays; one the window proposed follows the design, so a check
+        // never rests on an earlier design's section.
+        const auto earlier = proposed_.find(box);
+        if (earlier == proposed_.end() || box->Text() == earlier->second) box->SetText(text);
+        proposed_[box] = text;
+    }
 }
 
 void FrmBond::ClearResult() {
@@ -389,6 +398,7 @@ void FrmBond::ClearResult() {
 }
 
 void FrmBond::ShowForLaminate() {
+    ProposeFromDesign();
     BuildRules();
     SetMinLayers();
     // A result of another laminate or design is not this laminate's.

@@ -5,6 +5,7 @@
 // modally from the results window once the results stand for the applied laminate; hidden, not
 // unloaded, so it keeps what the user typed.
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -84,12 +85,17 @@ class FrmBond : public Window {
     void BuildResult();
     void BuildButtons();
     void BuildRules();
+    // Proposes the section's values from the current design: into every box at load, and after a
+    // new design into each box that still holds what was proposed for the earlier one.
+    void ProposeFromDesign();
     // The result frame without a result: value labels "0", no verdict, hints or length.
     void ClearResult();
     void ShowRefusal(const AnchorageOutcome& o);
     void ShowVerdict();
 
     std::unique_ptr<FieldRules> rules_;
+    // The text last proposed for each box that ProposeFromDesign fills.
+    std::map<const TextBox*, std::string> proposed_;
     int freshLabel_ = 100;
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -264,6 +265,39 @@ TEST_F(BondTest, ResultOfAnotherLaminateIsNotShown) {
     Open();
     EXPECT_EQ(w.Label38.Caption(), "3");
     ExpectNoResult(w);
+}
+
+// After a new design the boxes that hold what the window proposed follow the new section; the
+// boxes the user typed into keep the user's values.
+TEST_F(BondTest, ProposedBoxesFollowANewDesignTypedOnesStay) {
+    FrmBond& w = Open();
+    w.Text4.UserType("450");
+    w.Text32.UserType("210");
+    w.Command2.UserClick();
+    frmResult().Command2.UserClick();  // back to the input
+    FrmData& d = frmData();
+    const std::pair<TextBox*, const char*> fields[] = {{&d.Text5(0), "200"},
+                                                       {&d.Text9(0), "0,04"},
+                                                       {&d.Text6(0), "600"},
+                                                       {&d.Text10(0), "0,06"},
+                                                       {&d.Text30, "400"}};
+    for (const auto& [box, text] : fields) box->SetText(text);
+    d.Combo1(0).SetListIndex(3);
+    d.Command1.UserClick();
+    Apply("2");
+    Open();
+    const std::pair<const TextBox*, std::string> expected[] = {
+        {&w.Text4, "450"},
+        {&w.Text32, "210"},
+        {&w.Text3, "200"},
+        {&w.Text5, "0,04"},
+        {&w.Text6, "0,06"},
+        {&w.Text30, "400"},
+        {&w.Text16, "0"},
+        {&w.Text2, "0"},
+        {&w.Text1, FormatPattern(0.3 * std::pow(s.fck, 2.0 / 3.0), "#0.00")}};
+    for (const auto& [box, text] : expected) EXPECT_EQ(box->Text(), text) << box->Name();
+    EXPECT_NE(w.Text1.Text(), "2,21");
 }
 
 TEST_F(BondTest, NoStripFittingAcrossTheSectionIsRefused) {
