@@ -52,6 +52,13 @@ int TextW(const std::string& text, const Font& f) {
     return TextWidthTwips(text, f);
 }
 
+const char* FewerThanRequired(bool strips) {
+    return strips ? "Wprowadzana wartość nie powinna być mniejsza od liczby wymaganych taśm "
+                    "wzmacniających."
+                  : "Wprowadzana wartość nie powinna być mniejsza od liczby wymaganych warstw "
+                    "wzmocnienia.";
+}
+
 struct Columns {
     int equals;  // the equals sign of a symbol
     int value;   // values and boxes
@@ -372,7 +379,7 @@ void FrmDim::Command4_Click() {
     DimensionLayers();
 }
 
-void FrmDim::DimensionStrips() {
+bool FrmDim::DimensionStrips() {
     const std::optional<double> width = ParseNumber(Text1.Text());
     const std::optional<double> thickness = ParseNumber(Text2.Text());
     auto refuse = [this](const char* message) {
@@ -382,14 +389,14 @@ void FrmDim::DimensionStrips() {
     if (!width || !thickness || *width < 5 || *width > 600 || *thickness < 0.05 ||
         *thickness > 20) {
         refuse("Proszę podać wymiary wzmocnienia.");
-        return;
+        return false;
     }
     // The count follows the area as shown, in mm².
     const double required = ParseNumber(Label8.Caption()).value_or(0);
     const std::optional<int> count = WholeCount(required / (*thickness * *width), kMaxStrips);
     if (!count) {
         refuse("Podane wymiary wzmocnienia są zbyt małe.");
-        return;
+        return false;
     }
 
     DesignState& s = State();
@@ -406,9 +413,10 @@ void FrmDim::DimensionStrips() {
     SetDefaultButton(&Command5);
     Text5.SetEnabled(true);
     Label59.SetEnabled(true);
+    return true;
 }
 
-void FrmDim::DimensionLayers() {
+bool FrmDim::DimensionLayers() {
     const std::optional<double> thickness = ParseNumber(Text3.Text());
     auto refuse = [this](const char* message) {
         Warn(message, kCommandTitle);
@@ -416,7 +424,7 @@ void FrmDim::DimensionLayers() {
     };
     if (!thickness || *thickness < 0.05 || *thickness > 10) {
         refuse("Proszę podać grubość pojedynczego wzmocnienia.");
-        return;
+        return false;
     }
     DesignState& s = State();
     const bool shear = s.ResultKind == Shear;
@@ -427,7 +435,7 @@ void FrmDim::DimensionLayers() {
             "Podana grubość pojedynczego wzmocnienia jest zbyt mała i powoduje konieczność "
             "zastosowania zbyt dużej liczby warstw. Proszę przyjąć wzmocnienie o większej "
             "grubości.");
-        return;
+        return false;
     }
 
     s.tf_layer = *thickness;
@@ -443,6 +451,7 @@ void FrmDim::DimensionLayers() {
     SetDefaultButton(&Command5);
     Text4.SetEnabled(true);
     Label58.SetEnabled(true);
+    return true;
 }
 
 void FrmDim::Text4_Change() {
@@ -466,13 +475,10 @@ void FrmDim::CountChanged(TextBox& box, Label& total, bool strips) {
         total.SetCaption(FormatPattern(*v * s.tf_layer, "##0.000"));
     // Any number may be sent to the recomputation, which refuses what cannot be applied.
     if (dimensioned_) Command5.SetEnabled(true);
+    if (restoringCount_) return;
 
     if (*v < (strips ? s.n_strips : s.n_layers)) {
-        Warn(strips ? "Wprowadzana wartość nie powinna być mniejsza od liczby wymaganych taśm "
-                      "wzmacniających."
-                    : "Wprowadzana wartość nie powinna być mniejsza od liczby wymaganych warstw "
-                      "wzmocnienia.",
-             kFieldTitle);
+        Warn(FewerThanRequired(strips), kFieldTitle);
         box.SetFocus();
     } else if (*v != std::floor(*v)) {
         Warn(strips ? "Wprowadzana wartość (liczba taśm wzmacniających) powinna być liczba "
@@ -484,11 +490,39 @@ void FrmDim::CountChanged(TextBox& box, Label& total, bool strips) {
     }
 }
 
+bool FrmDim::SizesChanged(bool strips) const {
+    const DesignState& s = State();
+    if (!strips) return ParseNumber(Text3.Text()) != s.tf_layer;
+    return ParseNumber(Text1.Text()) != s.bf_strip || ParseNumber(Text2.Text()) != s.tf_strip;
+}
+
+bool FrmDim::Recount(TextBox& box, bool strips) {
+    // The count "Obliczenia" proposed follows the new sizes; one the user typed stays.
+    const std::string count = box.Text();
+    const bool typed = count != (strips ? Label4 : Label11).Caption();
+    if (!(strips ? DimensionStrips() : DimensionLayers())) return false;
+    if (typed) {
+        restoringCount_ = true;
+        box.SetText(count);
+        restoringCount_ = false;
+    }
+    return true;
+}
+
 void FrmDim::Command5_Click() {
-    TextBox& box = State().ResultKind == Shear || State().ResultKind == Confinement ? Text4 : Text5;
+    const bool strips = State().ResultKind != Shear && State().ResultKind != Confinement;
+    TextBox& box = strips ? Text5 : Text4;
+    // The laminate applied is the one the boxes show: sizes changed since "Obliczenia" are
+    // counted again first, and a count refused there applies nothing.
+    if (SizesChanged(strips) && !Recount(box, strips)) return;
     const std::optional<double> count = ParseNumber(box.Text());
     if (!count) {
         Command5.SetEnabled(false);
+        return;
+    }
+    if (*count < (strips ? State().n_strips : State().n_layers)) {
+        Warn(FewerThanRequired(strips), kFieldTitle);
+        box.SetFocus();
         return;
     }
     std::optional<std::string> refusal;

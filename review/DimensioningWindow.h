@@ -76,9 +76,9 @@ class FrmDim : public Window {
     void Text4_Change();
     void Text5_Change();
 
-    // "Obliczenia" of the strips and of the layers.
-    void DimensionStrips();
-    void DimensionLayers();
+    // "Obliczenia" of the strips and of the layers; false when the sizes are refused.
+    bool DimensionStrips();
+    bool DimensionLayers();
 
     FieldRules& Rules() { return *rules_; }
 
@@ -90,10 +90,17 @@ class FrmDim : public Window {
     void BuildLayerFrame();
     void BuildButtons();
     void CountChanged(TextBox& box, Label& total, bool strips);
+    // Whether the size boxes differ from the sizes the last "Obliczenia" counted with.
+    bool SizesChanged(bool strips) const;
+    // Counts again from the size boxes as "Obliczenia" does, keeping a count the user typed;
+    // false when the count is refused.
+    bool Recount(TextBox& box, bool strips);
 
     std::unique_ptr<FieldRules> rules_;
     // A successful "Obliczenia" has given the sizes the count fields multiply.
     bool dimensioned_ = false;
+    // The count field is being given back the user's count: the recomputation checks it.
+    bool restoringCount_ = false;
     // The number of the next label that only the layout uses, above every name of the window.
     int freshLabel_ = 100;
 };

@@ -10,6 +10,7 @@
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
+#include "platform/NumberFormat.h"
 #include "platform/Symbols.h"
 #include "review/ResultsWindow.h"
 #include "tests/app/AppFixture.h"
@@ -68,6 +69,17 @@ class DimTest : public AppTest {
         FillReferenceBeam();
         w.Command1.UserClick();
         ASSERT_TRUE(frmResult.Exists() && frmResult().IsVisible());
+    }
+
+    // The beam designed and its strips counted for these sizes.
+    FrmDim& DimensionBeam(const char* width, const char* thickness) {
+        DesignBeam();
+        frmResult().Command5.UserClick();
+        FrmDim& w = frmDim();
+        w.Text1.UserType(width);
+        w.Text2.UserType(thickness);
+        w.Command3.UserClick();
+        return w;
     }
 
     DesignState& s = State();
@@ -357,16 +369,10 @@ TEST_F(DimTest, RecomputationRewritesTheResultsAndOpensTheAnchorage) {
 }
 
 TEST_F(DimTest, RefusedRecomputationKeepsWindowAndResults) {
-    DesignBeam();
+    FrmDim& w = DimensionBeam("300", "20");
     FrmResult& r = frmResult();
     const std::string ratio = r.Label39.Caption();
-    r.Command5.UserClick();
-    FrmDim& w = frmDim();
-    w.Text1.UserType("5");
-    w.Text2.UserType("0,5");
-    w.Command3.UserClick();
-    w.Text5.UserType("1");  // 2,5 mm²: below the required count, and no state within 5 % of it
-    ExpectMessage(kFewerStrips, kFieldTitle, &w.Text5);
+    w.Text5.UserType("200");  // 1 200 000 mm²: no quasi-permanent state within 5 % of it
     w.Command5.UserClick();
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].title, kCommandTitle);
@@ -376,6 +382,64 @@ TEST_F(DimTest, RefusedRecomputationKeepsWindowAndResults) {
     EXPECT_FALSE(r.Command7.Enabled());
     EXPECT_EQ(r.Label39.Caption(), ratio);
     EXPECT_EQ(host.busyDepth, 0);
+}
+
+// The recomputation applies the laminate the boxes show: sizes changed after "Obliczenia" are
+// counted again (the proposed count follows them, a typed one stays), and refused sizes or fewer
+// strips than required apply nothing.
+TEST_F(DimTest, RecomputationCountsChangedSizesAgain) {
+    struct Case {
+        const char* count;  // typed after "Obliczenia" of 5 × 0,5 mm (22 strips); or proposed
+        const char* width;
+        const char* thickness;
+        const char* message;  // nullptr: applied
+        int strips;           // applied
+    };
+    const Case cases[] = {
+        {"1", "5", "0,5", kFewerStrips, 0}, {nullptr, "50", "1,2", nullptr, 1},
+        {"23", "10", "0,5", nullptr, 23},   {"30", "5", "0,25", kFewerStrips, 0},
+        {nullptr, "0", "1,2", kNoSizes, 0}, {nullptr, "5", "0,05", kTooSmall, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.width) + " " + c.thickness);
+        FrmDim& w = DimensionBeam("5", "0,5");
+        ASSERT_EQ(w.Label4.Caption(), "22");
+        if (c.count) w.Text5.UserType(c.count);
+        w.Text1.UserType(c.width);
+        w.Text2.UserType(c.thickness);
+        host.messages.clear();
+        w.Command5.UserClick();
+        if (c.message) {
+            const bool count = c.message == kFewerStrips;
+            ExpectMessage(c.message, count ? kFieldTitle : kCommandTitle,
+                          count ? &w.Text5 : &w.Text1);
+            EXPECT_TRUE(frmDim.Exists());
+            EXPECT_FALSE(s.LaminateApplied);
+            EXPECT_FALSE(frmResult().Command7.Enabled());
+            w.Command2.UserClick();
+        } else {
+            EXPECT_TRUE(host.messages.empty());
+            EXPECT_FALSE(frmDim.Exists());
+            EXPECT_EQ(s.applied_bf_strip, ParseNumber(c.width));
+            EXPECT_EQ(s.applied_tf_strip, ParseNumber(c.thickness));
+            EXPECT_EQ(s.applied_n_strips, c.strips);
+        }
+        frmResult().Command2.UserClick();
+    }
+}
+
+TEST_F(DimTest, FewerLayersThanRequiredAreNotApplied) {
+    s.tf = 0.05;
+    FrmDim& w = Open(Shear);
+    w.Text3.UserType("0,2");
+    w.Command4.UserClick();
+    w.Text4.UserType("2");
+    ExpectMessage(kFewerLayers, kFieldTitle, &w.Text4);
+    w.Command5.UserClick();
+    ExpectMessage(kFewerLayers, kFieldTitle, &w.Text4);
+    EXPECT_TRUE(frmDim.Exists());
+    EXPECT_FALSE(s.LaminateApplied);
+    EXPECT_EQ(s.n_layers, 3);
 }
 
 // "Obliczenia" for other strips and back without recomputing: the strips whose capacity the
