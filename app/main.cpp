@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/Startup.h"
 #include "platform/Window.h"
@@ -8,6 +10,11 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kordelan");
+    // The windows speak Polish: so do Qt's own dialogs and buttons (file, print, questions).
+    QTranslator qtPolish;
+    if (qtPolish.load(QStringLiteral("qtbase_pl"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtPolish);
     kord::QtHost host;
     kord::SetHost(&host);
     kord::UseQtPrinterSurfaces();

@@ -479,7 +479,11 @@ void QtBinding::SyncGeometry(Control& c) {
                                              line.BorderWidth());
         return;
     }
-    w->setGeometry(TwipsRect(c.Left(), c.Top(), c.Width(), c.Height()));
+    const QRect box = TwipsRect(c.Left(), c.Top(), c.Width(), c.Height());
+    if (c.Kind() == ControlKind::TabStrip)
+        static_cast<TabStripWidget*>(w)->Place(box);
+    else
+        w->setGeometry(box);
     // A button's caption breaks by its width.
     if (c.Kind() == ControlKind::CommandButton) SyncText(c);
     if (c.Kind() == ControlKind::Label && static_cast<Label&>(c).AutoSize()) {
@@ -557,7 +561,9 @@ void QtBinding::SyncFrame() {
     }
     // Window flags can only change while the window is hidden: changing them hides it.
     if (form_->isVisible()) return;
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A dialog is transient for the application, which keeps it out of the task bar.
+    Qt::WindowFlags flags = (window_.ShowInTaskbar() ? Qt::Window : Qt::Dialog) |
+                            Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (window_.Border() == BorderStyle::Sizable)
         flags |= Qt::WindowMinMaxButtonsHint;

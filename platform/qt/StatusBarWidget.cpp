@@ -73,20 +73,31 @@ void StatusBarWidget::resizeEvent(QResizeEvent*) {
 }
 
 void StatusBarWidget::Layout() {
-    // Panels without a width share what the others leave.
-    int fixed = 0, shared = 0;
+    // Panels without a width share what the others leave; when the widths ask for more than the
+    // bar has, the text panels give up the difference, so the date and time stay whole.
+    const int n = static_cast<int>(panels_.size());
+    int fixed = 0, shared = 0, shrinkable = 0;
     for (const Panel& p : panels_) {
         if (p.width > 0)
             fixed += TwipsToPx(p.width);
         else
             ++shared;
+        if (p.width > 0 && p.style == PanelStyle::Text) shrinkable += TwipsToPx(p.width);
     }
-    const int n = static_cast<int>(panels_.size());
-    const int rest = std::max(0, width() - fixed - kGapPx * (n + 1));
-    int x = kGapPx;
+    const int room = std::max(0, width() - kGapPx * (n + 1));
+    const int rest = std::max(0, room - fixed);
+    const int over = std::min(std::max(0, fixed - room), shrinkable);
+    int x = kGapPx, taken = 0, seen = 0;
     for (int i = 0; i < n; ++i) {
         const Panel& p = panels_[static_cast<size_t>(i)];
-        const int w = p.width > 0 ? TwipsToPx(p.width) : (shared ? rest / shared : 0);
+        int w = p.width > 0 ? TwipsToPx(p.width) : (shared ? rest / shared : 0);
+        if (over > 0 && p.width > 0 && p.style == PanelStyle::Text) {
+            // Spread the cut by width, the rounding going to the last text panel.
+            seen += w;
+            const int cut = seen == shrinkable ? over - taken : over * w / shrinkable;
+            taken += cut;
+            w -= cut;
+        }
         labels_[static_cast<size_t>(i)]->setGeometry(x, kGapPx, w, height() - 2 * kGapPx);
         x += w + kGapPx;
     }

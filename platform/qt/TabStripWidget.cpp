@@ -1,17 +1,51 @@
 #include "platform/qt/TabStripWidget.h"
 
+#include <QEvent>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 
 namespace kord {
 
+namespace {
+
+// The frame of the client area, just below the tabs.
+class ClientFrameWidget : public QWidget {
+  public:
+    explicit ClientFrameWidget(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter p(this);
+        QStyleOptionTabWidgetFrame frame;
+        frame.initFrom(this);
+        frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+        frame.shape = QTabBar::RoundedNorth;
+        p.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+    }
+};
+
+}  // namespace
+
 TabStripWidget::TabStripWidget(QWidget* parent, int tabRowHeightPx)
-    : QTabBar(parent), rowHeight_(tabRowHeightPx) {
+    : QTabBar(parent), rowHeight_(tabRowHeightPx), frame_(new ClientFrameWidget(parent)) {
+    frame_->setObjectName(QStringLiteral("TabStripFrame"));
     setFocusPolicy(Qt::NoFocus);
     setDrawBase(false);
     setExpanding(false);
     setUsesScrollButtons(false);
     setElideMode(Qt::ElideNone);
+}
+
+TabStripWidget::~TabStripWidget() {
+    delete frame_.data();
+}
+
+void TabStripWidget::Place(const QRect& box) {
+    setGeometry(box.x(), box.y(), box.width(), rowHeight_);
+    // The frame's top line runs under the tabs, where the selected tab hides it.
+    frame_->setGeometry(box.adjusted(0, rowHeight_ - 1, 0, 0));
 }
 
 QSize TabStripWidget::tabSizeHint(int index) const {
@@ -24,17 +58,23 @@ QSize TabStripWidget::minimumTabSizeHint(int index) const {
     return tabSizeHint(index);
 }
 
-void TabStripWidget::paintEvent(QPaintEvent* e) {
-    {
-        QStylePainter p(this);
-        QStyleOptionTabWidgetFrame frame;
-        frame.initFrom(this);
-        frame.rect = rect().adjusted(0, rowHeight_ - 1, 0, 0);
-        frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-        frame.shape = shape();
-        p.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+bool TabStripWidget::event(QEvent* e) {
+    if (frame_) {
+        switch (e->type()) {
+            case QEvent::ZOrderChange:
+                frame_->stackUnder(this);
+                break;
+            case QEvent::ShowToParent:
+                frame_->show();
+                break;
+            case QEvent::HideToParent:
+                frame_->hide();
+                break;
+            default:
+                break;
+        }
     }
-    QTabBar::paintEvent(e);
+    return QTabBar::event(e);
 }
 
 }  // namespace kord

@@ -231,7 +231,9 @@ TEST_F(QtBindingTest, EveryControlIsAWidgetOfItsKindNamedAndPlacedAsTheModelSays
         {"Check1", "QCheckBox", "frmProbe", {180, 8, 133, 17}},
         {"Text4(1)", "QLineEdit", "frmProbe", {180, 56, 100, 19}},
         {"Combo1", "QComboBox", "frmProbe", {180, 80, 100, 21}},
-        {"TabStrip1", "kord::TabStripWidget", "frmProbe", {8, 120, 400, 200}},
+        // The tabs' row alone; its frame below reaches down to the strip's bottom.
+        {"TabStrip1", "kord::TabStripWidget", "frmProbe", {8, 120, 400, 24}},
+        {"TabStripFrame", "QWidget", "frmProbe", {8, 143, 400, 177}},
         {"Frame2(1)", "QGroupBox", "frmProbe", {10, 144, 396, 174}},
         {"Text5(1)", "QLineEdit", "Frame2(1)", {16, 32, 80, 19}},
         {"Label1", "QLabel", "frmProbe", {300, 32, 100, 17}},
@@ -509,7 +511,7 @@ TEST_F(QtBindingTest, PictureBoxDrawsItsLinesInItsOwnScale) {
 }
 
 TEST_F(QtBindingTest, StatusBarPanelsShowTheirTextAndTheDateSideBySide) {
-    ShowProbe();
+    FrmProbe& w = ShowProbe();
     auto* bar = W<StatusBarWidget>("StatusBar1");
     EXPECT_EQ(bar->PanelText(1), "Projekt:");
     EXPECT_EQ(bar->PanelText(2),
@@ -518,6 +520,11 @@ TEST_F(QtBindingTest, StatusBarPanelsShowTheirTextAndTheDateSideBySide) {
     EXPECT_EQ(bar->PanelLabel(2)->geometry(), QRect(264, 2, 82, 20));
     // The last panel shares what is left.
     EXPECT_EQ(bar->PanelLabel(3)->geometry(), QRect(348, 2, 130, 20));
+    // A bar narrower than its panels takes the difference from the text panels: the date stays
+    // whole and inside the bar.
+    w.StatusBar1.Move(0, 6240, 4500, 360);
+    EXPECT_EQ(bar->PanelLabel(1)->geometry(), QRect(2, 2, 210, 20));
+    EXPECT_EQ(bar->PanelLabel(2)->geometry(), QRect(214, 2, 82, 20));
 }
 
 TEST_F(QtBindingTest, MessageBoxAsksWithTitleIconAndButtonsAndGivesTheFocusBack) {
