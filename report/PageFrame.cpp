@@ -19,8 +19,9 @@ PrinterSurface*& Current() {
     return surface;
 }
 
-// Offsets of the characters inside a line.
-constexpr double kGreekRise = 40;
+// Offsets of the characters inside a line. A symbol-font letter is printed as much higher as the
+// symbol font's cell is taller than the text's, so that it sits on the line's baseline.
+constexpr double kGreekRise = kSymbolCellRise;
 constexpr double kSubscriptDrop = 80;
 constexpr double kSubscriptShrink = 2;
 

@@ -108,7 +108,8 @@ void PrintLine(int column, const std::vector<LinePiece>& pieces, PageCheck check
 void PrintBlankLine(int blanks, PageCheck check = PageCheck::Yes);
 
 // Inside a line, keeping it open: one symbol-font character 40 twips higher than the line, in
-// the font SymbolFontName, then back to PrintFontName.
+// the font SymbolFontName, then back to PrintFontName. The symbol font's cell is that much
+// taller than the text's, so the character stands on the line's baseline.
 void PrintGreek(int code);
 // Inside a line, keeping it open: a text two points smaller and 80 twips lower than the line.
 void PrintSubscript(const std::string& text);

@@ -151,8 +151,9 @@ TEST_F(PageFrameTest, HeadingIsUnderlined) {
     EXPECT_FALSE(rec.FontUnderline());
 }
 
-// A Greek letter stands 40 higher in the symbol font at the line's size, a subscript 80 lower
-// and two points smaller; the line's own font and height come back before " = ".
+// A Greek letter's cell stands 40 higher in the symbol font at the line's size, its baseline on
+// the line's; a subscript 80 lower and two points smaller; the line's own font and height come
+// back before " = ".
 TEST_F(PageFrameTest, GreekAndSubscriptOffsetsAndFontRestored) {
     rec.SetCurrentY(3000);
     PrintValueLine("     Odkształcenie graniczne    ", {.greek = 101, .subscript = "f,lim"},
@@ -168,6 +169,7 @@ TEST_F(PageFrameTest, GreekAndSubscriptOffsetsAndFontRestored) {
     EXPECT_EQ(t[1].font.size, 12);
     EXPECT_DOUBLE_EQ(t[1].x, t[0].x + t[0].width);
     EXPECT_DOUBLE_EQ(t[1].y, 2960);
+    EXPECT_DOUBLE_EQ(t[1].y + t[1].ascent, t[0].y + t[0].ascent);
 
     EXPECT_EQ(t[2].text, "f,lim");
     EXPECT_EQ(t[2].font.name, "Arial");
