@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QRawFont>
 #include <QString>
 #include <algorithm>
@@ -28,6 +29,10 @@ std::string Lower(const std::string& s) {
 bool IsSymbolFont(const std::string& name) {
     return Lower(name) == "symbol";
 }
+
+// The symbol font's less-or-equal sign, as its Unicode character.
+constexpr char16_t kSign = 0x2264;
+const std::string kSignText = "≤";
 
 // The metrics of one face in its design units (the em is unitsPerEm).
 struct FaceMetrics {
@@ -62,6 +67,25 @@ struct FaceMetrics {
         for (const QChar c : text) w += Advance(c);
         return w;
     }
+
+    // The height of a glyph's ink above the baseline; 0 for a character the face lacks.
+    double InkTop(QChar c) const {
+        const QList<quint32> glyphs = raw.glyphIndexesForString(QString(c));
+        if (glyphs.isEmpty() || glyphs[0] == 0) return 0;
+        return -raw.pathForGlyph(glyphs[0]).boundingRect().top();
+    }
+
+    // Text faces draw the sign smaller than their digits; it is drawn this much larger, so that
+    // it stands as tall as the numbers it compares.
+    double SignScale() const {
+        if (signScale == 0) {
+            const double sign = InkTop(QChar(kSign));
+            const double digit = InkTop(QChar('0'));
+            signScale = sign > 0 && digit > 0 ? std::clamp(digit / sign, 1.0, 1.25) : 1.0;
+        }
+        return signScale;
+    }
+    mutable double signScale = 0;
 };
 
 // The classic average character width: the lowercase letters and the blank weighted by their
@@ -139,17 +163,26 @@ std::string PrinterSurface::FaceFor(const std::string& fontName, const std::stri
 double PrinterSurface::MeasureText(const std::string& text, const Font& font,
                                    const std::string& textFont) {
     const FaceMetrics& m = MetricsFor(font, textFont);
-    return m.Width(QString::fromStdString(text)) * Scale(m, font);
+    const QString q = QString::fromStdString(text);
+    double w = m.Width(q);
+    if (IsSymbolFont(font.name)) {
+        // The sign: a blank before it, and drawn larger.
+        const double extra = m.Advance(QChar(' ')) + (m.SignScale() - 1) * m.Advance(QChar(kSign));
+        w += static_cast<double>(q.count(QChar(kSign))) * extra;
+    }
+    return w * Scale(m, font);
 }
 
 double PrinterSurface::LineHeightOf(const Font& font, const std::string& textFont) {
     const FaceMetrics& m = MetricsFor(font, textFont);
-    return (m.ascent + m.descent + m.leading) * Scale(m, font);
+    const double rise = IsSymbolFont(font.name) ? kSymbolCellRise : 0;
+    return (m.ascent + m.descent + m.leading) * Scale(m, font) + rise;
 }
 
 double PrinterSurface::AscentOf(const Font& font, const std::string& textFont) {
     const FaceMetrics& m = MetricsFor(font, textFont);
-    return m.ascent * Scale(m, font);
+    const double rise = IsSymbolFont(font.name) ? kSymbolCellRise : 0;
+    return m.ascent * Scale(m, font) + rise;
 }
 
 double PrinterSurface::ColumnWidthOf(const Font& font, const std::string& textFont) {
@@ -213,19 +246,41 @@ void PrinterSurface::EndLine() {
     y_ += TextHeight();
 }
 
+void PrinterSurface::PrintRun(const std::string& text) {
+    TextRun run{.page = page_,
+                .x = x_,
+                .y = y_,
+                .text = text,
+                .font = font_,
+                .face = FaceFor(font_.name, textFont_),
+                .width = TextWidth(text),
+                .ascent = AscentOf(font_, textFont_),
+                .drawSize = font_.size};
+    if (IsSymbolFont(font_.name) && text == kSignText) {
+        const FaceMetrics& m = MetricsFor(font_, textFont_);
+        run.lead = m.Advance(QChar(' ')) * Scale(m, font_);
+        run.drawSize = font_.size * m.SignScale();
+    }
+    Guarded([&] { DoText(run); });
+    x_ += run.width;
+}
+
 void PrinterSurface::Print(const std::string& text, LineEnd end) {
     if (!text.empty()) {
         EnsureDocument();
-        TextRun run{.page = page_,
-                    .x = x_,
-                    .y = y_,
-                    .text = text,
-                    .font = font_,
-                    .face = FaceFor(font_.name, textFont_),
-                    .width = TextWidth(text),
-                    .ascent = AscentOf(font_, textFont_)};
-        Guarded([&] { DoText(run); });
-        x_ += run.width;
+        if (!IsSymbolFont(font_.name)) {
+            PrintRun(text);
+        } else {
+            // The sign is a run of its own, drawn at its own size.
+            size_t from = 0;
+            while (from < text.size()) {
+                const size_t at = text.find(kSignText, from);
+                if (at != from) PrintRun(text.substr(from, at - from));
+                if (at == std::string::npos) break;
+                PrintRun(kSignText);
+                from = at + kSignText.size();
+            }
+        }
     }
     if (end == LineEnd::Close) EndLine();
 }

@@ -29,6 +29,9 @@ class PrintError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// How much taller the symbol font's cell is than the text face's, above the shared baseline.
+constexpr double kSymbolCellRise = 40;
+
 // How a Print item leaves the line: ended (the print position goes to the start of the next
 // line) or kept open (the next item continues where this one stopped).
 enum class LineEnd { Close, Keep };
@@ -43,7 +46,9 @@ struct TextRun {
     Font font;
     std::string face;
     double width = 0;
-    double ascent = 0;  // from the top of the cell to the baseline
+    double ascent = 0;    // from the top of the cell to the baseline
+    double lead = 0;      // space inside the width before the first glyph
+    double drawSize = 0;  // the size in points the face draws the glyphs at
 };
 
 class PrinterSurface {
@@ -66,7 +71,11 @@ class PrinterSurface {
     void SetCurrentY(double y) { y_ = y; }
 
     // The font of the text printed next. "Symbol" stands for the symbol font: its letters are
-    // passed as their Unicode characters (SymbolChar) and drawn in the last text face set.
+    // passed as their Unicode characters (SymbolChar) and drawn in the last text face set, where
+    // the symbol font would stand them: its cell reaches kSymbolCellRise higher than the text
+    // face's and shares its baseline, so a letter printed that much higher sits on the line.
+    // The less-or-equal sign stands on the baseline as tall as the face's digits, with a blank of
+    // the text face before it.
     const Font& CurrentFont() const { return font_; }
     const std::string& FontName() const { return font_.name; }
     void SetFontName(const std::string& name);
@@ -161,6 +170,8 @@ class PrinterSurface {
     }
 
   private:
+    // One run of a Print item at the print position, which moves past it.
+    void PrintRun(const std::string& text);
     void EndLine();
     void EnsureDocument();
     template <class F>

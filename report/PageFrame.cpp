@@ -19,8 +19,9 @@ PrinterSurface*& Current() {
     return surface;
 }
 
-// Offsets of the characters inside a line.
-constexpr double kGreekRise = 40;
+// Offsets of the characters inside a line. A symbol-font letter is printed as much higher as the
+// symbol font's cell is taller than the text's, so that it sits on the line's baseline.
+constexpr double kGreekRise = kSymbolCellRise;
 constexpr double kSubscriptDrop = 80;
 constexpr double kSubscriptShrink = 2;
 
@@ -77,41 +78,56 @@ struct Split {
     std::vector<LinePiece> tail;  // what goes on the next one; empty when nothing is left
 };
 
-// Splits a line that would reach past the right edge of the printable area at the last blank
-// up to which it fits (at the first blank when not even the first word fits). Blanks at the
+// Whether a word holds on to the word after it, so that no line ends with it: a number keeps
+// its unit, "=" its value, an operator or an opening bracket what it applies to.
+bool HoldsNextWord(const std::string& word) {
+    if (word == "=" || word == "x" || word == "/" || word == "(") return true;
+    const size_t digit = word.size() > 1 && (word[0] == '-' || word[0] == '+') ? 1 : 0;
+    return digit < word.size() && word[digit] >= '0' && word[digit] <= '9';
+}
+
+// Splits a line that would reach past the right edge of the printable area, printed from x =
+// start, at the blank before the last word group that fits; where no group fits, at the last
+// blank that fits, and where not even the first word fits, at the first blank. Blanks at the
 // start of the line are indentation, not places to break.
-Split SplitToFit(const PrinterSurface& p, int column, const std::vector<LinePiece>& pieces) {
-    const double start = p.ColumnX(column);
+Split SplitToFit(const PrinterSurface& p, double start, const std::vector<LinePiece>& pieces) {
     const double limit = p.ScaleWidth();
     double total = start;
     for (const auto& piece : pieces) total += PieceWidth(p, piece);
     if (total <= limit) return {pieces, {}};
 
-    std::optional<std::pair<size_t, size_t>> fits;
-    std::optional<std::pair<size_t, size_t>> first;
+    using At = std::optional<std::pair<size_t, size_t>>;
+    At group, blank, firstGroup, firstBlank;
     bool content = false;
     double x = start;
     for (size_t i = 0; i < pieces.size(); ++i) {
         const LinePiece& piece = pieces[i];
         if (piece.kind == LinePiece::Kind::Text) {
             const Font font = PieceFont(p, piece);
+            size_t wordStart = 0;
             for (size_t j = 0; j < piece.text.size(); ++j) {
                 if (piece.text[j] != ' ') {
                     content = true;
                     continue;
                 }
+                const std::string word = piece.text.substr(wordStart, j - wordStart);
+                wordStart = j + 1;
                 if (!content) continue;
-                if (!first) first = {i, j};
+                const bool breaksGroup = !HoldsNextWord(word);
+                if (!firstBlank) firstBlank = {i, j};
+                if (breaksGroup && !firstGroup) firstGroup = {i, j};
                 if (x + PrinterSurface::MeasureText(piece.text.substr(0, j), font, font.name) <=
-                    limit)
-                    fits = {i, j};
+                    limit) {
+                    blank = {i, j};
+                    if (breaksGroup) group = {i, j};
+                }
             }
         } else {
             content = true;
         }
         x += PieceWidth(p, piece);
     }
-    const auto at = fits ? fits : first;
+    const At at = group ? group : blank ? blank : firstGroup ? firstGroup : firstBlank;
     if (!at) return {pieces, {}};
 
     const auto [i, j] = *at;
@@ -128,15 +144,22 @@ Split SplitToFit(const PrinterSurface& p, int column, const std::vector<LinePiec
     return s;
 }
 
-// Whether the line, started with Tab(column) from the present position, would run off the
-// bottom of the printable area (checked only for lines without a page check) or into the logo of
-// the page frame.
-bool LineNeedsNewPage(const PrinterSurface& p, int column, const std::vector<LinePiece>& pieces,
-                      PageCheck check) {
+// The blanks a line starts with: a wrapped line goes on under its text, past them.
+std::string Indentation(const std::vector<LinePiece>& pieces) {
+    if (pieces.empty() || pieces[0].kind != LinePiece::Kind::Text) return {};
+    const std::string& text = pieces[0].text;
+    return text.substr(0, std::min(text.find_first_not_of(' '), text.size()));
+}
+
+// Whether the line, started with Tab(column) from the present position and printed from x =
+// start, would run off the bottom of the printable area (checked only for lines without a page
+// check) or into the logo of the page frame.
+bool LineNeedsNewPage(const PrinterSurface& p, int column, double start,
+                      const std::vector<LinePiece>& pieces, PageCheck check) {
     double top = p.CurrentY();
     if (p.CurrentX() > p.ColumnX(column)) top += p.TextHeight();
     double bottom = top + p.TextHeight();
-    double right = p.ColumnX(column);
+    double right = start;
     for (const auto& piece : pieces) {
         bottom = std::max(bottom, top + PieceBottom(p, piece));
         right += PieceWidth(p, piece);
@@ -149,10 +172,11 @@ bool LineNeedsNewPage(const PrinterSurface& p, int column, const std::vector<Lin
     return offPage || intoLogo;
 }
 
-// Prints one physical line: Tab(column), the pieces, the line's end.
-void PrintPieces(int column, const std::vector<LinePiece>& pieces) {
+// Prints one physical line: Tab(column), indented by that many twips, the pieces, the line's end.
+void PrintPieces(int column, double indent, const std::vector<LinePiece>& pieces) {
     PrinterSurface& p = Printer();
     p.Tab(column);
+    p.SetCurrentX(p.CurrentX() + indent);
     for (size_t i = 0; i < pieces.size(); ++i) {
         const bool last = i + 1 == pieces.size();
         const LinePiece& piece = pieces[i];
@@ -173,14 +197,20 @@ void PrintPieces(int column, const std::vector<LinePiece>& pieces) {
 }
 
 // A line of the kit: its page check, then the line, broken where it is wider than the page,
-// each part with the same check. A line that would run off the page or into the logo starts a
-// new page first; that page's number is printed plain whatever style the line has.
+// each part with the same check and each continuation under the line's text. A line that would
+// run off the page or into the logo starts a new page first; that page's number is printed plain
+// whatever style the line has.
 void PrintKitLine(int column, std::vector<LinePiece> pieces, PageCheck check) {
     PrinterSurface& p = Printer();
+    const std::string indentation = Indentation(pieces);
+    bool continuation = false;
     do {
         if (check == PageCheck::Yes) PageBreak();
-        Split split = SplitToFit(p, column, pieces);
-        if (LineNeedsNewPage(p, column, split.head, check)) {
+        // Measured in the font in effect: a page frame turns bold off.
+        const auto indent = [&] { return continuation ? p.TextWidth(indentation) : 0.0; };
+        const auto start = [&] { return p.ColumnX(column) + indent(); };
+        Split split = SplitToFit(p, start(), pieces);
+        if (LineNeedsNewPage(p, column, start(), split.head, check)) {
             const bool underline = p.FontUnderline(), italic = p.FontItalic();
             p.SetFontUnderline(false);
             p.SetFontItalic(false);
@@ -188,10 +218,11 @@ void PrintKitLine(int column, std::vector<LinePiece> pieces, PageCheck check) {
             p.SetFontUnderline(underline);
             p.SetFontItalic(italic);
             // The frame turns bold off: measure again.
-            split = SplitToFit(p, column, pieces);
+            split = SplitToFit(p, start(), pieces);
         }
-        PrintPieces(column, split.head);
+        PrintPieces(column, indent(), split.head);
         pieces = std::move(split.tail);
+        continuation = true;
     } while (!pieces.empty());
 }
 

@@ -7,8 +7,9 @@
 // paper without changing it where the page has room:
 //  - a line printed without the page check that would run off the bottom of the page starts a
 //    new page (with its frame) first;
-//  - a line wider than the printable area is broken at the last blank that fits and continued
-//    on the next line at the x where it started, each part with the line's own page check.
+//  - a line wider than the printable area is broken at the blank before the last word group
+//    that fits (a number stays with its unit, "=" with its value) and continued on the next
+//    line under its text, past its leading blanks, each part with the line's own page check.
 
 #include <functional>
 #include <string>
@@ -108,7 +109,8 @@ void PrintLine(int column, const std::vector<LinePiece>& pieces, PageCheck check
 void PrintBlankLine(int blanks, PageCheck check = PageCheck::Yes);
 
 // Inside a line, keeping it open: one symbol-font character 40 twips higher than the line, in
-// the font SymbolFontName, then back to PrintFontName.
+// the font SymbolFontName, then back to PrintFontName. The symbol font's cell is that much
+// taller than the text's, so the character stands on the line's baseline.
 void PrintGreek(int code);
 // Inside a line, keeping it open: a text two points smaller and 80 twips lower than the line.
 void PrintSubscript(const std::string& text);

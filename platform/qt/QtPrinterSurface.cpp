@@ -97,7 +97,7 @@ void QtPrinterSurface::Paint(QPainter& painter, const Op& op) const {
         case Op::Kind::Text: {
             QFont font;
             font.setFamilies({Q(op.run.face)});
-            font.setPointSizeF(op.run.font.size);
+            font.setPointSizeF(op.run.drawSize);
             font.setWeight(op.run.font.bold ? QFont::Bold : QFont::Normal);
             font.setItalic(op.run.font.italic);
             font.setUnderline(op.run.font.underline);
@@ -106,8 +106,9 @@ void QtPrinterSurface::Paint(QPainter& painter, const Op& op) const {
             font.setHintingPreference(QFont::PreferNoHinting);
             painter.setFont(font);
             painter.setPen(Qt::black);
-            painter.drawText(QPointF(device(op.run.x), device(op.run.y + op.run.ascent)),
-                             Q(op.run.text));
+            painter.drawText(
+                QPointF(device(op.run.x + op.run.lead), device(op.run.y + op.run.ascent)),
+                Q(op.run.text));
             break;
         }
         case Op::Kind::Line: {

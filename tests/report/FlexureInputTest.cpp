@@ -193,7 +193,7 @@ TEST_F(FlexureReportInputTest, LongRowsWrapAtLargeSizes) {
     const auto all = LinesOf(rec);
     const PrintedLine& first = all.at(IndexOf(all, *it));
     const PrintedLine& second = all.at(IndexOf(all, *(it + 1)));
-    EXPECT_DOUBLE_EQ(second.x, first.x);
+    EXPECT_DOUBLE_EQ(second.x, first.x + rec.TextWidth("     "));
     EXPECT_GT(second.y, first.y);
     for (const TextRun& r : rec.Texts()) EXPECT_LE(r.x + r.width, rec.ScaleWidth()) << r.text;
 }

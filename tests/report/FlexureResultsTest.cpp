@@ -240,7 +240,8 @@ TEST_F(FlexureResultsTest, GoverningStateAndFinalArea) {
 }
 
 // The two serviceability sentences are wider than the page at every report size: they go on
-// at the same x on the next line, nothing reaches past the right edge, and nothing is lost.
+// on the next line under their text (past the five blanks they start with), nothing reaches past
+// the right edge, and nothing is lost.
 TEST_F(FlexureResultsTest, GoverningSentencesWrapAtEveryReportSize) {
     for (const double size : {10.0, 11.0, 12.0, 13.0, 14.0, 15.0}) {
         for (const double qp : {0.0, 0.9}) {
@@ -257,7 +258,7 @@ TEST_F(FlexureResultsTest, GoverningSentencesWrapAtEveryReportSize) {
             const PrintedLine& second = lines[head + 2];
             EXPECT_EQ(first.text + " " + second.text,
                       qp > 0 ? kQuasiPermanentSentence : kRareSentence);
-            EXPECT_DOUBLE_EQ(second.x, first.x);
+            EXPECT_DOUBLE_EQ(second.x, first.x + rec.TextWidth("     "));
             EXPECT_GT(second.y, first.y);
             for (const TextRun& r : rec.Texts()) EXPECT_LE(r.x + r.width, rec.ScaleWidth());
         }

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <cctype>
 #include <string>
 #include <vector>
 
 #include "engine/DesignState.h"
 #include "platform/Paths.h"
 #include "platform/RecordingSurface.h"
+#include "tests/report/ReportTestSupport.h"
 
 namespace kord {
 namespace {
@@ -151,8 +153,9 @@ TEST_F(PageFrameTest, HeadingIsUnderlined) {
     EXPECT_FALSE(rec.FontUnderline());
 }
 
-// A Greek letter stands 40 higher in the symbol font at the line's size, a subscript 80 lower
-// and two points smaller; the line's own font and height come back before " = ".
+// A Greek letter's cell stands 40 higher in the symbol font at the line's size, its baseline on
+// the line's; a subscript 80 lower and two points smaller; the line's own font and height come
+// back before " = ".
 TEST_F(PageFrameTest, GreekAndSubscriptOffsetsAndFontRestored) {
     rec.SetCurrentY(3000);
     PrintValueLine("     Odkształcenie graniczne    ", {.greek = 101, .subscript = "f,lim"},
@@ -168,6 +171,7 @@ TEST_F(PageFrameTest, GreekAndSubscriptOffsetsAndFontRestored) {
     EXPECT_EQ(t[1].font.size, 12);
     EXPECT_DOUBLE_EQ(t[1].x, t[0].x + t[0].width);
     EXPECT_DOUBLE_EQ(t[1].y, 2960);
+    EXPECT_DOUBLE_EQ(t[1].y + t[1].ascent, t[0].y + t[0].ascent);
 
     EXPECT_EQ(t[2].text, "f,lim");
     EXPECT_EQ(t[2].font.name, "Arial");
@@ -262,8 +266,8 @@ std::string Words(int count) {
     return s;
 }
 
-// A line wider than the printable area breaks at the last blank that fits and goes on at its
-// column on the next line; a line that fits is one run.
+// A line wider than the printable area breaks at the last blank that fits and goes on under its
+// text on the next line, past its leading blanks; a line that fits is one run.
 TEST_F(PageFrameTest, TooWideLineIsWrappedAtTheLastBlankThatFits) {
     const double start = rec.ColumnX(10);
     // The longest line of words that still fits prints unchanged.
@@ -282,7 +286,7 @@ TEST_F(PageFrameTest, TooWideLineIsWrappedAtTheLastBlankThatFits) {
     EXPECT_EQ(t[0].text, Words(fitting));
     EXPECT_LE(t[0].x + t[0].width, SW());
     EXPECT_DOUBLE_EQ(t[0].y, 2000);
-    EXPECT_DOUBLE_EQ(t[1].x, start);
+    EXPECT_DOUBLE_EQ(t[1].x, start + rec.TextWidth("     "));
     EXPECT_DOUBLE_EQ(t[1].y, 2000 + LineHeight(12));
     EXPECT_EQ(t[0].text + " " + t[1].text, text);
     EXPECT_DOUBLE_EQ(rec.CurrentY(), 2000 + 2 * LineHeight(12));
@@ -303,7 +307,7 @@ TEST_F(PageFrameTest, WrappedLineContinuesWithTheSamePageCheck) {
     EXPECT_DOUBLE_EQ(t[0].y, y);
     EXPECT_EQ(t[1].text, "Strona 2");
     EXPECT_EQ(t[2].page, 2);
-    EXPECT_DOUBLE_EQ(t[2].x, start);
+    EXPECT_DOUBLE_EQ(t[2].x, start + rec.TextWidth("     "));
 
     // Without checks both parts stay on the page while they fit.
     rec.KillDoc();
@@ -332,10 +336,31 @@ TEST_F(PageFrameTest, WrapKeepsSymbolsInTheirPlace) {
     EXPECT_EQ(t[3].text.rfind(" = 0,0035", 0), 0u);
     EXPECT_LE(t[3].x + t[3].width, SW());
     EXPECT_EQ(t[4].text.rfind("dalej", 0), 0u);
-    EXPECT_DOUBLE_EQ(t[4].x, rec.ColumnX(10));
+    EXPECT_DOUBLE_EQ(t[4].x, rec.ColumnX(10) + rec.TextWidth("     "));
     EXPECT_DOUBLE_EQ(t[4].y, 2000 + LineHeight(12));
     EXPECT_EQ(t[4].font.size, 12);
     EXPECT_EQ(t[4].font.name, "Arial");
+}
+
+// Wherever the right edge falls, a wrapped line never ends with a number or "=": the value
+// stays with its unit ("= 100 kNm") and goes on under the text.
+TEST_F(PageFrameTest, WrapKeepsAValueWithItsUnit) {
+    const double under = rec.ColumnX(10) + rec.TextWidth("     ");
+    for (int words = 1; words < 40; ++words) {
+        SCOPED_TRACE(words);
+        rec.Clear();
+        rec.SetCurrentY(2000);
+        PrintValueLine(Words(words) + "    M", {.subscript = "Ed"}, "100", " kNm");
+        const auto lines = test::LinesOf(rec);
+        for (size_t k = 1; k < lines.size(); ++k) {
+            EXPECT_DOUBLE_EQ(lines[k].x, under);
+            const std::string& before = lines[k - 1].text;
+            const std::string last = before.substr(before.find_last_of(' ') + 1);
+            EXPECT_NE(last, "=") << before;
+            EXPECT_FALSE(std::isdigit(static_cast<unsigned char>(last[0]))) << before;
+        }
+        EXPECT_NE(lines.back().text.find("= 100 kNm"), std::string::npos);
+    }
 }
 
 // A logo that cannot be loaded stops the print run: the document is abandoned and the failure
