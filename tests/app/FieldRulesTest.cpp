@@ -2,6 +2,7 @@
 
 #include "app/InputWindow.h"
 #include "platform/NumberFormat.h"
+#include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
@@ -143,7 +144,7 @@ TEST_P(FieldRuleTest, EveryFieldChecksNumberAndRange) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSeparators, FieldRuleTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(BothSeparators, FieldRuleTest, ::testing::Bool(), SeparatorName);
 
 using FieldFocusTest = AppTest;
 

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "app/InputWindow.h"
+#include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
@@ -84,7 +85,7 @@ TEST_P(InputTabResetTest, NowyGivesBackAFreshlyLoadedTabAndTouchesNothingElse) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSeparators, InputTabResetTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(BothSeparators, InputTabResetTest, ::testing::Bool(), SeparatorName);
 
 }  // namespace
 }  // namespace kord::test

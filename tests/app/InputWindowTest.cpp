@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/InputWindow.h"
+#include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
@@ -51,7 +52,8 @@ TEST_P(InputWindowLoad, StartValuesFollowTheDecimalSeparator) {
 INSTANTIATE_TEST_SUITE_P(BothSeparators, InputWindowLoad,
                          ::testing::Values(LoadCase{true, "20,20", "2,5", "0,008", "0,006", "0,9"},
                                            LoadCase{false, "20.20", "2.5", "0.008", "0.006",
-                                                    "0.9"}));
+                                                    "0.9"}),
+                         NamedBy([](const LoadCase& c) { return Separator(c.comma); }));
 
 using InputWindowTest = AppTest;
 

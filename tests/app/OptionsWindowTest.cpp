@@ -8,6 +8,7 @@
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
 #include "platform/TextMetrics.h"
+#include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
@@ -219,7 +220,7 @@ TEST_P(OptionsBothSeparators, EveryFactorIsCheckedWhenTheUserLeavesIt) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(CommaAndPoint, OptionsBothSeparators, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(CommaAndPoint, OptionsBothSeparators, ::testing::Bool(), SeparatorName);
 
 using OptionsWindowTest = AppTest;
 

@@ -15,6 +15,7 @@
 #include "engine/DesignState.h"
 #include "engine/FlexureDesign.h"
 #include "engine/FlexureInput.h"
+#include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
@@ -44,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WidthCase{60, 20, 2, 1.169556},    // r = 0.6: √(1.4/1.15)
                       WidthCase{100, 20, 2, 1.0},        // r = 1: 0.948 raised to 1
                       WidthCase{100, 10, 2, 1.0},        // r = 2: 0, raised to 1
-                      WidthCase{100, 5, 2, 1.0}));       // r = 4
+                      WidthCase{100, 5, 2, 1.0}),
+    NamedBy([](const WidthCase& c) { return "bf " + Num(c.bf) + " b " + Num(c.b); }));  // r = 4
 
 // Two strips 50 × 1.2 mm side by side on a 0.30 m section, Ef 165, fctm 2.21:
 // N_bd,max = 0.5 · 1.223983 · 50 · √(165000 · 1.2 · 2.21 / 1.5) / 1000 · 2 = 33.0543 kN,
@@ -189,7 +191,8 @@ TEST_P(AnchorageVerdicts, ForceOfTheStateAgainstTheBondCapacity) {
 
 // At 80 kNm the strips carry about 28 kN of the 33 kN they can anchor; at 118 kNm about 70 kN.
 INSTANTIATE_TEST_SUITE_P(Hand, AnchorageVerdicts,
-                         ::testing::Values(VerdictCase{80, true}, VerdictCase{118, false}));
+                         ::testing::Values(VerdictCase{80, true}, VerdictCase{118, false}),
+                         NamedBy([](const VerdictCase& c) { return "Msd " + Num(c.MsdA); }));
 
 struct RefusalCase {
     const char* what;
@@ -289,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "poprawnie policzone. Rozwiązaniem problemu jest podanie innej wartości "
                     "jednego z momentów zginających w przekroju A.",
                     AnchorageField::Moment}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    NamedBy([](const RefusalCase& c) { return std::string(c.what); }));
 
 TEST_F(AnchorageCheckTest, ValidOnlyForTheLaminateItChecked) {
     ASSERT_TRUE(designed && applied);

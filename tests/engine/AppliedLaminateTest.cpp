@@ -16,6 +16,7 @@
 #include "engine/FlexureInput.h"
 #include "engine/ShearDesign.h"
 #include "engine/StressBlock.h"
+#include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
@@ -155,7 +156,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // 4,20 mm² of strips of 0,6 mm² is 7.000000000000001 in floating point.
                       CountCase{4.2 / 0.6, kMaxStrips, 7}, CountCase{7 + 1e-7, kMaxStrips, 8},
                       CountCase{200, kMaxStrips, 200}, CountCase{200.001, kMaxStrips, {}},
-                      CountCase{50, kMaxLayers, 50}, CountCase{50.01, kMaxLayers, {}}));
+                      CountCase{50, kMaxLayers, 50}, CountCase{50.01, kMaxLayers, {}}),
+    NamedBy([](const CountCase& c) {
+        return std::string(c.limit == kMaxLayers ? "layers " : "strips ") +
+               (c.whole ? std::to_string(*c.whole) : "refused");
+    }));
 
 TEST(ApplicableCounts, OnlyWholeNumbersFromOne) {
     for (double n : {1.0, 2.0, 7.0, 200.0}) EXPECT_TRUE(ApplicableCount(n)) << n;
@@ -295,7 +300,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "nie mniejszą od 1. Wyniki nie zostały uaktualnione."},
         Refusal{2.5, 1,
                 "Liczba zastosowanych taśm wzmacniających powinna być liczbą całkowitą "
-                "nie mniejszą od 1. Wyniki nie zostały uaktualnione."}));
+                "nie mniejszą od 1. Wyniki nie zostały uaktualnione."}),
+    NamedBy([](const Refusal& c) { return "count " + Num(c.count) + " Af " + Num(c.Af); }));
 
 // ---------------------------------------------------------------------------------------------
 // Shear and confinement.
@@ -339,7 +345,12 @@ TEST_P(AppliedShear, RequiredThicknessGivesTheDesignForceBack) {
 INSTANTIATE_TEST_SUITE_P(Forms, AppliedShear,
                          ::testing::Values(ShearForm{true, true, 0}, ShearForm{true, false, 0},
                                            ShearForm{false, false, 0}, ShearForm{true, true, 1},
-                                           ShearForm{false, true, 1}));
+                                           ShearForm{false, true, 1}),
+                         NamedBy([](const ShearForm& c) {
+                             return std::string(c.sheet ? "sheet" : "strips") +
+                                    (c.closed ? " closed" : " open") +
+                                    (c.fibre ? " AFRP" : " CFRP");
+                         }));
 
 struct ColumnForm {
     bool rectangular;
@@ -398,7 +409,11 @@ TEST_P(AppliedConfinement, StrainWithoutAValueRefusesTheLayers) {
 
 INSTANTIATE_TEST_SUITE_P(Columns, AppliedConfinement,
                          ::testing::Values(ColumnForm{true, true}, ColumnForm{false, true},
-                                           ColumnForm{false, false}));
+                                           ColumnForm{false, false}),
+                         NamedBy([](const ColumnForm& c) {
+                             return std::string(c.rectangular ? "rectangular" : "circular") +
+                                    (c.strengthGoal ? " strength" : " strain");
+                         }));
 
 }  // namespace
 }  // namespace kord::test

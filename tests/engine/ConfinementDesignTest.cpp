@@ -7,6 +7,7 @@
 #include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
+#include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
@@ -403,7 +404,8 @@ TEST_P(FirstStepRefusal, RequiredStrainBelowTheUnconfinedOneIsQuoted) {
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, FirstStepRefusal,
                          ::testing::Values(FirstStepCase{true, "0,0075", "0,0075"},
-                                           FirstStepCase{false, "0.005", "0.005"}));
+                                           FirstStepCase{false, "0.005", "0.005"}),
+                         NamedBy([](const FirstStepCase& c) { return Separator(c.comma); }));
 
 struct CheckCase {
     const char* name;

@@ -7,6 +7,7 @@
 
 #include "app/InputWindow.h"
 #include "engine/DesignState.h"
+#include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
@@ -189,7 +190,8 @@ TEST_P(FlexureInputRefusalTest, AFieldTheDesignUsesIsCheckedByItsOwnRule) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFieldTheDesignReads, FlexureInputRefusalTest,
-                         ::testing::ValuesIn(kRefusals));
+                         ::testing::ValuesIn(kRefusals),
+                         NamedBy([](const Refusal& r) { return std::string(r.field); }));
 
 }  // namespace
 }  // namespace kord::test

@@ -15,6 +15,7 @@
 #include "platform/NumberFormat.h"
 #include "review/DimensioningWindow.h"
 #include "review/ResultsWindow.h"
+#include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
@@ -153,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"Text6", "0,005", kDepths}, FieldCase{"Text6", "0,05", nullptr},
         FieldCase{"Text7", "21", "Proszę wprowadzić wartość pomiędzy 1 a 20 warstwami."},
         FieldCase{"Text7", "2", nullptr}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    NamedBy([](const FieldCase& c) { return std::string(c.box) + " " + c.text; }));
 
 TEST_F(BondTest, ObliczanieChecksEveryBoxThenItsOwnChecksInTurn) {
     FrmBond& w = Open();

@@ -13,6 +13,7 @@
 #include "platform/NumberFormat.h"
 #include "platform/Symbols.h"
 #include "review/ResultsWindow.h"
+#include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
@@ -177,7 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Shown as 4,20 although it lies above: the count follows what is shown.
         StripCase{0.04204, "5", "0,12", "7", "4,20"}, StripCase{0.18, "50", "0,12", "3", "18,00"},
         StripCase{0.1806, "50", "0,12", "4", "24,00"}, StripCase{0.5, "5", "0,05", "200", "50,00"},
-        StripCase{0, "50", "1,2", "0", "0,00"}));
+        StripCase{0, "50", "1,2", "0", "0,00"}),
+    NamedBy([](const StripCase& c) { return "area " + Num(c.area); }));
 
 struct StripRefusal {
     const char* width;
@@ -212,7 +214,10 @@ INSTANTIATE_TEST_SUITE_P(Sizes, StripRefusals,
                                            StripRefusal{"50", "20,01", 0.5, kNoSizes},
                                            StripRefusal{"50", "x", 0.5, kNoSizes},
                                            // 50,01 mm² of strips of 0,25 mm²: 200.04 strips.
-                                           StripRefusal{"5", "0,05", 0.5001, kTooSmall}));
+                                           StripRefusal{"5", "0,05", 0.5001, kTooSmall}),
+                         NamedBy([](const StripRefusal& c) {
+                             return std::string("width ") + c.width + " thickness " + c.thickness;
+                         }));
 
 TEST_F(DimTest, FieldsAreCheckedWhenLeft) {
     s.Af_req = 0.5;
@@ -315,7 +320,10 @@ INSTANTIATE_TEST_SUITE_P(Edges, LayerCounts,
                                            LayerCase{Shear, 0.0701, "0,1", "8", "0,800"},
                                            LayerCase{Confinement, 0.5, "0,1", "50", "5,000"},
                                            LayerCase{Confinement, 0.5005, "0,1", nullptr, ""},
-                                           LayerCase{Shear, 0.013, "0,13", "1", "0,130"}));
+                                           LayerCase{Shear, 0.013, "0,13", "1", "0,130"}),
+                         NamedBy([](const LayerCase& c) {
+                             return (c.kind == Shear ? "shear " : "confinement ") + Num(c.required);
+                         }));
 
 TEST_F(DimTest, LayerCountChecks) {
     s.tf = 0.05;

@@ -10,6 +10,7 @@
 #include "review/DimensioningWindow.h"
 #include "review/ResultsWindow.h"
 #include "review/StrainWindow.h"
+#include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
@@ -102,7 +103,11 @@ INSTANTIATE_TEST_SUITE_P(Table, Governing,
                                            GoverningCase{0.5, 0.7, 0.7, LimitState::Rare},
                                            GoverningCase{0.5, 0.9, 0.3, LimitState::Rare},
                                            GoverningCase{0.5, 0.7, 0.8, LimitState::QuasiPermanent},
-                                           GoverningCase{0, 0, 0.01, LimitState::QuasiPermanent}));
+                                           GoverningCase{0, 0, 0.01, LimitState::QuasiPermanent}),
+                         NamedBy([](const GoverningCase& c) {
+                             return "ult " + Num(c.ult) + " rare " + Num(c.rare) + " qp " +
+                                    Num(c.qp);
+                         }));
 
 // ---------------------------------------------------------------------------------------------
 // Layout.
@@ -270,7 +275,12 @@ TEST_P(ResultsLayout, LabelsDoNotCoverEachOther) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ThreeCases, ResultsLayout, ::testing::ValuesIn(kLayoutCases));
+INSTANTIATE_TEST_SUITE_P(ThreeCases, ResultsLayout, ::testing::ValuesIn(kLayoutCases),
+                         NamedBy([](const LayoutCase& c) {
+                             return c.kind == Flexure ? "flexure"
+                                    : c.kind == Shear ? "shear"
+                                                      : "confinement";
+                         }));
 
 TEST(ResultsLayoutStatic, RowTextsAndCaptions) {
     ScriptedHostScope scope;
@@ -410,7 +420,8 @@ INSTANTIATE_TEST_SUITE_P(
                                             {"Label63", "0.8 x f    ="},
                                             {"Label64", "0.6 x f    ="},
                                             {"Label110", "0.80 x f     ="},
-                                            {"Label111", "0.45 x f     ="}}}));
+                                            {"Label111", "0.45 x f     ="}}}),
+    NamedBy([](const FlexureValues& c) { return Separator(c.comma); }));
 
 using ResultsWindowTest = ResultsTest;
 
@@ -465,7 +476,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ResultsGoverning,
                                            GoverningView{0.1, 0.054321, 0.123456, kQp, "12,35"},
                                            GoverningView{0.1, 0.1, 0.123456, kQp, "12,35"},
                                            GoverningView{0.0, 0.0987654, 0.0456789, kRare, "9,88"},
-                                           GoverningView{0.0456789, 0.0, 0.0, kUlt, "4,57"}));
+                                           GoverningView{0.0456789, 0.0, 0.0, kUlt, "4,57"}),
+                         NamedBy([](const GoverningView& c) {
+                             return "ult " + Num(c.ult) + " rare " + Num(c.rare) + " qp " +
+                                    Num(c.qp);
+                         }));
 
 // ---------------------------------------------------------------------------------------------
 // Relation signs.
@@ -514,7 +529,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SteelSignCase{true, 20000, 16000.01, "16000,01", true},
                       SteelSignCase{false, 20000, 16000.01, "16000.01", true},
                       SteelSignCase{true, 20000, 16000.03, "16000,03", false},
-                      SteelSignCase{true, 500, -12.345, "-12,35", true}));
+                      SteelSignCase{true, 500, -12.345, "-12,35", true}),
+    NamedBy([](const SteelSignCase& c) {
+        return Separator(c.comma) + " fyk " + Num(c.fyk) + " stress " + Num(c.stress);
+    }));
 
 struct ConcreteSignCase {
     double eps_c_r;
@@ -553,7 +571,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ConcreteSignCase{0.000736, false, 0.0005172 * 3.5, 2.5, false},
                       // Creep divides by phi + 1, not by phi.
                       ConcreteSignCase{0.0007, true, 0.0005168 * 2, 1, true},
-                      ConcreteSignCase{0.0021, false, 0.0021, 0, false}));
+                      ConcreteSignCase{0.0021, false, 0.0021, 0, false}),
+    NamedBy([](const ConcreteSignCase& c) {
+        return "rare " + Num(c.eps_c_r) + " qp " + Num(c.eps_c_qp);
+    }));
 
 // ---------------------------------------------------------------------------------------------
 // Shear and confinement.
@@ -596,7 +617,8 @@ TEST_P(ResultsOtherCases, ShearAndConfinementValues) {
 INSTANTIATE_TEST_SUITE_P(
     BothSeparators, ResultsOtherCases,
     ::testing::Values(OtherCaseValues{true, "0,12", "123,46", "0,57", "45,68", "0,01235"},
-                      OtherCaseValues{false, "0.12", "123.46", "0.57", "45.68", "0.01235"}));
+                      OtherCaseValues{false, "0.12", "123.46", "0.57", "45.68", "0.01235"}),
+    NamedBy([](const OtherCaseValues& c) { return Separator(c.comma); }));
 
 // ---------------------------------------------------------------------------------------------
 // Buttons and the way back.
