@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <string_view>
 
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
@@ -139,14 +140,32 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
-std::optional<bool> ParseYesNo(std::string s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.pop_back();
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.erase(s.begin());
-    std::transform(s.begin(), s.end(), s.begin(),
+std::optional<bool> ParseYesNo(std::string_view s) {
+    // Trimmed by moving the view's ends: a line may hold a megabyte of blanks.
+    const std::size_t first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::nullopt;
+    s = s.substr(first, s.find_last_not_of(" \t") - first + 1);
+    std::string word(s.substr(0, 8));
+    if (word.size() != s.size()) return std::nullopt;
+    std::transform(word.begin(), word.end(), word.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    if (s == "#TRUE#") return true;
-    if (s == "#FALSE#") return false;
+    if (word == "#TRUE#") return true;
+    if (word == "#FALSE#") return false;
     return std::nullopt;
+}
+
+// The first character of a text that the file cannot hold, in the code page or as a line end
+// (which would move every later value to the wrong position); nullopt when it can be written.
+std::optional<std::string> UnwritableCharacter(const std::string& text) {
+    if (text.find_first_of("\r\n") != std::string::npos) return "¶";
+    std::string bad;
+    if (!Utf8ToCp1250(text, &bad)) return bad;
+    return std::nullopt;
+}
+
+std::string UnwritableMessage(const Entry& e, const std::string& bad) {
+    return "Pole " + Quoted(e.label) + " zawiera znak " + Quoted(bad) +
+           ", którego nie można zapisać w pliku danych.";
 }
 
 }  // namespace
@@ -171,19 +190,13 @@ std::optional<std::string> EncodeInputFile(const std::vector<InputValue>& values
         if (v.isYesNo) {
             out += v.yes ? "#TRUE#" : "#FALSE#";
         } else {
-            std::string bad;
-            std::optional<std::string> bytes = Utf8ToCp1250(v.text, &bad);
-            // A line end inside a text would move every later value to the wrong position.
-            const std::size_t lineEnd = v.text.find_first_of("\r\n");
-            if (lineEnd != std::string::npos) bad = "¶";
-            if (!bytes || lineEnd != std::string::npos) {
+            if (const auto bad = UnwritableCharacter(v.text)) {
                 if (problem)
-                    *problem = "Pole " + Quoted(kEntries[i].label) + " zawiera znak " +
-                               Quoted(bad) +
-                               ", którego nie można zapisać w pliku danych. Proszę go usunąć "
-                               "lub zastąpić innym.";
+                    *problem = UnwritableMessage(kEntries[i], *bad) +
+                               " Proszę go usunąć lub zastąpić innym.";
                 return std::nullopt;
             }
+            const std::optional<std::string> bytes = Utf8ToCp1250(v.text);
             out += "\"" + *bytes + "\"";
         }
         out += "\r\n";
@@ -228,6 +241,11 @@ std::optional<std::vector<InputValue>> ParseInputFile(const std::string& bytes,
             return std::nullopt;
         }
         std::string value = line.substr(first + 1, last - first - 1);
+        // What is opened must save again: refused here rather than at the next "Zapisz".
+        if (const auto bad = UnwritableCharacter(value)) {
+            if (problem) *problem = "Plik danych: " + UnwritableMessage(e, *bad);
+            return std::nullopt;
+        }
         Control& c = ControlOf(e, e.control);
         if (c.Kind() == ControlKind::ComboBox) {
             const auto& items = static_cast<ComboBox&>(c).Items();
@@ -282,9 +300,10 @@ bool SaveInputFile(const std::string& path) {
         Warn(problem, kTitle);
         return false;
     }
+    const bool existed = std::filesystem::exists(path);
     if (!WriteFileAtomically(path, *bytes)) {
-        Warn("Nie można zapisać pliku " + Quoted(FileName(path)) +
-                 ". Poprzednia zawartość pliku pozostała bez zmian.",
+        Warn("Nie można zapisać pliku " + Quoted(FileName(path)) + "." +
+                 (existed ? " Poprzednia zawartość pliku pozostała bez zmian." : ""),
              kTitle);
         return false;
     }

@@ -38,6 +38,10 @@ std::u32string DecodeUtf8(const std::string& text) {
             if ((b & 0xC0) != 0x80) ok = false;
             c = (c << 6) | (b & 0x3F);
         }
+        // Overlong forms and surrogates are not UTF-8: read as themselves they would not
+        // write back to the same bytes.
+        static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (ok && (c < kLeast[len] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))) ok = false;
         if (!ok) {
             out.push_back(U'\uFFFD');
             ++i;

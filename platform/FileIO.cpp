@@ -1,24 +1,82 @@
 #include "platform/FileIO.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <cerrno>
+#include <filesystem>
 
 #include "platform/Paths.h"
 
 namespace kord {
 
+namespace {
+
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Reads the written file back: a full disk may take the bytes and lose them on the way.
+bool HoldsExactly(int fd, const std::string& bytes) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_size != static_cast<off_t>(bytes.size())) return false;
+    std::string back(bytes.size(), '\0');
+    std::size_t done = 0;
+    while (done < back.size()) {
+        const ssize_t n =
+            ::pread(fd, back.data() + done, back.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return back == bytes;
+}
+
+}  // namespace
+
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
+    // The bytes go to a temporary file beside the target; only a file that is proven complete
+    // on the disk replaces the old one, by a rename, which is atomic.
+    namespace fs = std::filesystem;
+    fs::path target(path);
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(target, ec))) {
+        target = fs::canonical(target, ec);
+        if (ec) return false;
+    }
+    std::string temp = target.string() + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    // The permissions of the file replaced, or those of a new file under the umask.
+    struct stat old {};
+    mode_t mode = 0;
+    if (::stat(target.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0 &&
+                         HoldsExactly(fd, bytes);
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
         return false;
     }
-    return file.commit();
+    return true;
 }
 
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t maxBytes) {

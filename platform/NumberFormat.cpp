@@ -62,14 +62,18 @@ std::optional<double> ReadPlain(std::string_view s, char point) {
     if (intDigits.empty() && fracDigits.empty()) return std::nullopt;
 
     std::string_view exponentText;
-    long exponent = 0;  // saturated: only its sign and rough size matter below
+    // Saturated far beyond any text's length, so that the order of magnitude below stays exact
+    // whatever the count of leading or trailing zeros.
+    constexpr long long kExponentCap = 1'000'000'000'000'000LL;
+    long long exponent = 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         const size_t start = i++;
         bool exponentNegative = false;
         if (i < s.size() && (s[i] == '+' || s[i] == '-')) exponentNegative = s[i++] == '-';
         if (i >= s.size() || !IsDigit(s[i])) return std::nullopt;
         while (i < s.size() && IsDigit(s[i])) {
-            exponent = std::min(exponent * 10 + (s[i++] - '0'), 1'000'000L);
+            const int digit = s[i++] - '0';
+            if (exponent < kExponentCap) exponent = exponent * 10 + digit;
         }
         if (exponentNegative) exponent = -exponent;
         exponentText = s.substr(start, i - start);
@@ -88,13 +92,13 @@ std::optional<double> ReadPlain(std::string_view s, char point) {
     if (ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: the decimal order of the first significant digit
         // tells which. Overflow is no number; underflow reads as zero.
-        long order = 0;
+        long long order = 0;
         const size_t firstInt = intDigits.find_first_not_of('0');
         if (firstInt != std::string::npos) {
-            order = static_cast<long>(intDigits.size() - firstInt);
+            order = static_cast<long long>(intDigits.size() - firstInt);
         } else {
             const size_t firstFrac = fracDigits.find_first_not_of('0');
-            if (firstFrac != std::string::npos) order = -static_cast<long>(firstFrac);
+            if (firstFrac != std::string::npos) order = -static_cast<long long>(firstFrac);
         }
         if (order + exponent > 0) return std::nullopt;
         return negative ? -0.0 : 0.0;

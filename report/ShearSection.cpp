@@ -40,9 +40,6 @@ const char* FibreFactorLabel(int listIndex) {
     }
 }
 
-constexpr double kGreekRise = 40;
-constexpr double kSubscriptDrop = 80;
-
 }  // namespace
 
 std::string Squared(const std::string& unit) {

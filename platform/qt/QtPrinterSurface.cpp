@@ -23,6 +23,15 @@ constexpr double kTwipsPerPoint = 20.0;
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+// The PDF writer does not tell when the disk fills up: a file cut short lacks the end-of-file
+// mark that the writer puts last.
+bool CompletePdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 64) return false;
+    if (!file.seek(file.size() - 64)) return false;
+    return file.read(64).trimmed().endsWith("%%EOF");
+}
 }  // namespace
 
 QtPrinterSurface::QtPrinterSurface(const PrinterChoice& choice)
@@ -159,7 +168,7 @@ void QtPrinterSurface::DoEndDoc() {
     }
     if (!painter.end() || printer_->printerState() == QPrinter::Error)
         Fail(painter, "Błąd drukowania: " + DeviceName() + ".", true);
-    if (ToFile() && QFileInfo(Q(choice_.outputFile)).size() == 0)
+    if (ToFile() && !CompletePdf(Q(choice_.outputFile)))
         Fail(painter, "Nie można zapisać pliku " + choice_.outputFile + ".", true);
     ops_.clear();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -189,6 +190,10 @@ TEST_F(InputFileTest, BadFilesChangeNothingAndTheNextSaveAndOpenWork) {
         {"text in yes/no", good.substr(0, good.find("#TRUE#")) + "\"x\"\r\n", "nie jest plikiem"},
         {"no quotes", noQuotes, "nie jest plikiem danych"},
         {"unknown class", badList, "„ C 12/15”"},
+        // What opens must save again: a bare CR, invalid UTF-8 after the mark.
+        {"bare CR", "\"a\rb\"\r\n" + good.substr(good.find('\n') + 1), "„Autor”"},
+        {"bad UTF-8", "\xEF\xBB\xBF\"\xC1\x81\"\r\n" + good.substr(good.find('\n') + 1),
+         "nie można zapisać"},
     };
     FrmData& w = frmData();
     w.Text7.SetText("123");
@@ -214,6 +219,14 @@ TEST_F(InputFileTest, BadFilesChangeNothingAndTheNextSaveAndOpenWork) {
     EXPECT_TRUE(SaveInputFile((dir / "again.inp").string()));
     // What was opened is saved back exactly, in the standard form.
     EXPECT_EQ(ReadAll(dir / "again.inp"), good);
+}
+
+TEST_F(InputFileTest, AMegabyteOfBlanksIsReadAtOnce) {
+    std::string bytes = FreshFile(true);
+    bytes.insert(bytes.find("#TRUE#"), 1'048'000, ' ');
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(ParseInputFile(bytes, nullptr).has_value());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
 }
 
 TEST_F(InputFileTest, CommaTextsStayUnderAPointLocaleAndUtf8WithMarkIsRead) {

@@ -100,6 +100,14 @@ TEST(NumberFormatTest, ParseNumberUnderPointLocale) {
         kPoint);
 }
 
+TEST(NumberFormatTest, HugeExponentsNeverReadAsZero) {
+    const std::string zeros(1'040'000, '0');
+    // 1e59999 overflows and is no number; its mirror 1e-59999 underflows to zero.
+    EXPECT_FALSE(ParseNumber("0." + zeros + "1e1100000", kPoint));
+    EXPECT_EQ(ParseNumber("1" + zeros + "e-1100000", kPoint), 0.0);
+    EXPECT_EQ(ParseNumber("0." + zeros + "1e1040001", kPoint), 1.0);
+}
+
 TEST(NumberFormatTest, ParseNumberWithGroupsNeedsProperGroups) {
     const NumericLocale germanLike{',', "."};
     const struct {

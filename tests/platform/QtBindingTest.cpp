@@ -169,18 +169,16 @@ void Key(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier,
     QApplication::sendEvent(w, &e);
 }
 
-// Runs `answer` on the next message box once it is open.
+// Runs `answer` on the next message box once it is open; gives up after a second.
+void PollForBox(const std::function<void(QMessageBox&)>& answer, int tries) {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        answer(*box);
+    else if (tries < 100)
+        QTimer::singleShot(10, [answer, tries] { PollForBox(answer, tries + 1); });
+}
+
 void AnswerNextBox(std::function<void(QMessageBox&)> answer) {
-    auto tries = std::make_shared<int>(0);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [answer, tries, poll] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            answer(*box);
-        } else if (++*tries < 100) {
-            QTimer::singleShot(10, *poll);
-        }
-    };
-    QTimer::singleShot(0, *poll);
+    QTimer::singleShot(0, [answer = std::move(answer)] { PollForBox(answer, 0); });
 }
 
 class QtBindingTest : public ::testing::Test {
