@@ -95,10 +95,14 @@ bool UsableFolder(const QString& path) {
 }  // namespace
 
 std::string DataFolder() {
+    const QString user =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Data";
+    if (InstalledProgram()) {
+        QDir().mkpath(user);
+        return user.toStdString();
+    }
     const QString beside = QString::fromStdString(ProgramPath("Data"));
     if (UsableFolder(beside)) return beside.toStdString();
-    const QString user =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Data";
     if (UsableFolder(user)) return user.toStdString();
     return beside.toStdString();
 }

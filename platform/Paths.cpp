@@ -1,30 +1,57 @@
 #include "platform/Paths.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace kord {
 
+namespace fs = std::filesystem;
+
 namespace {
-std::string& Override() {
-    static std::string folder;
-    return folder;
+std::optional<ProgramLayout>& Override() {
+    static std::optional<ProgramLayout> layout;
+    return layout;
+}
+
+const ProgramLayout& Layout() {
+    if (Override()) return *Override();
+    static const ProgramLayout own = [] {
+        std::error_code ec;
+        const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+        return LayoutFor(ec ? fs::current_path().string() : exe.parent_path().string());
+    }();
+    return own;
 }
 }  // namespace
 
-std::string ProgramFolder() {
-    if (!Override().empty()) return Override();
+ProgramLayout LayoutFor(const std::string& exeFolder) {
+    const fs::path exe(exeFolder);
     std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return std::filesystem::current_path().string();
-    return exe.parent_path().string();
+    if (fs::is_directory(exe / "Drawings", ec)) return {exeFolder, false};
+    const fs::path shared = exe.parent_path() / "share" / "kordelan";
+    if (fs::is_directory(shared / "Drawings", ec))
+        return {shared.lexically_normal().string(), true};
+    return {exeFolder, false};
 }
 
-void SetProgramFolder(const std::string& folder) {
-    Override() = folder;
+std::string ProgramFolder() {
+    return Layout().folder;
+}
+
+bool InstalledProgram() {
+    return Layout().installed;
+}
+
+void SetProgramFolder(const std::string& folder, bool installed) {
+    if (folder.empty()) {
+        Override().reset();
+    } else {
+        Override() = ProgramLayout{folder, installed};
+    }
 }
 
 std::string ProgramPath(const std::string& relative) {
-    return (std::filesystem::path(ProgramFolder()) / relative).string();
+    return (fs::path(ProgramFolder()) / relative).string();
 }
 
 }  // namespace kord

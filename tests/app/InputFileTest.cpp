@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QByteArray>
+#include <QtGlobal>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -284,6 +286,35 @@ TEST_F(InputFileTest, DialogsStartInTheDataFolderAndCancelDoesNothing) {
     w.Command8.UserClick();
     EXPECT_FALSE(host.fileRequests.back().save);
     EXPECT_EQ(w.Text8.Text(), "0");
+}
+
+// Installed, the input files go to the user's documents folder as XDG names it; nothing is
+// written into the installed tree.
+TEST_F(InputFileTest, InstalledDialogsStartInDataOfTheDocumentsFolder) {
+    const fs::path tree = dir / "share" / "kordelan";
+    const fs::path home = dir / "home";
+    fs::create_directories(tree);
+    fs::create_directories(home / "config");
+    std::ofstream(home / "config" / "user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n";
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QByteArray::fromStdString(home.string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home / "config").string()));
+    SetProgramFolder(tree.string(), true);
+
+    frmData().Show();
+    host.fileAnswers.push_back(std::nullopt);
+    frmData().Command8.UserClick();
+    qputenv("HOME", oldHome);
+    if (oldConfig.isNull()) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    }
+    ASSERT_EQ(host.fileRequests.size(), 1u);
+    EXPECT_EQ(host.fileRequests[0].initialDir, (home / "Dokumenty" / "Data").string());
+    EXPECT_TRUE(fs::is_directory(home / "Dokumenty" / "Data"));
+    EXPECT_TRUE(fs::is_empty(tree));
 }
 
 TEST_F(InputFileTest, RandomAndMutatedFilesNeverCrashAndOnlyValidFilesChangeInputs) {
