@@ -1,6 +1,7 @@
 #include "app/InputWindow.h"
 
 #include "app/AboutWindow.h"
+#include "app/DesignCommand.h"
 #include "app/Exit.h"
 #include "app/Help.h"
 #include "app/InputFieldRules.h"
@@ -8,11 +9,7 @@
 #include "app/InputTabReset.h"
 #include "app/OptionsWindow.h"
 #include "engine/ConcreteClasses.h"
-#include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
-#include "engine/FlexureDesign.h"
-#include "engine/FlexureInput.h"
-#include "engine/ShearDesign.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
@@ -808,21 +805,7 @@ void FrmData::Command8_Click() {
 
 void FrmData::Command1_Click() {
     ActiveTab = TabStrip1.SelectedIndex();
-    bool designed = false;
-    switch (ActiveTab) {
-        case Flexure:
-            designed = ReadFlexureInput(ActiveTab) && DesignFlexure(ActiveTab);
-            break;
-        case Shear:
-            designed = ReadShearInput(ActiveTab) && DesignShear(ActiveTab);
-            break;
-        case Confinement:
-            designed = ReadConfinementInput(ActiveTab) && DesignConfinement(ActiveTab);
-            break;
-        default:
-            break;
-    }
-    if (!designed) return;
+    if (!DesignTab(ActiveTab)) return;
     Hide();
     frmResult().ShowResults();
 }

@@ -1,20 +1,12 @@
-// The one main of the benchmarks: the designs run on the windows' fields, so they need the Qt
-// application (offscreen) and a host that answers instead of a person.
+// The one main of the benchmarks: the designs run on a design state built directly, with no
+// windows, no host and no Qt application.
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdlib>
-
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
-#include "platform/ScriptedHost.h"
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    kord::ScriptedHostScope scope;
-    // The benchmarks type their numbers with a decimal point.
     kord::SetCurrentLocale(kord::NumericLocale::FromName("en_US"));
     kord::State().DecimalComma = false;
 

@@ -1,10 +1,9 @@
-// Shear and confinement designs from the input window's fields: a typical design, a thick one and
-// one whose requirement is out of reach, so that its scan runs the whole way to 4 cm. The numbers
-// are typed with a decimal point, as the benchmarks' main sets the locale.
+// Shear and confinement designs from the inputs in the design state: a typical design, a thick one
+// and one whose requirement is out of reach, so that its scan runs the whole way to 4 cm.
 
 #include <benchmark/benchmark.h>
 
-#include "app/InputWindow.h"
+#include "engine/ConcreteClasses.h"
 #include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
 #include "engine/ShearDesign.h"
@@ -16,35 +15,46 @@ struct ShearCase {
     bool closed;
     bool sheet;
     int fibre;
-    const char* d;
-    const char* Ef;
-    const char* efu;
-    const char* alpha;
-    const char* Vfd;
+    double d;  // cm
+    double Ef, efu, alpha, Vfd;
 };
 
-void FillShear(FrmData& w, const ShearCase& c) {
-    (c.closed ? w.Option1 : w.Option2).SetValue(true);
-    (c.sheet ? w.Option6 : w.Option7).SetValue(true);
-    w.Combo3.SetListIndex(c.fibre);
-    w.Text4(Shear).SetText("0.3");
-    w.Text14(Shear).SetText(c.d);
-    w.Text13(Shear).SetText(c.alpha);
-    w.Text24(Shear).SetText(c.Ef);
-    w.Text15(Shear).SetText(c.efu);
-    w.Text26(Shear).SetText("0.006");
-    w.Text12.SetText(c.Vfd);
-    w.Text18.SetText("0.1");
-    w.Text19.SetText("0.3");
+// The concrete class by its list position.
+void Concrete(DesignState& s, int position) {
+    s.fck = kConcreteClasses[static_cast<size_t>(position)].fck;
+    s.fcm = s.fck + kFcmOverFck;
+}
+
+// The default safety factors, C 12/15, b = 0.3 m, εf,lim 0.006, strips 0.1 m at 0.3 m.
+DesignState ShearInputs(const ShearCase& c) {
+    DesignState s;
+    s.IterStep = 5e-7;
+    s.ShearClosed = c.closed;
+    s.ShearSheet = c.sheet;
+    s.ShearAramid = c.fibre == 1;
+    s.b = 30;
+    s.d = c.d;
+    s.alpha = c.alpha;
+    s.k_eff = 0.8;
+    s.gamma_fb = 1.3;
+    s.gamma_fl = 1.25;
+    const double gammaFf[] = {1.2, 1.25, 1.3};
+    s.gamma_ff = gammaFf[c.fibre];
+    Concrete(s, 0);
+    s.Vfd = c.Vfd;
+    s.Ef = c.Ef;
+    s.eps_fu = c.efu;
+    s.eps_f_lim = 0.006 / s.gamma_fl;
+    s.bf = 10;
+    s.sf = 30;
+    return s;
 }
 
 void RunShear(benchmark::State& bs, const ShearCase& c, bool expected) {
-    FrmData& w = frmData();
-    FillShear(w, c);
+    const DesignState inputs = ShearInputs(c);
     for (auto _ : bs) {
-        int tab = Shear;
-        const bool ok = ReadShearInput(tab) && DesignShear(tab);
-        if (ok != expected) bs.SkipWithError("unexpected outcome");
+        State() = inputs;
+        if (DesignShear().success != expected) bs.SkipWithError("unexpected outcome");
         benchmark::DoNotOptimize(State().tf);
     }
     bs.counters["tf_mm"] = State().tf * 10;
@@ -52,50 +62,48 @@ void RunShear(benchmark::State& bs, const ShearCase& c, bool expected) {
 
 // A carbon sheet, closed wrap, 100 kN on d = 0.5 m: 0.10 mm, 20 thousand steps.
 void BM_ShearTypical(benchmark::State& bs) {
-    RunShear(bs, {true, true, 0, "0.5", "230", "0.015", "90", "100"}, true);
+    RunShear(bs, {true, true, 0, 50, 230, 0.015, 90, 100}, true);
 }
 // Glass strips, open wrap, 300 kN on d = 1.2 m, debonding: 3.4 mm, 680 thousand steps.
 void BM_ShearHeavy(benchmark::State& bs) {
-    RunShear(bs, {false, false, 2, "1.2", "70", "0.03", "90", "300"}, true);
+    RunShear(bs, {false, false, 2, 120, 70, 0.03, 90, 300}, true);
 }
 // Fibres at 150° carry nothing: all eight million steps, then the refusal.
 void BM_ShearOutOfReach(benchmark::State& bs) {
-    RunShear(bs, {true, true, 0, "0.5", "230", "0.015", "150", "100"}, false);
+    RunShear(bs, {true, true, 0, 50, 230, 0.015, 150, 100}, false);
 }
 
 struct ColumnCase {
     bool rectangular;
-    int goal;  // 1 strength, 2 strain, 3 both
-    const char* fcc;
-    const char* ecu;
+    short goal;
+    double fcc, ecu;
 };
 
-void FillColumn(FrmData& w, const ColumnCase& c) {
-    (c.rectangular ? w.Option8 : w.Option9).SetValue(true);
-    w.Option3.SetValue(true);
-    w.Check1.SetValue(1);
-    w.Check2.SetValue(1);
-    if (c.goal == 1) w.Check2.SetValue(0);
-    if (c.goal == 2) w.Check1.SetValue(0);
-    w.Text4(Confinement).SetText("0.4");
-    w.Text1(Confinement).SetText("0.3");
-    w.Text20.SetText("0.03");
-    w.Text27.SetText("0.4");
-    w.Combo1(Confinement).SetListIndex(2);  // C 20/25
-    w.Text24(Confinement).SetText("230");
-    w.Text11.SetText("0.015");
-    w.Text25.SetText("0.9");
-    w.Text21.SetText(c.fcc);
-    w.Text23.SetText(c.ecu);
+// A 0.4 × 0.3 m column with R = 0.03 m, or one of D = 0.4 m; C 20/25, a carbon sheet of
+// εfu 0.015 with the factor 0.9.
+DesignState ColumnInputs(const ColumnCase& c) {
+    DesignState s;
+    s.IterStep = 5e-7;
+    s.ColumnRectangular = c.rectangular;
+    s.ConfinementSheet = true;
+    s.ConfinementGoal = c.goal;
+    s.b = 40;
+    s.h = 30;
+    s.R = 3;
+    s.D = 40;
+    Concrete(s, 2);
+    s.Ef = 230;
+    s.eps_fu_e = 0.015 * 0.9;
+    s.fcc_req = c.fcc;
+    s.eps_cu_req = c.ecu;
+    return s;
 }
 
 void RunColumn(benchmark::State& bs, const ColumnCase& c, bool expected) {
-    FrmData& w = frmData();
-    FillColumn(w, c);
+    const DesignState inputs = ColumnInputs(c);
     for (auto _ : bs) {
-        int tab = Confinement;
-        const bool ok = ReadConfinementInput(tab) && DesignConfinement(tab);
-        if (ok != expected) bs.SkipWithError("unexpected outcome");
+        State() = inputs;
+        if (DesignConfinement().success != expected) bs.SkipWithError("unexpected outcome");
         benchmark::DoNotOptimize(State().tf_c);
     }
     bs.counters["tf_mm"] = State().tf_c * 10;
@@ -103,16 +111,16 @@ void RunColumn(benchmark::State& bs, const ColumnCase& c, bool expected) {
 
 // A circular column of 0.4 m to 40 N/mm²: 0.13 mm, 25 thousand steps.
 void BM_ConfinementTypical(benchmark::State& bs) {
-    RunColumn(bs, {false, 1, "40", "0"}, true);
+    RunColumn(bs, {false, StrengthGoal, 40, 0}, true);
 }
 // A rectangular 0.4 × 0.3 m column to 95 N/mm² and a strain of 0.05: 3.5 mm, 700 thousand
 // steps.
 void BM_ConfinementHeavy(benchmark::State& bs) {
-    RunColumn(bs, {true, 3, "95", "0.05"}, true);
+    RunColumn(bs, {true, BothGoals, 95, 0.05}, true);
 }
 // A strain of 0.16 that no wrap gives: all eight million steps, then the refusal.
 void BM_ConfinementOutOfReach(benchmark::State& bs) {
-    RunColumn(bs, {false, 3, "30", "0.16"}, false);
+    RunColumn(bs, {false, BothGoals, 30, 0.16}, false);
 }
 
 BENCHMARK(BM_ShearTypical)->Unit(benchmark::kMillisecond);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "app/InputWindow.h"
 #include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
 #include "engine/ShearDesign.h"
@@ -174,7 +173,7 @@ void AppliedShear(double tf) {
 bool AppliedConfinement(double tf) {
     DesignState& s = State();
     const ConfinementTrialResult trial =
-        ConfinementTrial(tf, frmData().Option8.Value(), CircularKfl::One);
+        ConfinementTrial(tf, s.ColumnRectangular, CircularKfl::One);
     if (!trial.ultimateStrain) return false;
     s.eps_cu_applied = *trial.ultimateStrain;
     s.fcc_applied = ConfinedStrength(s.eps_cu_applied, trial.peak);

@@ -5,18 +5,13 @@
 #include <optional>
 #include <string>
 
-#include "app/InputWindow.h"
-#include "engine/ConcreteClasses.h"
 #include "engine/DesignState.h"
-#include "engine/FieldInput.h"
-#include "platform/Host.h"
 #include "platform/NumberFormat.h"
 
 namespace kord {
 
 namespace {
 
-const char* const kTitle = "Uwaga !!!";
 const char* const kNoGeometry =
     "Zostały niewypełnione pola, odnoszące się do geometrii przekroju poprzecznego. Proszę je "
     "wypełnić, wpisując żądane wartości.";
@@ -69,39 +64,30 @@ constexpr double kCornerFactor = 0.85841;
 // The thickness scan ends here (cm).
 constexpr double kMaxThickness = 4;
 
-enum Goal : short { StrengthGoal = 1, StrainGoal = 2, BothGoals = 3 };
-
-bool Refuse(const char* message, TextBox* focus = nullptr) {
-    Warn(message, kTitle);
-    if (focus) focus->SetFocus();
-    return false;
-}
-
 // The section's effectiveness factors ke and ks, after the geometry checks. On a problem the
-// field concerned and the message are returned.
-struct Problem {
-    TextBox* focus;
-    const char* message;
-};
-
-std::optional<Problem> PrepareSection(DesignState& s, FrmData& w, bool rectangular) {
+// refusal is returned; it gives the focus before its message.
+std::optional<DesignOutcome> PrepareSection(DesignState& s, bool rectangular) {
+    auto problem = [](const char* message, DesignField focus) {
+        return DesignOutcome::Refused(message, focus, true);
+    };
     if (rectangular) {
         const double halfGap = (s.sf_c - s.bf_c) / 2;
         s.A_uncf = ((s.b - 2 * s.R) * (s.b - 2 * s.R) + (s.h - 2 * s.R) * (s.h - 2 * s.R)) / 3;
         s.Ag = s.b * s.h - kCornerFactor * s.R * s.R;
-        if (s.A_uncf >= s.Ag) return Problem{&w.Text20, kBadGeometry};
+        if (s.A_uncf >= s.Ag) return problem(kBadGeometry, DesignField::CornerRadius);
         s.ke = 1 - s.A_uncf / s.Ag;
-        if (s.b - halfGap <= 0 || s.h - halfGap <= 0) return Problem{&w.Text28, kStripsTooNarrow};
+        if (s.b - halfGap <= 0 || s.h - halfGap <= 0)
+            return problem(kStripsTooNarrow, DesignField::StripWidth);
         s.k_strip = std::sqrt((s.h - halfGap) * (s.b - halfGap) / (s.h * s.b));
         s.Ag_s = (s.h - halfGap) * (s.b - halfGap) -
                  kCornerFactor * (s.k_strip * s.R) * (s.k_strip * s.R);
-        if (s.Ag_s <= 0) return Problem{&w.Text28, kStripsTooNarrow};
+        if (s.Ag_s <= 0) return problem(kStripsTooNarrow, DesignField::StripWidth);
         s.b_cl = s.b - 2 * s.R * s.k_strip - halfGap;
         s.h_cl = s.h - 2 * s.R * s.k_strip - halfGap;
         s.A_uncf_s = 0;
         if (s.b_cl > 0) s.A_uncf_s += s.b_cl * s.b_cl / 3;
         if (s.h_cl > 0) s.A_uncf_s += s.h_cl * s.h_cl / 3;
-        if (s.Ag_s <= s.A_uncf_s) return Problem{&w.Text28, kStripsTooNarrow};
+        if (s.Ag_s <= s.A_uncf_s) return problem(kStripsTooNarrow, DesignField::StripWidth);
         s.ks = (s.Ag_s - s.A_uncf_s) / (s.Ag - s.A_uncf);
     } else {
         s.ke = 1;
@@ -158,132 +144,51 @@ double ConfinedStrength(double eps_cu, double peak) {
     return fcc;
 }
 
-bool ReadConfinementInput(int& tab) {
+DesignOutcome DesignConfinement() {
     DesignState& s = State();
-    FrmData& w = frmData();
-    const bool rectangular = w.Option8.Value();
-
-    s.IterStep = 5e-7;
-    double width = 0, height = 0;
-    if (rectangular) {
-        if (!ReadUsedField(w.Text4(tab), FieldUnit::AsTyped, width)) return false;
-        if (!ReadUsedField(w.Text1(tab), FieldUnit::AsTyped, height)) return false;
-    } else {
-        width = ReadUnusedField(w.Text4(tab));
-        height = ReadUnusedField(w.Text1(tab));
-    }
-    // b takes the larger side, whichever box it was typed into.
-    if (width >= height) {
-        s.b = width * 100;
-        s.h = height * 100;
-    } else {
-        s.b = height * 100;
-        s.h = width * 100;
-    }
-    if (rectangular) {
-        s.D = ReadUnusedField(w.Text27, FieldUnit::Metres);
-        if (!ReadUsedField(w.Text20, FieldUnit::Metres, s.R)) return false;
-    } else {
-        if (!ReadUsedField(w.Text27, FieldUnit::Metres, s.D)) return false;
-        s.R = ReadUnusedField(w.Text20, FieldUnit::Metres);
-    }
-
-    if (!ReadConcreteStrength(tab)) return false;
-
-    if (!ReadUsedField(w.Text24(tab), FieldUnit::AsTyped, s.Ef)) return false;
-    double rupture = 0, factor = 0;
-    if (!ReadUsedField(w.Text11, FieldUnit::AsTyped, rupture)) return false;
-    if (!ReadUsedField(w.Text25, FieldUnit::AsTyped, factor)) return false;
-    s.eps_fu_e = rupture * factor;
-
-    if (w.Option12.Value()) {
-        if (!ReadUsedField(w.Text28, FieldUnit::Metres, s.bf_c)) return false;
-        if (!ReadUsedField(w.Text29, FieldUnit::Metres, s.sf_c)) return false;
-    } else {
-        s.bf_c = ReadUnusedField(w.Text28, FieldUnit::Metres);
-        s.sf_c = ReadUnusedField(w.Text29, FieldUnit::Metres);
-    }
-    const bool strength = w.Check1.Checked();
-    const bool strain = w.Check2.Checked();
-    if (strength) {
-        if (!ReadUsedField(w.Text21, FieldUnit::AsTyped, s.fcc_req)) return false;
-    } else {
-        s.fcc_req = ReadUnusedField(w.Text21);
-    }
-    if (strain) {
-        if (!ReadUsedField(w.Text23, FieldUnit::AsTyped, s.eps_cu_req)) return false;
-    } else {
-        s.eps_cu_req = ReadUnusedField(w.Text23);
-    }
-    if (strength && strain)
-        s.ConfinementGoal = BothGoals;
-    else if (strength)
-        s.ConfinementGoal = StrengthGoal;
-    else if (strain)
-        s.ConfinementGoal = StrainGoal;
-    return true;
-}
-
-bool DesignConfinement(int& /*tab*/) {
-    DesignState& s = State();
-    FrmData& w = frmData();
-    const bool rectangular = w.Option8.Value();
+    const bool rectangular = s.ColumnRectangular;
     const short goal = s.ConfinementGoal;
     const bool wantsStrength = goal == StrengthGoal || goal == BothGoals;
     const bool wantsStrain = goal == StrainGoal || goal == BothGoals;
+    using F = DesignField;
+    const auto refuse = [](const std::string& message, F focus = F::None) {
+        return DesignOutcome::Refused(message, focus);
+    };
 
     // Nothing of an earlier run may stand for this one's results.
     s.eps_cu = 0;
     s.fcc = 0;
 
     if (rectangular) {
-        if (s.b == 0 || s.h == 0) return Refuse(kNoGeometry);
-        if (s.R >= s.h / 2) return Refuse(kRadiusTooLarge, &w.Text20);
+        if (s.b == 0 || s.h == 0) return refuse(kNoGeometry);
+        if (s.R >= s.h / 2) return refuse(kRadiusTooLarge, F::CornerRadius);
     } else if (s.D == 0) {
-        return Refuse(kNoDiameter, &w.Text27);
+        return refuse(kNoDiameter, F::Diameter);
     }
-    if (w.Option11(Confinement).Value() && ReadUnusedField(w.Text22(Confinement)) == 0)
-        return Refuse(kNoMeanStrength, &w.Text22(Confinement));
-    if (s.Ef == 0) return Refuse(kNoModulus, &w.Text24(Confinement));
-    if (s.eps_fu_e == 0) return Refuse(kNoRuptureStrain, &w.Text11);
-    if (w.Option12.Value()) {
-        if (s.bf_c == 0) return Refuse(kNoStripWidth, &w.Text28);
-        if (s.sf_c == 0) return Refuse(kNoStripSpacing, &w.Text29);
-        if (s.bf_c > s.sf_c) return Refuse(kStripsOverlap, &w.Text28);
+    if (s.MeanStrengthTyped && s.fcm == 0) return refuse(kNoMeanStrength, F::MeanStrength);
+    if (s.Ef == 0) return refuse(kNoModulus, F::Modulus);
+    if (s.eps_fu_e == 0) return refuse(kNoRuptureStrain, F::RuptureStrain);
+    if (!s.ConfinementSheet) {
+        if (s.bf_c == 0) return refuse(kNoStripWidth, F::StripWidth);
+        if (s.sf_c == 0) return refuse(kNoStripSpacing, F::StripSpacing);
+        if (s.bf_c > s.sf_c) return refuse(kStripsOverlap, F::StripWidth);
     }
-    if (wantsStrength && s.fcc_req == 0) return Refuse(kNoRequiredStrength, &w.Text21);
-    if (wantsStrain && s.eps_cu_req == 0) return Refuse(kNoRequiredStrain, &w.Text23);
+    if (wantsStrength && s.fcc_req == 0) return refuse(kNoRequiredStrength, F::RequiredStrength);
+    if (wantsStrain && s.eps_cu_req == 0) return refuse(kNoRequiredStrain, F::RequiredStrain);
     s.fco = s.fcm;
-    if (wantsStrength && s.fcc_req < s.fcm) return Refuse(kStrengthBelowUnconfined, &w.Text21);
-
-    std::optional<BusyPointer> busy;
-    busy.emplace();
-    // Failures from here on restore the default pointer first. The section checks then give the
-    // focus before their message, the requirement checks after it.
-    auto fail = [&busy](TextBox* focus, const std::string& message) {
-        busy.reset();
-        if (focus) focus->SetFocus();
-        Warn(message, kTitle);
-        return false;
-    };
-    auto failThenFocus = [&busy](TextBox* focus, const std::string& message) {
-        busy.reset();
-        Warn(message, kTitle);
-        if (focus) focus->SetFocus();
-        return false;
-    };
+    if (wantsStrength && s.fcc_req < s.fcm)
+        return refuse(kStrengthBelowUnconfined, F::RequiredStrength);
 
     s.Ec = 9975 * std::pow(s.fck + 8, 1.0 / 3.0);
     s.beta_c = s.Ec / s.fco - 1 / 0.002;
     if (s.beta_c < 0) s.beta_c = 0;
     s.Esec_u = s.Ec / (2 * s.beta_c * s.eps_fu_e + 1);
-    if (w.Option3.Value()) {
+    if (s.ConfinementSheet) {
         // A sheet is strips without gaps.
         s.bf_c = 10;
         s.sf_c = 10;
     }
-    if (const std::optional<Problem> p = PrepareSection(s, w, rectangular))
-        return fail(p->focus, p->message);
+    if (std::optional<DesignOutcome> problem = PrepareSection(s, rectangular)) return *problem;
 
     s.eps_cu_max = 0;
     s.fcc_max = 0;
@@ -308,9 +213,9 @@ bool DesignConfinement(int& /*tab*/) {
             if (s.fcc >= s.fcc_req) hit = true;
         } else if (goal == StrainGoal) {
             if (s.tf_c == s.IterStep && strainComputed && s.eps_cu > s.eps_cu_req) {
-                return failThenFocus(&w.Text23, kStrainBelowUnconfinedHead +
-                                                    FormatGeneral(s.eps_cu_req) +
-                                                    kStrainBelowUnconfinedTail);
+                return refuse(kStrainBelowUnconfinedHead + FormatGeneral(s.eps_cu_req) +
+                                  kStrainBelowUnconfinedTail,
+                              F::RequiredStrain);
             }
             if (strainMet) {
                 confinedStrength();
@@ -322,23 +227,22 @@ bool DesignConfinement(int& /*tab*/) {
         }
         if (hit) break;
     }
-    busy.reset();
 
     // Without an ultimate strain no requirement can lead to a design: say so rather than ask
     // for a lower one.
-    if (!strainComputed) return failThenFocus(nullptr, kUnexpected);
+    if (!strainComputed) return refuse(kUnexpected);
     if (!hit) {
         // Both requirements: the strength is named unless it alone was reached.
         if (wantsStrength &&
             !(wantsStrain && s.fcc_max >= s.fcc_req && s.eps_cu_max < s.eps_cu_req))
-            return failThenFocus(&w.Text21, kStrengthTooHigh);
-        if (wantsStrain) return failThenFocus(&w.Text23, kStrainTooHigh);
-        return failThenFocus(nullptr, kUnexpected);
+            return refuse(kStrengthTooHigh, F::RequiredStrength);
+        if (wantsStrain) return refuse(kStrainTooHigh, F::RequiredStrain);
+        return refuse(kUnexpected);
     }
-    if (s.eps_cu < 0) return failThenFocus(nullptr, kUnexpected);
+    if (s.eps_cu < 0) return refuse(kUnexpected);
     s.LaminateApplied = false;
     s.ResultKind = Confinement;
-    return true;
+    return DesignOutcome::Success();
 }
 
 }  // namespace kord

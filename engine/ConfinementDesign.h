@@ -5,7 +5,12 @@
 
 #include <optional>
 
+#include "engine/DesignOutcome.h"
+
 namespace kord {
+
+// The requirements of a confinement design (ConfinementGoal).
+enum ConfinementGoalKind : short { StrengthGoal = 1, StrainGoal = 2, BothGoals = 3 };
 
 // How a circular column's k_fl is taken. The design evaluates the unequal-pressure factor at
 // r = 1, where its bracket rounds to 2^-53 rather than 0 (k_fl an ulp below 1 once p > fco/4);
@@ -24,12 +29,8 @@ ConfinementTrialResult ConfinementTrial(double tf, bool rectangular, CircularKfl
 // The confined strength: the largest of eps_cu·Esec_u, the peak and fco.
 double ConfinedStrength(double eps_cu, double peak);
 
-// Reads the confinement tab into the design state. Only the fields that the chosen options make
-// the design use are checked; false when one was refused (its message shown, the focus on it).
-bool ReadConfinementInput(int& tab);
-
-// Checks the inputs and scans the thickness. True on success: the results stand in the design
-// state, ResultKind = 2 and LaminateApplied is cleared. False after a message.
-bool DesignConfinement(int& tab);
+// Checks the confinement inputs of the design state and scans the thickness. On success the
+// results stand in the design state, ResultKind = 2 and LaminateApplied is cleared.
+DesignOutcome DesignConfinement();
 
 }  // namespace kord

@@ -24,6 +24,17 @@ struct DesignState {
     bool AbortCalc = false;
     short ConfinementGoal = 0;
 
+    // Copies of the choices of the input and options windows that a design uses, set by the
+    // input readers: the designs and recomputations never look at a window.
+    bool TeeSection = false;         // flexure: a T section, else a rectangle
+    bool OnlyDesiredModes = false;   // flexure: only the desired failure modes are accepted
+    bool MeanStrengthTyped = false;  // the tab's concrete by its typed mean strength, not a class
+    bool ShearSheet = false;         // shear: a sheet, else L-shaped strips
+    bool ShearClosed = false;        // shear: a closed wrap, else an open one
+    bool ShearAramid = false;        // shear: aramid fibres (their own rupture expression)
+    bool ColumnRectangular = false;  // confinement: a rectangular column, else a circular one
+    bool ConfinementSheet = false;   // confinement: a sheet, else strips
+
     // Search constants, set by the input readers.
     double IterStep = 0;
     double IterTol = 0;

@@ -1,9 +1,9 @@
 #include "engine/FlexureDesign.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
-#include "app/InputWindow.h"
 #include "engine/DesignState.h"
 #include "engine/FlexureLimits.h"
 #include "engine/FlexureServiceability.h"
@@ -36,68 +36,61 @@ bool BottomSteelYielded() {
     return (s.As11 > 0 && s.sigma_s11 == fy) || (s.As12 > 0 && s.sigma_s12 == fy);
 }
 
-// The checks of the input combination, before anything is computed. false: stopped.
-bool InputCombinationAccepted(DesignPointer& pointer) {
-    FrmData& w = frmData();
-    DesignState& s = State();
+// The checks of the input combination, before anything is computed: the refusal, or empty.
+std::optional<DesignOutcome> InputCombinationRefusal() {
+    const DesignState& s = State();
 
     if (s.d11 >= s.h || s.d12 >= s.h || s.d2 >= s.h) {
-        pointer.Stop("Zbyt duża wartość d11, d12 lub d2. Proszę podać wartość prawidłową.");
-        return false;
+        return DesignOutcome::Refused(
+            "Zbyt duża wartość d11, d12 lub d2. Proszę podać wartość prawidłową.");
     }
     // The serviceability moments are compulsory too: a scan can never meet a moment of 0.
     if (s.b == 0 || s.h == 0 || s.Ef == 0 || s.Mo == 0 || s.Msd == 0 || s.Mser_r == 0 ||
         s.Mser_qp == 0) {
-        pointer.Stop(kEmptyFieldsMessage);
-        return false;
+        return DesignOutcome::Refused(kEmptyFieldsMessage);
     }
     if (FlexureConcrete().tee) {
         if (s.hf == 0) {
-            pointer.Stop("Proszę podać grubość półki przekroju teowego hf.", &w.Text2(0));
-            return false;
+            return DesignOutcome::Refused("Proszę podać grubość półki przekroju teowego hf.",
+                                          DesignField::FlangeDepth);
         }
         if (s.beff < s.b) {
-            pointer.Stop(
+            return DesignOutcome::Refused(
                 "Szerokość półki przekroju teowego beff nie może być mniejsza od szerokości jego "
                 "środnika b.",
-                &w.Text3(0));
-            return false;
+                DesignField::FlangeWidth);
         }
         if (s.hf >= s.h) {
-            pointer.Stop("Grubośc półki przekroju teowego hf = " + FormatGeneral(s.hf / 100) +
-                             " m powinna być mniejsza niż wysokość tego przekroju h = " +
-                             FormatGeneral(s.h / 100) + " m.",
-                         &w.Text2(0));
-            return false;
+            return DesignOutcome::Refused(
+                "Grubośc półki przekroju teowego hf = " + FormatGeneral(s.hf / 100) +
+                    " m powinna być mniejsza niż wysokość tego przekroju h = " +
+                    FormatGeneral(s.h / 100) + " m.",
+                DesignField::FlangeDepth);
         }
     }
     // Every strength of the design scales with fck: a typed mean strength of 8.2 or less leaves
     // none.
     if (s.fck == 0) {
-        pointer.Stop(
+        return DesignOutcome::Refused(
             "Proszę podać średnią wytrzymałość betonu w jednoosiowym stanie naprężenia fcm lub "
             "klasę betonu.",
-            &w.Text22(0));
-        return false;
+            DesignField::MeanStrength);
     }
     if (s.As11 == 0 && s.As12 == 0) {
-        pointer.Stop("Proszę podać pole przekroju zbrojenia dolnego (As11 oraz/lub As12).",
-                     &w.Text6(0));
-        return false;
+        return DesignOutcome::Refused(
+            "Proszę podać pole przekroju zbrojenia dolnego (As11 oraz/lub As12).",
+            DesignField::BottomSteel);
     }
     if (s.As11 > 0 && s.d11 == 0) {
-        pointer.Stop("Proszę podać wartość d11.", &w.Text10(0));
-        return false;
+        return DesignOutcome::Refused("Proszę podać wartość d11.", DesignField::d11);
     }
     if (s.As12 > 0 && s.d12 == 0) {
-        pointer.Stop("Proszę podać wartość d12.", &w.Text17);
-        return false;
+        return DesignOutcome::Refused("Proszę podać wartość d12.", DesignField::d12);
     }
     if (s.As2 > 0 && s.d2 == 0) {
-        pointer.Stop("Proszę podać wartość d2.", &w.Text9(0));
-        return false;
+        return DesignOutcome::Refused("Proszę podać wartość d2.", DesignField::d2);
     }
-    return true;
+    return std::nullopt;
 }
 
 void SetOuterLayer() {
@@ -207,27 +200,23 @@ void UltimateState(bool onlyDesiredModes) {
     }
 }
 
-bool DesignFlexure(int& /*tab*/) {
-    FrmData& w = frmData();
+DesignOutcome DesignFlexure() {
     DesignState& s = State();
-    DesignPointer pointer;
 
-    if (!InputCombinationAccepted(pointer)) return false;
+    if (std::optional<DesignOutcome> refusal = InputCombinationRefusal()) return *refusal;
     SetOuterLayer();
 
     // Capacity before strengthening.
-    pointer.Busy();
-    CapacityUnstrengthened(pointer);
-    if (s.AbortCalc) return false;
+    if (!CapacityUnstrengthened()) return DesignOutcome::Refused(kOverReinforcedMessage);
     if (s.Msd < s.MRd_o) {
-        pointer.Stop("Moment zginający wymagany po wzmocnieniu Msd = " + FormatGeneral(s.Msd) +
-                         " kNm nie powinien być niższy od nośności obliczeniowej przekroju przed "
-                         "wzmocnieniem Mrd,o = " +
-                         FormatPattern(s.MRd_o, "####0.00") +
-                         " kNm. Proszę podać wyższą wartość wymaganej wielkości albo wzmocnienie "
-                         "nie będzie konieczne.",
-                     &w.Text8);
-        return false;
+        return DesignOutcome::Refused(
+            "Moment zginający wymagany po wzmocnieniu Msd = " + FormatGeneral(s.Msd) +
+                " kNm nie powinien być niższy od nośności obliczeniowej przekroju przed "
+                "wzmocnieniem Mrd,o = " +
+                FormatPattern(s.MRd_o, "####0.00") +
+                " kNm. Proszę podać wyższą wartość wymaganej wielkości albo wzmocnienie "
+                "nie będzie konieczne.",
+            DesignField::Msd);
     }
 
     // Serviceability limits before strengthening: Mo must lie within both.
@@ -236,29 +225,26 @@ bool DesignFlexure(int& /*tab*/) {
     s.M_initial = 0;
     SlsRareUnstrengthened();
     if (s.Mo > s.Mser_r_o) {
-        pointer.Stop(MoAboveServiceLimit("wyjątkowych przed wzmocnieniem Mser,r,o = ", s.Mser_r_o),
-                     &w.Text7);
-        return false;
+        return DesignOutcome::Refused(
+            MoAboveServiceLimit("wyjątkowych przed wzmocnieniem Mser,r,o = ", s.Mser_r_o),
+            DesignField::Mo);
     }
     SlsQuasiPermanentUnstrengthened();
     if (s.Mo > s.Mser_qp_o) {
-        pointer.Stop(
+        return DesignOutcome::Refused(
             MoAboveServiceLimit("prawie stałych przed wzmocnieniem Mser,q-p,o = ", s.Mser_qp_o),
-            &w.Text7);
-        return false;
+            DesignField::Mo);
     }
 
     InitialState();
     // A depth that is not positive leaves no strain at bonding to work with.
     if (!(s.x_o > 0) || !std::isfinite(s.eps_o)) {
-        pointer.Stop(kInitialStateMessage, &w.Text7);
-        return false;
+        return DesignOutcome::Refused(kInitialStateMessage, DesignField::Mo);
     }
 
-    UltimateState(OnlyDesiredFailureModes());
+    UltimateState(s.OnlyDesiredModes);
     if (s.MRd_max == 0) {
-        pointer.Stop(kOverReinforcedMessage);
-        return false;
+        return DesignOutcome::Refused(kOverReinforcedMessage);
     }
     if (s.Af > 0) {
         s.Af_req = s.Af;
@@ -267,23 +253,23 @@ bool DesignFlexure(int& /*tab*/) {
         s.MRd = s.MRd_o;
     }
     if (s.MRd_max < s.Msd) {
-        pointer.Stop("Wymagana nośność obliczeniowa po wzmocnieniu Msd = " + FormatGeneral(s.Msd) +
-                         " kNm jest za wysoka. Proszę skorygować obliczenia i, jeśli to możliwe, "
-                         "wpisać mniejszą wartość.",
-                     &w.Text8);
-        return false;
+        return DesignOutcome::Refused(
+            "Wymagana nośność obliczeniowa po wzmocnieniu Msd = " + FormatGeneral(s.Msd) +
+                " kNm jest za wysoka. Proszę skorygować obliczenia i, jeśli to możliwe, "
+                "wpisać mniejszą wartość.",
+            DesignField::Msd);
     }
     s.SteelAtYield = BottomSteelYielded();
 
-    if (!SlsRareCheck(pointer)) return false;
-    if (!SlsQuasiPermanentCheck(pointer)) return false;
+    for (const SlsCombination& sc : {RareCombination(), QuasiPermanentCombination()})
+        if (!SlsCheck(sc)) return DesignOutcome::Refused(SlsTooHighMessage(sc));
 
     s.Af_applied = 0;
     s.LaminateApplied = false;
     s.PrintStrain = false;
     s.PrintBond = false;
     s.ResultKind = 0;
-    return true;
+    return DesignOutcome::Success();
 }
 
 }  // namespace kord

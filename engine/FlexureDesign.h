@@ -3,13 +3,14 @@
 // limit state under Msd and at the two serviceability states, given the strain state under Mo
 // while the strips are bonded.
 
+#include "engine/DesignOutcome.h"
+
 namespace kord {
 
-// Runs after ReadFlexureInput. true: the design succeeded and its results are in the design state
-// (ResultKind = 0; LaminateApplied, PrintStrain, PrintBond cleared; Af_applied = 0). false: a check
-// stopped it, its message shown and the focus on the field concerned. Showing the results is the
-// caller's business.
-bool DesignFlexure(int& tab);
+// Designs the flexure inputs of the design state. Success: the results are in the design state
+// (ResultKind = 0; LaminateApplied, PrintStrain, PrintBond cleared; Af_applied = 0). Otherwise a
+// check stopped it; the outcome says why and which input it concerns.
+DesignOutcome DesignFlexure();
 
 // The initial state under Mo: x_o, eps_co and the soffit strain eps_o at bonding.
 void InitialState();

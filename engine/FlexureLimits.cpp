@@ -2,21 +2,9 @@
 
 #include <cmath>
 
-#include "app/InputWindow.h"
-#include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
 
 namespace kord {
-
-void DesignPointer::Stop(const std::string& text, Control* focus) {
-    Restore();
-    Warn(text, "Uwaga !!!");
-    if (focus) focus->SetFocus();
-}
-
-bool OnlyDesiredFailureModes() {
-    return frmOptions().Check4.Value() == 1;
-}
 
 SlsCombination RareCombination() {
     DesignState& s = State();
@@ -72,7 +60,7 @@ double SlsMoment(const SlsCombination& sc, const Concrete& c, const Steel& st, d
     return InternalMoment(st, c.h, {sc.sigma_s11, sc.sigma_s12, sc.sigma_s2}, z, F);
 }
 
-void CapacityUnstrengthened(DesignPointer& pointer) {
+bool CapacityUnstrengthened() {
     DesignState& s = State();
     const Concrete c = FlexureConcrete();
     const Steel st = FlexureSteel();
@@ -99,14 +87,14 @@ void CapacityUnstrengthened(DesignPointer& pointer) {
     }
 
     const bool yielded = (st.As11 > 0 && s.sigma_s11 == fy) || (st.As12 > 0 && s.sigma_s12 == fy);
-    if (OnlyDesiredFailureModes() && !yielded) {
+    if (s.OnlyDesiredModes && !yielded) {
         s.AbortCalc = true;
-        pointer.Stop(kOverReinforcedMessage);
-        return;
+        return false;
     }
 
     const double z = ResultantDepth(c, k, s.x);
     s.MRd_o = InternalMoment(st, c.h, {s.sigma_s11, s.sigma_s12, s.sigma_s2}, z, 0);
+    return true;
 }
 
 namespace {

@@ -2,30 +2,9 @@
 // The section before strengthening: its design capacity and the largest moments it carries within
 // the serviceability limits of the rare and the quasi-permanent load combination.
 
-#include <optional>
-#include <string>
-
 #include "engine/StressBlock.h"
-#include "platform/Host.h"
 
 namespace kord {
-
-class Control;
-
-// The hourglass of a flexure design. A check that stops the design restores the default pointer
-// before its message, so the message box does not show the hourglass.
-class DesignPointer {
-  public:
-    void Busy() {
-        if (!busy_) busy_.emplace();
-    }
-    void Restore() { busy_.reset(); }
-    // Restores the pointer, shows the warning and gives the focus to the field concerned.
-    void Stop(const std::string& text, Control* focus = nullptr);
-
-  private:
-    std::optional<BusyPointer> busy_;
-};
 
 inline constexpr const char* kOverReinforcedMessage =
     "Przekrój poprzeczny jest przezbrojony. Jeśli pomimo niewyczerpania nośności stali nadal "
@@ -75,13 +54,10 @@ void SlsEquilibriumDepth(const SlsCombination& sc, const Concrete& c, const Stee
 // The internal moment of the combination's current state with the composite force F.
 double SlsMoment(const SlsCombination& sc, const Concrete& c, const Steel& st, double F);
 
-// Whether the flexure design accepts only the desired failure modes (the options window).
-bool OnlyDesiredFailureModes();
-
 // MRd_o at the ultimate limit state. When only the desired failure modes are accepted and no
-// bottom layer that is present yields, it sets AbortCalc, shows the over-reinforcement message
-// and leaves MRd_o as it was.
-void CapacityUnstrengthened(DesignPointer& pointer);
+// bottom layer that is present yields, it sets AbortCalc, leaves MRd_o as it was and returns false
+// (the section is over-reinforced).
+bool CapacityUnstrengthened();
 // Mser_r_o: concrete at 0.6·fck or the outer bottom steel at 0.8·fyk.
 void SlsRareUnstrengthened();
 // Mser_qp_o: the creep-reduced concrete at 0.45·fck or the outer bottom steel at 0.8·fyk.

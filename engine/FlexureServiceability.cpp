@@ -25,7 +25,9 @@ bool BalancedTrial(const SlsCombination& sc, const Concrete& c, const Steel& st)
     return sc.Mser_calc < sc.Mser && std::abs(sc.Mser - sc.Mser_calc) < 0.05 * sc.Mser;
 }
 
-std::string TooHighMessage(const SlsCombination& sc) {
+}  // namespace
+
+std::string SlsTooHighMessage(const SlsCombination& sc) {
     return std::string("Moment zginający od obciążenia zmiennego o wartościach ") +
            (sc.rare ? "wyjątkowych Mser,r = " : "prawie stałych Mser,q-p = ") +
            FormatGeneral(sc.Mser) +
@@ -33,9 +35,7 @@ std::string TooHighMessage(const SlsCombination& sc) {
            "mniejszą wartość.";
 }
 
-}  // namespace
-
-bool SlsCheck(const SlsCombination& sc, DesignPointer& pointer) {
+bool SlsCheck(const SlsCombination& sc) {
     DesignState& s = State();
     const Concrete c = FlexureConcrete();
     const Steel st = FlexureSteel();
@@ -83,7 +83,6 @@ bool SlsCheck(const SlsCombination& sc, DesignPointer& pointer) {
     sc.Af_req = sc.Af_trial > 0 ? sc.Af_trial : 0;
     if (sc.Mser > sc.Mser_max) {
         sc.Af_trial = 0;
-        pointer.Stop(TooHighMessage(sc));
         return false;
     }
     if (sc.Af_trial <= 0 && sc.Mser < sc.Mser_max) SlsStrengthened(sc);

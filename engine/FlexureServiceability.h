@@ -3,19 +3,16 @@
 // concrete and the outer bottom steel within their limits, the largest admissible moment, and the
 // strain state under the moment.
 
+#include <string>
+
 #include "engine/FlexureLimits.h"
 
 namespace kord {
 
 // The check of one combination after the ultimate limit state. false: the moment is beyond what
-// any admissible trial reaches; the message is shown and the design stops.
-bool SlsCheck(const SlsCombination& sc, DesignPointer& pointer);
-inline bool SlsRareCheck(DesignPointer& pointer) {
-    return SlsCheck(RareCombination(), pointer);
-}
-inline bool SlsQuasiPermanentCheck(DesignPointer& pointer) {
-    return SlsCheck(QuasiPermanentCombination(), pointer);
-}
+// any admissible trial reaches, and the design stops with SlsTooHighMessage.
+bool SlsCheck(const SlsCombination& sc);
+std::string SlsTooHighMessage(const SlsCombination& sc);
 
 // The state under the combination's moment of a section that needs no added composite.
 void SlsStrengthened(const SlsCombination& sc);

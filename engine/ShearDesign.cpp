@@ -4,19 +4,12 @@
 #include <cmath>
 #include <optional>
 
-#include "app/InputWindow.h"
-#include "app/OptionsWindow.h"
-#include "engine/ConcreteClasses.h"
 #include "engine/DesignState.h"
-#include "engine/FieldInput.h"
-#include "platform/Host.h"
-#include "platform/NumberFormat.h"
 
 namespace kord {
 
 namespace {
 
-const char* const kTitle = "Uwaga !!!";
 const char* const kUnfilled =
     "Zostały niewypełnione pola. Proszę je wypełnić, wpisując żądane wartości.";
 const char* const kNoMeanStrength =
@@ -40,18 +33,11 @@ constexpr double kPi = 3.14159;
 // The thickness scan ends here (cm).
 constexpr double kMaxThickness = 4;
 
-bool ReadFactor(TextBox& box, double& field) {
-    const std::optional<double> v = ReadField(box, frmOptions().Rules());
-    if (!v) return false;
-    field = *v;
-    return true;
-}
-
 }  // namespace
 
 ShearForm ChosenShearForm() {
-    const FrmData& w = frmData();
-    return {w.Option6.Value(), w.Option1.Value(), w.Combo3.ListIndex() == 1};
+    const DesignState& s = State();
+    return {s.ShearSheet, s.ShearClosed, s.ShearAramid};
 }
 
 double ShearTrial(double tf, const ShearForm& form) {
@@ -77,112 +63,36 @@ double ShearTrial(double tf, const ShearForm& form) {
            std::sin(a);
 }
 
-bool ReadShearInput(int& tab) {
+DesignOutcome DesignShear() {
     DesignState& s = State();
-    FrmData& w = frmData();
-    FrmOptions& o = frmOptions();
 
-    s.IterStep = 5e-7;
-    if (!ReadUsedField(w.Text4(tab), FieldUnit::Metres, s.b)) return false;
-    if (!ReadUsedField(w.Text13(tab), FieldUnit::AsTyped, s.alpha)) return false;
-    if (!ReadUsedField(w.Text14(tab), FieldUnit::Metres, s.d)) return false;
-
-    if (!ReadFactor(o.Text3, s.k_eff)) return false;
-    if (!ReadFactor(o.Text4, s.gamma_fb)) return false;
-    if (!ReadFactor(o.Text5, s.gamma_fl)) return false;
-    switch (w.Combo3.ListIndex()) {
-        case 0:
-            if (!ReadFactor(o.Text6, s.gamma_ff)) return false;
-            break;
-        case 1:
-            if (!ReadFactor(o.Text7, s.gamma_ff)) return false;
-            break;
-        case 2:
-            if (!ReadFactor(o.Text8, s.gamma_ff)) return false;
-            break;
-        default:
-            break;
-    }
-
-    if (!ReadConcreteStrength(tab)) return false;
-
-    if (!ReadUsedField(w.Text12, FieldUnit::AsTyped, s.Vfd)) return false;
-    if (!ReadUsedField(w.Text24(tab), FieldUnit::AsTyped, s.Ef)) return false;
-    if (!ReadUsedField(w.Text15(tab), FieldUnit::AsTyped, s.eps_fu)) return false;
-    double limit = 0;
-    if (!ReadUsedField(w.Text26(tab), FieldUnit::AsTyped, limit)) return false;
-    s.eps_f_lim = limit / s.gamma_fl;
-    if (w.Option7.Value()) {
-        if (!ReadUsedField(w.Text18, FieldUnit::Metres, s.bf)) return false;
-        if (!ReadUsedField(w.Text19, FieldUnit::Metres, s.sf)) return false;
-    } else {
-        s.bf = ReadUnusedField(w.Text18, FieldUnit::Metres);
-        s.sf = ReadUnusedField(w.Text19, FieldUnit::Metres);
-    }
-    return true;
-}
-
-bool DesignShear(int& /*tab*/) {
-    DesignState& s = State();
-    FrmData& w = frmData();
-
-    if (s.b == 0 || s.d == 0 || s.Ef == 0 || s.eps_fu == 0 || s.Vfd == 0) {
-        Warn(kUnfilled, kTitle);
-        return false;
-    }
-    if (w.Option11(Shear).Value() && ReadUnusedField(w.Text22(Shear)) == 0) {
-        Warn(kNoMeanStrength, kTitle);
-        w.Text22(Shear).SetFocus();
-        return false;
-    }
-    if (w.Option7.Value()) {
-        TextBox* focus = nullptr;
-        const char* problem = nullptr;
-        if (s.bf == 0) {
-            problem = kNoStripWidth;
-            focus = &w.Text18;
-        } else if (s.sf == 0) {
-            problem = kNoStripSpacing;
-            focus = &w.Text19;
-        } else if (s.sf > 0.8 * s.d) {
-            problem = kSpacingAbove08d;
-            focus = &w.Text19;
-        } else if (s.bf > s.sf) {
-            problem = kStripsOverlap;
-            focus = &w.Text18;
-        }
-        if (problem) {
-            Warn(problem, kTitle);
-            focus->SetFocus();
-            return false;
-        }
+    if (s.b == 0 || s.d == 0 || s.Ef == 0 || s.eps_fu == 0 || s.Vfd == 0)
+        return DesignOutcome::Refused(kUnfilled);
+    if (s.MeanStrengthTyped && s.fcm == 0)
+        return DesignOutcome::Refused(kNoMeanStrength, DesignField::MeanStrength);
+    if (!s.ShearSheet) {
+        if (s.bf == 0) return DesignOutcome::Refused(kNoStripWidth, DesignField::StripWidth);
+        if (s.sf == 0) return DesignOutcome::Refused(kNoStripSpacing, DesignField::StripSpacing);
+        if (s.sf > 0.8 * s.d)
+            return DesignOutcome::Refused(kSpacingAbove08d, DesignField::StripSpacing);
+        if (s.bf > s.sf) return DesignOutcome::Refused(kStripsOverlap, DesignField::StripWidth);
     }
 
     const ShearForm form = ChosenShearForm();
-    bool hit = false;
-    {
-        BusyPointer busy;
-        s.Vfd_calc = 0;
-        // The contribution grows with the thickness: the first trial above the demand is the
-        // thinnest that carries it.
-        for (s.i = s.IterStep; s.i <= kMaxThickness; s.i += s.IterStep) {
-            s.tf = s.i;
-            s.Vfd_calc = ShearTrial(s.tf, form);
-            if (s.Vfd_calc > s.Vfd) {
-                hit = true;
-                break;
-            }
+    s.Vfd_calc = 0;
+    // The contribution grows with the thickness: the first trial above the demand is the
+    // thinnest that carries it.
+    for (s.i = s.IterStep; s.i <= kMaxThickness; s.i += s.IterStep) {
+        s.tf = s.i;
+        s.Vfd_calc = ShearTrial(s.tf, form);
+        if (s.Vfd_calc > s.Vfd) {
+            s.LaminateApplied = false;
+            s.ResultKind = Shear;
+            return DesignOutcome::Success();
         }
     }
-    if (hit) {
-        s.LaminateApplied = false;
-        s.ResultKind = Shear;
-        return true;
-    }
     s.tf = 0;
-    w.Text12.SetFocus();
-    Warn(kShearTooHigh, kTitle);
-    return false;
+    return DesignOutcome::Refused(kShearTooHigh, DesignField::ShearForce, true);
 }
 
 }  // namespace kord

@@ -21,6 +21,10 @@ inline double UltimateYieldStress(double fyk) {
     return fyk / 1.15;
 }
 
+// The top-fibre strain at which the creep-reduced parabola reaches 0.45 of the strength, found by
+// a scan in steps of 1e-8.
+double CreepStrainLimit(double phi);
+
 // The stress-block factors of a compression zone whose top fibre has the strain s: the mean
 // stress as a fraction of the strength, and the depth of the resultant as a fraction of the
 // zone's depth.
@@ -43,8 +47,7 @@ struct Concrete {
     bool tee;  // T section; otherwise rectangular (beff and hf are then not used)
     double b, h, beff, hf;
 };
-// The section of the flexure design: the design state's dimensions, the shape as chosen on the
-// input window.
+// The section of the flexure design: the design state's dimensions and shape.
 Concrete FlexureConcrete();
 
 // The three steel layers: bottom layers 11 and 12 (distances from the bottom face), top layer 2

@@ -9,14 +9,11 @@
 #include <string>
 #include <utility>
 
-#include "app/InputWindow.h"
-#include "app/OptionsWindow.h"
 #include "engine/AppliedLaminate.h"
 #include "engine/DesignState.h"
 #include "engine/FlexureDesign.h"
-#include "engine/FlexureInput.h"
 #include "tests/ParamNames.h"
-#include "tests/app/AppFixture.h"
+#include "tests/engine/EngineFixture.h"
 
 namespace kord::test {
 namespace {
@@ -131,13 +128,11 @@ double HandStripForce(double MsdA, double eps_o, double Msd, double Af) {
     return stateAt(t).ef * Af * 100 * Ef;
 }
 
-class AnchorageCheckTest : public AppTest {
+class AnchorageCheckTest : public EngineTest {
   protected:
-    AnchorageCheckTest() {
-        frmData().Show();
+    AnchorageCheckTest() : EngineTest(true) {
         FillReferenceBeam();
-        int tab = Flexure;
-        designed = ReadFlexureInput(tab) && DesignFlexure(tab);
+        designed = DesignFlexure().success;
         s.bf_strip = 50;
         s.tf_strip = 1.2;
         applied = ApplyChosenLaminate(2) == std::nullopt;
@@ -312,8 +307,8 @@ TEST_F(AnchorageCheckTest, ValidOnlyForTheLaminateItChecked) {
     ASSERT_NE(ApplyChosenLaminate(1), std::nullopt);
     EXPECT_TRUE(AnchorageCheckCurrent(s));
     // A new design clears the applied laminate.
-    int tab = Flexure;
-    ASSERT_TRUE(ReadFlexureInput(tab) && DesignFlexure(tab));
+    FillReferenceBeam();
+    ASSERT_TRUE(DesignFlexure().success);
     EXPECT_FALSE(AnchorageCheckCurrent(s));
 }
 

@@ -8,16 +8,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/InputWindow.h"
-#include "app/OptionsWindow.h"
 #include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
 #include "engine/FlexureDesign.h"
-#include "engine/FlexureInput.h"
 #include "engine/ShearDesign.h"
 #include "engine/StressBlock.h"
 #include "tests/ParamNames.h"
-#include "tests/app/AppFixture.h"
+#include "tests/engine/EngineFixture.h"
 
 namespace kord::test {
 namespace {
@@ -103,28 +100,13 @@ double DeltaG(double t) {
 }
 
 // 0.30 × 0.50 m, 500 mm² at 0.05 m, C20/25, fyk 500, Ef 165, εf,lim 0.008, Mo 30 kNm.
-class AppliedLaminateTest : public AppTest {
+class AppliedLaminateTest : public EngineTest {
   protected:
-    AppliedLaminateTest() { frmData().Show(); }
+    AppliedLaminateTest() : EngineTest(true) {}
 
     bool DesignBeam(const char* Msd) {
-        FrmData& w = frmData();
-        w.Option5.SetValue(true);
-        const std::pair<TextBox*, const char*> fields[] = {
-            {&w.Text4(0), "0,30"},  {&w.Text1(0), "0,50"}, {&w.Text3(0), "0"},
-            {&w.Text2(0), "0"},     {&w.Text5(0), "0"},    {&w.Text9(0), "0"},
-            {&w.Text16, "0"},       {&w.Text17, "0"},      {&w.Text6(0), "500"},
-            {&w.Text10(0), "0,05"}, {&w.Text34, "2,5"},    {&w.Text30, "500"},
-            {&w.Text32, "200"},     {&w.Text24(0), "165"}, {&w.Text26(0), "0,008"},
-            {&w.Text7, "30"},       {&w.Text8, Msd},       {&w.Text31, "80"},
-            {&w.Text33, "60"}};
-        for (const auto& [box, text] : fields) box->SetText(text);
-        w.Option10(0).SetValue(true);
-        w.Combo1(0).SetListIndex(2);
-        frmOptions().Check4.SetValue(1);
-        w.Command1.SetFocus();
-        int tab = Flexure;
-        return ReadFlexureInput(tab) && DesignFlexure(tab);
+        FillReferenceBeam(Msd);
+        return DesignFlexure().success;
     }
 
     // One strip 100 mm wide whose thickness gives the area Af [cm²].
@@ -314,20 +296,25 @@ struct ShearForm {
 class AppliedShear : public AppliedLaminateTest, public ::testing::WithParamInterface<ShearForm> {};
 
 TEST_P(AppliedShear, RequiredThicknessGivesTheDesignForceBack) {
-    FrmData& w = frmData();
-    w.TabStrip1.Select(Shear);
-    w.Combo3.SetListIndex(GetParam().fibre);
-    (GetParam().sheet ? w.Option6 : w.Option7).SetValue(true);
-    (GetParam().closed ? w.Option1 : w.Option2).SetValue(true);
-    const std::pair<TextBox*, const char*> fields[] = {
-        {&w.Text4(1), "0,3"},  {&w.Text14(1), "0,5"},   {&w.Text13(1), "60"},
-        {&w.Text24(1), "230"}, {&w.Text15(1), "0,015"}, {&w.Text26(1), "0,006"},
-        {&w.Text12, "80"},     {&w.Text18, "0,1"},      {&w.Text19, "0,3"}};
-    for (const auto& [box, text] : fields) box->SetText(text);
-    w.Option10(1).SetValue(true);
-    w.Combo1(1).SetListIndex(2);
-    int tab = Shear;
-    ASSERT_TRUE(ReadShearInput(tab) && DesignShear(tab));
+    s.IterStep = 5e-7;
+    s.ShearSheet = GetParam().sheet;
+    s.ShearClosed = GetParam().closed;
+    s.ShearAramid = GetParam().fibre == 1;
+    s.b = Local("0.3") * 100;
+    s.d = Local("0.5") * 100;
+    s.alpha = 60;
+    s.k_eff = 0.8;
+    s.gamma_fb = 1.3;
+    s.gamma_fl = 1.25;
+    s.gamma_ff = GetParam().fibre == 1 ? 1.25 : 1.2;
+    ChooseConcrete(2, nullptr);
+    s.Vfd = 80;
+    s.Ef = 230;
+    s.eps_fu = Local("0.015");
+    s.eps_f_lim = Local("0.006") / s.gamma_fl;
+    s.bf = Local("0.1") * 100;
+    s.sf = Local("0.3") * 100;
+    ASSERT_TRUE(DesignShear().success);
 
     // One layer as thick as required.
     s.tf_layer = s.tf * 10;
@@ -361,22 +348,21 @@ class AppliedConfinement : public AppliedLaminateTest,
                            public ::testing::WithParamInterface<ColumnForm> {
   protected:
     void DesignColumn() {
-        FrmData& w = frmData();
-        w.TabStrip1.Select(Confinement);
-        (GetParam().rectangular ? w.Option8 : w.Option9).SetValue(true);
-        w.Option3.SetValue(true);
-        w.Check1.SetValue(1);
-        w.Check2.SetValue(1);
-        (GetParam().strengthGoal ? w.Check2 : w.Check1).SetValue(0);
-        const std::pair<TextBox*, const char*> fields[] = {
-            {&w.Text4(2), "0,4"},  {&w.Text1(2), "0,3"}, {&w.Text20, "0,03"}, {&w.Text27, "0,4"},
-            {&w.Text24(2), "230"}, {&w.Text11, "0,015"}, {&w.Text25, "0,9"},  {&w.Text28, "0"},
-            {&w.Text29, "0"},      {&w.Text21, "35"},    {&w.Text23, "0,012"}};
-        for (const auto& [box, text] : fields) box->SetText(text);
-        w.Option10(2).SetValue(true);
-        w.Combo1(2).SetListIndex(2);
-        int tab = Confinement;
-        ASSERT_TRUE(ReadConfinementInput(tab) && DesignConfinement(tab));
+        s.IterStep = 5e-7;
+        s.ColumnRectangular = GetParam().rectangular;
+        s.ConfinementSheet = true;
+        s.ConfinementGoal = GetParam().strengthGoal ? StrengthGoal : StrainGoal;
+        s.b = Local("0.4") * 100;
+        s.h = Local("0.3") * 100;
+        s.D = Local("0.4") * 100;
+        s.R = Local("0.03") * 100;
+        ChooseConcrete(2, nullptr);
+        s.Ef = 230;
+        s.eps_fu_e = Local("0.015") * Local("0.9");
+        s.bf_c = s.sf_c = 0;
+        s.fcc_req = 35;
+        s.eps_cu_req = Local("0.012");
+        ASSERT_TRUE(DesignConfinement().success);
     }
 };
 

@@ -3,12 +3,10 @@
 #include <cmath>
 #include <string>
 
-#include "app/InputWindow.h"
-#include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
 #include "engine/ShearDesign.h"
 #include "platform/NumberFormat.h"
-#include "tests/app/AppFixture.h"
+#include "tests/engine/EngineFixture.h"
 
 namespace kord::test {
 namespace {
@@ -16,8 +14,6 @@ namespace {
 constexpr double kStep = 5e-7;  // cm
 constexpr double kPi = 3.14159;
 
-const char* const kTitle = "Uwaga !!!";
-const char* const kNotNumber = "Proszę wpisać wartość liczbową.";
 const char* const kUnfilled =
     "Zostały niewypełnione pola. Proszę je wypełnić, wpisując żądane wartości.";
 const char* const kNoMeanStrength =
@@ -54,52 +50,45 @@ struct ShearInput {
     const char* sf = "0,3";
 };
 
-class ShearDesignTest : public AppTest {
+class ShearDesignTest : public EngineTest {
   protected:
-    explicit ShearDesignTest(bool decimalComma = true) : AppTest(decimalComma) {
-        w.Show();
-        w.TabStrip1.Select(Shear);
-    }
+    explicit ShearDesignTest(bool decimalComma = true) : EngineTest(decimalComma) {}
 
+    // The inputs as the shear reader leaves them, with the default safety factors of the options
+    // window.
     void Fill(const ShearInput& in) {
-        w.Combo3.SetListIndex(in.fibre);
-        (in.sheet ? w.Option6 : w.Option7).SetValue(true);
-        (in.closed ? w.Option1 : w.Option2).SetValue(true);
-        w.Text4(1).SetText(in.b);
-        w.Text14(1).SetText(in.d);
-        w.Text13(1).SetText(in.alpha);
-        w.Text24(1).SetText(in.Ef);
-        w.Text15(1).SetText(in.efu);
-        w.Text26(1).SetText(in.limit);
-        w.Text12.SetText(in.Vfd);
-        if (in.fcm) {
-            w.Option11(1).SetValue(true);
-            w.Text22(1).SetText(in.fcm);
-        } else {
-            w.Option10(1).SetValue(true);
-            w.Combo1(1).SetListIndex(in.concreteClass);
-        }
-        w.Text18.SetText(in.bf);
-        w.Text19.SetText(in.sf);
+        DesignState& s = State();
+        s.IterStep = kStep;
+        s.ShearSheet = in.sheet;
+        s.ShearClosed = in.closed;
+        s.ShearAramid = in.fibre == AFRP;
+        s.b = Metres(in.b);
+        s.alpha = Typed(in.alpha);
+        s.d = Metres(in.d);
+        s.k_eff = 0.8;
+        s.gamma_fb = 1.3;
+        s.gamma_fl = 1.25;
+        const double gammaFf[] = {1.2, 1.25, 1.3};
+        s.gamma_ff = gammaFf[in.fibre];
+        ChooseConcrete(in.concreteClass, in.fcm);
+        s.Vfd = Typed(in.Vfd);
+        s.Ef = Typed(in.Ef);
+        s.eps_fu = Typed(in.efu);
+        s.eps_f_lim = Typed(in.limit) / s.gamma_fl;
+        s.bf = Metres(in.bf);
+        s.sf = Metres(in.sf);
     }
 
     bool Run() {
-        int tab = Shear;
-        return ReadShearInput(tab) && DesignShear(tab);
+        outcome = DesignShear();
+        return outcome.success;
     }
 
-    // The one message the run showed, with its focus.
-    void ExpectRefused(const std::string& text, const Control* focus) {
-        ASSERT_EQ(host.messages.size(), 1u) << text;
-        EXPECT_EQ(host.messages[0].text, text);
-        EXPECT_EQ(host.messages[0].title, kTitle);
-        EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
-        if (focus) {
-            EXPECT_EQ(w.ActiveControl(), focus) << focus->Name();
-        }
+    void ExpectRefused(const std::string& text, DesignField focus) {
+        EngineTest::ExpectRefused(outcome, text, focus);
     }
 
-    FrmData& w = frmData();
+    DesignOutcome outcome;
 };
 
 // The thickness at which a closed sheet wrap carries Vfd when the limit strain governs:
@@ -124,7 +113,6 @@ TEST_F(ShearDesignTest, ClosedSheetAtTheLimitStrainMeetsTheClosedFormWithinOneSt
     EXPECT_GT(s.Vfd_calc, 100);
     EXPECT_LT(s.Vfd_calc, 100 * (1 + kStep / exact * 1.01));
     EXPECT_EQ(s.ResultKind, Shear);
-    EXPECT_TRUE(host.messages.empty());
 }
 
 // Each case solved by hand for the strain that governs it: with q = fcm^(2/3)/(ρf·Ef) the
@@ -231,7 +219,6 @@ TEST_P(ShearCases, ThicknessIsTheFirstStepPastTheExactOne) {
     EXPECT_LT(s.Vfd_calc, demand * 1.0015);
     EXPECT_EQ(s.ResultKind, Shear);
     EXPECT_FALSE(s.LaminateApplied);
-    EXPECT_TRUE(host.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(FibreFormAndWrap, ShearCases, ::testing::ValuesIn(kShearCases),
@@ -248,166 +235,13 @@ TEST_F(ShearDesignTest, OpenWrapNeverExceedsTheDebondingStrainClosedWrapMay) {
     EXPECT_EQ(State().eps_fd_e, State().eps_fe_debond);
 }
 
-TEST_F(ShearDesignTest, FactorsComeFromTheOptionsWindowAndTheFibreKindPicksItsOwn) {
-    FrmOptions& o = frmOptions();
-    o.Text3.SetText("0,7");
-    o.Text4.SetText("1,4");
-    o.Text5.SetText("1,5");
-    o.Text6.SetText("1,6");
-    o.Text7.SetText("1,0");
-    o.Text8.SetText("1,1");
-    const double expected[] = {1.6, 1.0, 1.1};
-    for (Fibre f : {CFRP, AFRP, GFRP}) {
-        ShearInput in;
-        in.fibre = f;
-        Fill(in);
-        ASSERT_TRUE(Run()) << f;
-        EXPECT_DOUBLE_EQ(State().gamma_ff, expected[f]) << f;
-        EXPECT_DOUBLE_EQ(State().k_eff, 0.7);
-        EXPECT_DOUBLE_EQ(State().gamma_fb, 1.4);
-        EXPECT_DOUBLE_EQ(State().gamma_fl, 1.5);
-        EXPECT_DOUBLE_EQ(State().eps_f_lim, 0.006 / 1.5);
-    }
-}
-
-TEST_F(ShearDesignTest, InputsInCentimetresAndTheTypedMeanStrength) {
-    ShearInput in;
-    in.sheet = false;
-    in.b = "0,25";
-    in.d = "0,45";
-    in.alpha = "75";
-    in.fcm = "5";
-    in.bf = "0,05";
-    in.sf = "0,2";
-    Fill(in);
-    ASSERT_TRUE(Run());
-    const DesignState& s = State();
-    EXPECT_DOUBLE_EQ(s.b, 25);
-    EXPECT_DOUBLE_EQ(s.d, 45);
-    EXPECT_DOUBLE_EQ(s.alpha, 75);
-    EXPECT_DOUBLE_EQ(s.bf, 5);
-    EXPECT_DOUBLE_EQ(s.sf, 20);
-    EXPECT_DOUBLE_EQ(s.Vfd, 100);
-    EXPECT_DOUBLE_EQ(s.fcm, 5);
-    EXPECT_EQ(s.fck, 0);  // 5 − 8.2 is below zero; shear does not need fck
-    EXPECT_DOUBLE_EQ(s.IterStep, kStep);
-}
-
-TEST_F(ShearDesignTest, ClassFixesBothStrengths) {
-    ShearInput in;
-    in.concreteClass = 8;
-    Fill(in);
-    ASSERT_TRUE(Run());
-    EXPECT_EQ(State().fck, 50);
-    EXPECT_DOUBLE_EQ(State().fcm, 58.2);
-}
-
-TEST_F(ShearDesignTest, HourglassShowsWhileTheScanRuns) {
-    Fill({});
-    ASSERT_TRUE(Run());
-    EXPECT_GE(host.busyCount, 1);
-    EXPECT_EQ(host.busyDepth, 0);
-}
-
-// Fields the chosen options leave unused cannot stop a design, whatever they hold.
-TEST_F(ShearDesignTest, UnusedFieldsAreNotChecked) {
-    Fill({});
-    w.Text18.SetText("abc");
-    w.Text19.SetText("");
-    w.Text22(1).SetText("x");
-    frmOptions().Text7.SetText("?");
-    frmOptions().Text8.SetText("9");
-    EXPECT_TRUE(Run());
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(State().bf, 0);
-    EXPECT_EQ(State().sf, 0);
-}
-
-struct FieldCase {
-    const char* name;
-    ShearInput input;
-    const char* box;  // the field given the text
-    const char* text;
-    const char* message;
-};
-
-const char* const kFactorK = "Proszę wpisać wartość pomiędzy 0,3 a 1,0.";
-const char* const kFactorGamma = "Proszę wpisać wartość pomiędzy 1,0 a 1,6.";
-
-const FieldCase kFieldCases[] = {
-    {"Width", {}, "Text4(1)", "abc", kNotNumber},
-    {"WidthRange", {}, "Text4(1)", "2,5", "Proszę wpisać wartość pomiędzy 0,05 a 2,00 m."},
-    {"Angle", {}, "Text13(1)", "0", "Proszę wpisać wartość pomiędzy 30 a 150 stopniami."},
-    {"Depth", {}, "Text14(1)", "5", "Proszę wpisać wartość pomiędzy 0,20 a 4,00 m."},
-    {"Demand", {}, "Text12", "500", "Proszę wpisać wartość pomiędzy 10 a 400 kN."},
-    {"Modulus", {}, "Text24(1)", "", kNotNumber},
-    {"Rupture", {}, "Text15(1)", "0,1", "Proszę wpisać wartość pomiędzy 0,002 a 0,080."},
-    {"Limit", {}, "Text26(1)", "0", "Proszę wpisać wartość pomiędzy 0,002 a 0,015."},
-    {"MeanStrength",
-     {.fcm = "40"},
-     "Text22(1)",
-     "101",
-     "PProszę wpisać wartość pomiędzy 3 a 100 N/mm2."},
-    {"StripWidth", {.sheet = false}, "Text18", "abc", kNotNumber},
-    {"StripSpacing",
-     {.sheet = false},
-     "Text19",
-     "2",
-     "Proszę wpisać wartość pomiędzy 0,03 a 1,50 m."},
-};
-
-class ShearFieldCases : public ShearDesignTest, public ::testing::WithParamInterface<FieldCase> {};
-
-TEST_P(ShearFieldCases, UsedFieldIsRefusedWithItsOwnMessageAndFocus) {
-    const FieldCase& c = GetParam();
-    Fill(c.input);
-    auto* box = static_cast<TextBox*>(w.Find(c.box));
-    ASSERT_NE(box, nullptr);
-    box->SetText(c.text);
-    State().ResultKind = Flexure;
-    EXPECT_FALSE(Run());
-    ExpectRefused(c.message, box);
-    EXPECT_EQ(box->Text(), c.text);
-    EXPECT_EQ(State().ResultKind, Flexure);
-}
-
-INSTANTIATE_TEST_SUITE_P(Fields, ShearFieldCases, ::testing::ValuesIn(kFieldCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ShearDesignTest, FactorOutsideItsRangeGivesItsRangeMessage) {
-    struct {
-        TextBox& box;
-        Fibre fibre;
-        const char* text;
-        const char* message;
-    } cases[] = {
-        {frmOptions().Text3, CFRP, "0,2", kFactorK},
-        {frmOptions().Text4, CFRP, "1,7", kFactorGamma},
-        {frmOptions().Text5, CFRP, "0", kFactorGamma},
-        {frmOptions().Text6, CFRP, "2", kFactorGamma},
-        {frmOptions().Text7, AFRP, "x", kNotNumber},
-        {frmOptions().Text8, GFRP, "0,9", kFactorGamma},
-    };
-    for (auto& c : cases) {
-        frmOptions().Command4_Click();  // the defaults
-        ShearInput in;
-        in.fibre = c.fibre;
-        Fill(in);
-        c.box.SetText(c.text);
-        host.messages.clear();
-        EXPECT_FALSE(Run()) << c.box.Name();
-        ExpectRefused(c.message, nullptr);
-    }
-}
-
-TEST_F(ShearDesignTest, EmptyRequiredValueGivesTheUnfilledMessageAndKeepsTheFocus) {
-    for (const char* box : {"Text4(1)", "Text14(1)", "Text24(1)", "Text15(1)", "Text12"}) {
+TEST_F(ShearDesignTest, EmptyRequiredValueGivesTheUnfilledMessageAndNoFocus) {
+    for (double DesignState::*field : {&DesignState::b, &DesignState::d, &DesignState::Ef,
+                                       &DesignState::eps_fu, &DesignState::Vfd}) {
         Fill({});
-        static_cast<TextBox*>(w.Find(box))->SetText("0");
-        w.Text13(1).SetFocus();
-        host.messages.clear();
-        EXPECT_FALSE(Run()) << box;
-        ExpectRefused(kUnfilled, &w.Text13(1));
+        State().*field = 0;
+        EXPECT_FALSE(Run());
+        ExpectRefused(kUnfilled, DesignField::None);
     }
 }
 
@@ -416,7 +250,7 @@ TEST_F(ShearDesignTest, TypedMeanStrengthOfZeroIsAskedFor) {
     in.fcm = "0";
     Fill(in);
     EXPECT_FALSE(Run());
-    ExpectRefused(kNoMeanStrength, &w.Text22(1));
+    ExpectRefused(kNoMeanStrength, DesignField::MeanStrength);
 }
 
 struct StripCase {
@@ -425,16 +259,17 @@ struct StripCase {
     const char* sf;
     const char* d;
     const char* message;  // nullptr: accepted
-    const char* focus;
+    DesignField focus;
 };
 
 const StripCase kStripCases[] = {
-    {"NoWidth", "0", "0,3", "0,5", "Proszę podać szerokość kształtki bf.", "Text18"},
-    {"NoSpacing", "0,1", "0", "0,5", "Proszę podać rozstaw osiowy kształtek sf.", "Text19"},
-    {"SpacingAbove08d", "0,1", "0,41", "0,5", kSpacingAbove08d, "Text19"},
-    {"Overlap", "0,31", "0,3", "0,5", kStripsOverlap, "Text18"},
-    {"SpacingAt08dWidthAtSpacing", "0,4", "0,4", "0,5", nullptr, nullptr},
-    {"AtBoundsOfAnotherDepth", "0,2", "0,2", "0,25", nullptr, nullptr},
+    {"NoWidth", "0", "0,3", "0,5", "Proszę podać szerokość kształtki bf.", DesignField::StripWidth},
+    {"NoSpacing", "0,1", "0", "0,5", "Proszę podać rozstaw osiowy kształtek sf.",
+     DesignField::StripSpacing},
+    {"SpacingAbove08d", "0,1", "0,41", "0,5", kSpacingAbove08d, DesignField::StripSpacing},
+    {"Overlap", "0,31", "0,3", "0,5", kStripsOverlap, DesignField::StripWidth},
+    {"SpacingAt08dWidthAtSpacing", "0,4", "0,4", "0,5", nullptr, DesignField::None},
+    {"AtBoundsOfAnotherDepth", "0,2", "0,2", "0,25", nullptr, DesignField::None},
 };
 
 class ShearStripCases : public ShearDesignTest, public ::testing::WithParamInterface<StripCase> {};
@@ -449,11 +284,10 @@ TEST_P(ShearStripCases, StripsAreChecked) {
     Fill(in);
     if (!c.message) {
         EXPECT_TRUE(Run());
-        EXPECT_TRUE(host.messages.empty());
         return;
     }
     EXPECT_FALSE(Run());
-    ExpectRefused(c.message, w.Find(c.focus));
+    ExpectRefused(c.message, c.focus);
 }
 
 INSTANTIATE_TEST_SUITE_P(Strips, ShearStripCases, ::testing::ValuesIn(kStripCases),
@@ -473,7 +307,7 @@ TEST_F(ShearDesignPointTest, SpacingMessageKeepsItsCommaUnderAPointLocale) {
           .bf = "0.1",
           .sf = "0.45"});
     EXPECT_FALSE(Run());
-    ExpectRefused(kSpacingAbove08d, &w.Text19);
+    ExpectRefused(kSpacingAbove08d, DesignField::StripSpacing);
 }
 
 // A thin sheet: each step adds 1.4 % to the contribution, far more than the 0.15 % window, and
@@ -500,7 +334,8 @@ TEST_F(ShearDesignTest, DemandOutOfReachScansToFourCentimetresAndRefuses) {
     in.alpha = "150";
     Fill(in);
     EXPECT_FALSE(Run());
-    ExpectRefused(kShearTooHigh, &w.Text12);
+    ExpectRefused(kShearTooHigh, DesignField::ShearForce);
+    EXPECT_TRUE(outcome.focusFirst);  // the focus moves before the message shows
     EXPECT_EQ(State().tf, 0);
 }
 

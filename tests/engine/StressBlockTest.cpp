@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/InputWindow.h"
+#include <cmath>
+
 #include "engine/DesignState.h"
-#include "tests/app/AppFixture.h"
+#include "tests/engine/EngineFixture.h"
 
 namespace kord::test {
 namespace {
@@ -41,7 +42,26 @@ TEST(StressBlockTest, BranchesMeetAtTwoPerMille) {
     EXPECT_NEAR(below.deltaG, above.deltaG, 1e-9);
 }
 
-class StressBlockFieldsTest : public AppTest {};
+// The creep-reduced parabola (2 − r)·r with r = e/((1 + phi)·0.002) reaches 0.45 at
+// r = 1 − √0.55 = 0.2583802, that is e = 0.007·0.2583802 = 0.00180866 for phi 2.5 and
+// e = 0.002·0.2583802 = 0.00051676 for phi 0. The scan in steps of 1e-8 stops at the first grid
+// strain beyond: 0.00180867 and 0.00051677.
+TEST(CreepStrainLimitTest, FirstGridStrainBeyondTheExactLimit) {
+    const double root = 1 - std::sqrt(0.55);
+    struct Case {
+        double phi;
+        double scanned;
+    };
+    for (const Case& c : {Case{2.5, 0.00180867}, Case{0, 0.00051677}, Case{8, 0.00465085}}) {
+        const double exact = 0.002 * (1 + c.phi) * root;
+        const double limit = CreepStrainLimit(c.phi);
+        EXPECT_NEAR(limit, c.scanned, 1e-12) << c.phi;
+        EXPECT_GT(limit, exact) << c.phi;
+        EXPECT_LT(limit - exact, 1e-8) << c.phi;
+    }
+}
+
+class StressBlockFieldsTest : public EngineTest {};
 
 TEST_F(StressBlockFieldsTest, EachProcedureReadsItsOwnStrainField) {
     DesignState& s = State();
@@ -87,7 +107,7 @@ TEST(SteelStressTest, ElasticBelowYieldExactlyAtYieldBeyond) {
     EXPECT_NEAR(NetTension(st, s), 2 * 50 + 5 * 100 - 3 * 20, 1e-12);
 }
 
-class SectionRelationsTest : public AppTest {};
+class SectionRelationsTest : public EngineTest {};
 
 // A T section, flange 100 × 10, web 30, height 50, strength k = 10, zone depth 20 with the
 // top-fibre strain 2 ‰: the flange-wide block (psi 2/3, resultant at 0.375·20 = 7.5) less the

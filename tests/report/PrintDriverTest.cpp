@@ -12,13 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "app/DesignCommand.h"
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
-#include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
-#include "engine/FlexureDesign.h"
-#include "engine/FlexureInput.h"
-#include "engine/ShearDesign.h"
 #include "platform/DateTime.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
@@ -527,7 +524,7 @@ TEST_F(PrintToPdfTest, FlexureReport) {
     w.Combo1(0).SetListIndex(2);
     options.Check4.SetValue(1);
     int tab = Flexure;
-    ASSERT_TRUE(ReadFlexureInput(tab) && DesignFlexure(tab));
+    ASSERT_TRUE(DesignTab(tab));
     host.messages.clear();
 
     const std::string text = PrintAndRead("flexure");
@@ -580,7 +577,7 @@ TEST_F(PrintToPdfTest, ShearReport) {
     w.Text18.SetText("0,1");
     w.Text19.SetText("0,3");
     int tab = Shear;
-    ASSERT_TRUE(ReadShearInput(tab) && DesignShear(tab));
+    ASSERT_TRUE(DesignTab(tab));
     host.messages.clear();
 
     const std::string text = PrintAndRead("shear");
@@ -629,7 +626,7 @@ TEST_F(PrintToPdfTest, ConfinementReport) {
     w.Text23.SetText("0,012");
     host.messages.clear();
     int tab = Confinement;
-    ASSERT_TRUE(ReadConfinementInput(tab) && DesignConfinement(tab));
+    ASSERT_TRUE(DesignTab(tab));
     host.messages.clear();
 
     const std::string text = PrintAndRead("confinement");

@@ -1,36 +1,17 @@
-#include "engine/FlexureInput.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <ostream>
 
+#include "app/InputReaders.h"
 #include "app/InputWindow.h"
+#include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
 #include "tests/ParamNames.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {
 namespace {
-
-// The creep-reduced parabola (2 − r)·r with r = e/((1 + phi)·0.002) reaches 0.45 at
-// r = 1 − √0.55 = 0.2583802, that is e = 0.007·0.2583802 = 0.00180866 for phi 2.5 and
-// e = 0.002·0.2583802 = 0.00051676 for phi 0. The scan in steps of 1e-8 stops at the first grid
-// strain beyond: 0.00180867 and 0.00051677.
-TEST(CreepStrainLimitTest, FirstGridStrainBeyondTheExactLimit) {
-    const double root = 1 - std::sqrt(0.55);
-    struct Case {
-        double phi;
-        double scanned;
-    };
-    for (const Case& c : {Case{2.5, 0.00180867}, Case{0, 0.00051677}, Case{8, 0.00465085}}) {
-        const double exact = 0.002 * (1 + c.phi) * root;
-        const double limit = CreepStrainLimit(c.phi);
-        EXPECT_NEAR(limit, c.scanned, 1e-12) << c.phi;
-        EXPECT_GT(limit, exact) << c.phi;
-        EXPECT_LT(limit - exact, 1e-8) << c.phi;
-    }
-}
 
 class FlexureInputTest : public AppTest {
   protected:
@@ -97,6 +78,20 @@ TEST_F(FlexureInputTest, ConvertsIntoTheUnitsOfTheCalculations) {
     EXPECT_NEAR(s.eps_c_qp_lim, 0.00180867, 1e-12);
     EXPECT_EQ(s.x, 0);
     EXPECT_EQ(s.eps_c, 0);
+}
+
+// The design works on copies of the section shape and the failure-mode option.
+TEST_F(FlexureInputTest, CopiesTheShapeAndTheFailureModeOption) {
+    DesignState& s = State();
+    for (const bool tee : {true, false}) {
+        for (const int only : {0, 1}) {
+            (tee ? w.Option4 : w.Option5).SetValue(true);
+            frmOptions().Check4.SetValue(only);
+            ASSERT_TRUE(Read());
+            EXPECT_EQ(s.TeeSection, tee);
+            EXPECT_EQ(s.OnlyDesiredModes, only == 1);
+        }
+    }
 }
 
 TEST_F(FlexureInputTest, ConcreteStrengthFromTheClassOrTheTypedMean) {

@@ -29,7 +29,8 @@ bool ReadUsedField(TextBox& box, FieldUnit unit, double& field);
 // enters the state, and nothing stops the design.
 double ReadUnusedField(const TextBox& box, FieldUnit unit = FieldUnit::AsTyped);
 // The concrete of a tab into fck and fcm: the class chosen (fcm = fck + 8.2), or the typed mean
-// strength (fck = fcm − 8.2, not below 0). False when the typed strength was refused.
+// strength (fck = fcm − 8.2, not below 0), and which of the two the tab chose. False when the
+// typed strength was refused.
 bool ReadConcreteStrength(int tab);
 
 }  // namespace kord

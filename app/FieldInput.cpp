@@ -1,4 +1,4 @@
-#include "engine/FieldInput.h"
+#include "app/FieldInput.h"
 
 #include "app/FieldRules.h"
 #include "app/InputWindow.h"
@@ -48,6 +48,7 @@ double ReadUnusedField(const TextBox& box, FieldUnit unit) {
 bool ReadConcreteStrength(int tab) {
     FrmData& w = frmData();
     DesignState& s = State();
+    s.MeanStrengthTyped = w.Option11(tab).Value();
     if (w.Option10(tab).Value()) {
         const int position = w.Combo1(tab).ListIndex();
         s.i = position;
