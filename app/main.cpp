@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include "app/Startup.h"
+#include "platform/Paths.h"
 #include "platform/Window.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtPrinterSurface.h"
@@ -10,6 +12,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kordelan");
+    QGuiApplication::setDesktopFileName("kordelan");
+    QApplication::setWindowIcon(
+        QIcon(QString::fromStdString(kord::ProgramPath("Drawings/vendrik.gif"))));
     // The windows speak Polish: so do Qt's own dialogs and buttons (file, print, questions).
     QTranslator qtPolish;
     if (qtPolish.load(QStringLiteral("qtbase_pl"),

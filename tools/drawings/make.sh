@@ -23,3 +23,6 @@ QT_QPA_PLATFORM=offscreen "$work/build/make_drawings" "$out" "$work/vendrik.png"
 # One flat frame on white; no transparency, the report prints it on white paper.
 convert "$work/vendrik.png" -background white -flatten +dither -colors 64 "$out/vendrik.gif"
 ls -l "$out"
+# The menu icon: the logo on a white square.
+convert "$out/vendrik.gif" -background white -gravity center -extent 80x80 -resize 64x64 \
+    "$root/desktop/kordelan.png"
