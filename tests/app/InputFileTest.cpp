@@ -228,7 +228,8 @@ TEST_F(InputFileTest, AMegabyteOfBlanksIsReadAtOnce) {
     bytes.insert(bytes.find("#TRUE#"), 1'048'000, ' ');
     const auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(ParseInputFile(bytes, nullptr).has_value());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+    // Well clear of a loaded machine, yet far below the seconds a quadratic trim takes.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 TEST_F(InputFileTest, CommaTextsStayUnderAPointLocaleAndUtf8WithMarkIsRead) {
