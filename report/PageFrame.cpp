@@ -86,6 +86,14 @@ bool HoldsNextWord(const std::string& word) {
     return digit < word.size() && word[digit] >= '0' && word[digit] <= '9';
 }
 
+// Whether the blank at j of a text is a place to break: not inside a word group, and not
+// between a symbol and its "=".
+bool BreaksGroup(const std::string& text, size_t wordStart, size_t j) {
+    const size_t next = std::min(text.find(' ', j + 1), text.size());
+    return !HoldsNextWord(text.substr(wordStart, j - wordStart)) &&
+           text.compare(j + 1, next - j - 1, "=") != 0;
+}
+
 // Splits a line that would reach past the right edge of the printable area, printed from x =
 // start, at the blank before the last word group that fits; where no group fits, at the last
 // blank that fits, and where not even the first word fits, at the first blank. Blanks at the
@@ -110,10 +118,9 @@ Split SplitToFit(const PrinterSurface& p, double start, const std::vector<LinePi
                     content = true;
                     continue;
                 }
-                const std::string word = piece.text.substr(wordStart, j - wordStart);
+                const bool breaksGroup = BreaksGroup(piece.text, wordStart, j);
                 wordStart = j + 1;
                 if (!content) continue;
-                const bool breaksGroup = !HoldsNextWord(word);
                 if (!firstBlank) firstBlank = {i, j};
                 if (breaksGroup && !firstGroup) firstGroup = {i, j};
                 if (x + PrinterSurface::MeasureText(piece.text.substr(0, j), font, font.name) <=

@@ -342,8 +342,8 @@ TEST_F(PageFrameTest, WrapKeepsSymbolsInTheirPlace) {
     EXPECT_EQ(t[4].font.name, "Arial");
 }
 
-// Wherever the right edge falls, a wrapped line never ends with a number or "=": the value
-// stays with its unit ("= 100 kNm") and goes on under the text.
+// Wherever the right edge falls, a wrapped line never ends with a number or "=" and never goes
+// on with "=": the symbol, its value and its unit stay together ("M_Ed = 100 kNm") under the text.
 TEST_F(PageFrameTest, WrapKeepsAValueWithItsUnit) {
     const double under = rec.ColumnX(10) + rec.TextWidth("     ");
     for (int words = 1; words < 40; ++words) {
@@ -354,6 +354,7 @@ TEST_F(PageFrameTest, WrapKeepsAValueWithItsUnit) {
         const auto lines = test::LinesOf(rec);
         for (size_t k = 1; k < lines.size(); ++k) {
             EXPECT_DOUBLE_EQ(lines[k].x, under);
+            EXPECT_NE(lines[k].text.rfind('=', 0), 0u) << lines[k].text;
             const std::string& before = lines[k - 1].text;
             const std::string last = before.substr(before.find_last_of(' ') + 1);
             EXPECT_NE(last, "=") << before;
