@@ -767,6 +767,7 @@ void QtBinding::OnUnloaded() {
     widgets_.clear();
     controls_.clear();
     refused_ = nullptr;
+    mouseEntered_ = dragEaten_ = nullptr;
     bool wasActive = false;
     if (form_) {
         wasActive = form_->isActiveWindow();
@@ -792,6 +793,12 @@ bool QtBinding::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             return OnMousePress(watched, static_cast<QMouseEvent*>(event));
+        case QEvent::MouseMove:
+            return watched == dragEaten_;
+        case QEvent::MouseButtonRelease:
+            if (watched != dragEaten_) return false;
+            dragEaten_ = nullptr;
+            return true;
         case QEvent::Wheel:
             // The wheel would turn the tabs behind the model's back.
             return qobject_cast<QTabBar*>(watched) != nullptr;
@@ -822,14 +829,26 @@ bool QtBinding::OnFocusIn(QObject* watched, QFocusEvent* e) {
         FocusModelControl();
         return true;
     }
+    if (cause == FocusCause::Mouse && c->Kind() == ControlKind::TextBox) mouseEntered_ = watched;
     ShowSelection(*c);
     return false;
+}
+
+bool QtBinding::EatEntryPress(QObject* watched, const Control& c) {
+    // Entering a text box by the mouse selects its text as entering by Tab does: the press that
+    // entered it must not put the caret under the pointer, nor its drag select anew.
+    if (c.Kind() != ControlKind::TextBox) return false;
+    dragEaten_ = watched;
+    return true;
 }
 
 bool QtBinding::OnMousePress(QObject* watched, QMouseEvent* e) {
     Control* c = ControlOf(watched);
     if (!c) return false;
     if (c->Kind() == ControlKind::TabStrip) return OnTabStripPress(*c, e);
+    const bool entered = mouseEntered_ == watched;
+    mouseEntered_ = nullptr;
+    if (entered && window_.ActiveControl() == c) return EatEntryPress(watched, *c);
     if (!c->Focusable() || window_.ActiveControl() == c) return false;
     if (refused_ == watched) {
         refused_ = nullptr;
@@ -840,7 +859,10 @@ bool QtBinding::OnMousePress(QObject* watched, QMouseEvent* e) {
     QPointer<QtBinding> self(this);
     const bool moved = window_.MoveFocus(c, FocusCause::Mouse);
     if (!self || !alive_) return true;
-    if (moved && window_.ActiveControl() == c) return false;
+    if (moved && window_.ActiveControl() == c) {
+        FocusModelControl();
+        return EatEntryPress(watched, *c);
+    }
     FocusModelControl();
     return true;
 }

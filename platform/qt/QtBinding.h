@@ -90,6 +90,7 @@ class QtBinding : public QObject, public WindowObserver {
     bool OnFocusIn(QObject* watched, QFocusEvent* e);
     bool OnKeyPress(QObject* watched, QKeyEvent* e);
     bool OnMousePress(QObject* watched, QMouseEvent* e);
+    bool EatEntryPress(QObject* watched, const Control& c);
     bool OnTabStripPress(Control& c, QMouseEvent* e);
     void OnClicked(Control& c);
     void OnTextEdited(Control& c, const QString& text);
@@ -111,6 +112,9 @@ class QtBinding : public QObject, public WindowObserver {
     std::map<QWidget*, QButtonGroup*> groups_;
     // A widget whose focus the model just refused: its pending press or click must not act.
     QObject* refused_ = nullptr;
+    // A text box the mouse just entered: its press and drag would undo the entry's selection.
+    QObject* mouseEntered_ = nullptr;
+    QObject* dragEaten_ = nullptr;
 };
 
 // The caption of a push button of the given width: on two lines when one is too narrow.

@@ -272,6 +272,14 @@ bool QtHost::ShowHelp(const std::string& path) {
         help_->setWindowTitle("Kordelan – pomoc");
         help_->resize(640, 560);
     }
+    // A modal window blocks every window outside its own family: the help belongs to the window
+    // that asks for it, so it can be read, followed and closed while that window stays open.
+    QWidget* owner = ParentWidget();
+    if (help_->parentWidget() != owner) {
+        const QRect at = help_->geometry();
+        help_->setParent(owner, Qt::Window);
+        help_->setGeometry(at);
+    }
     help_->setHtml(QString::fromUtf8(file.readAll()));
     help_->moveCursor(QTextCursor::Start);
     help_->show();

@@ -370,6 +370,22 @@ TEST_F(QtBindingTest, TypingInAFieldUpdatesTheModelAndFiresChange) {
     EXPECT_EQ(edit->text(), "0");
 }
 
+TEST_F(QtBindingTest, EnteringAFieldByTheMouseSelectsItsTextSoTypingReplacesIt) {
+    FrmProbe& w = ShowProbe();
+    w.Text4(0).SetFocus();
+    w.Text4(1).SetText("500");
+    auto* edit = W<QLineEdit>("Text4(1)");
+    Click(edit);
+    EXPECT_EQ(w.got.back(), std::make_pair(std::string("Text4(1)"), FocusCause::Mouse));
+    EXPECT_EQ(edit->selectedText(), "500");
+    Key(edit, Qt::Key_4, Qt::NoModifier, "4");
+    EXPECT_EQ(w.Text4(1).Text(), "4");
+    // Inside the field a click places the caret as usual.
+    Press(edit);
+    EXPECT_FALSE(edit->hasSelectedText());
+    EXPECT_EQ(w.Text4(1).SelLength(), 0);
+}
+
 TEST_F(QtBindingTest, ModelFocusMovesTheQtFocusAndShowsTheSelection) {
     FrmProbe& w = ShowProbe();
     ASSERT_TRUE(Binding().WindowWidget()->isActiveWindow());
