@@ -10,6 +10,7 @@
 #include "app/OptionsWindow.h"
 #include "engine/ConcreteClasses.h"
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
@@ -191,7 +192,7 @@ FrmData::FrmData() : Window("frmData") {
     BuildBottom(rows);
     // Chosen in the window's design: the load selects the other groups' defaults itself.
     Option3.SetValue(true);
-    rules_ = std::make_unique<FieldRules>(*this, "Proszę wpisać wartość liczbową.", "Uwaga !!!");
+    rules_ = std::make_unique<FieldRules>(*this, kNotNumberMessage, kWarningTitle);
     AddInputFieldRules(*this, *rules_);
     // Every text box selects its whole text on entry, also those without a leaving rule.
     for (const auto& c : Controls())
@@ -736,7 +737,7 @@ void FrmData::RectangularStripsWarning() {
         "Wzmacnianie słupa o przekroju prostokątnym przy użyciu taśm jest niewskazane z powodu "
         "nieznacznego zwiększenia nośności, które w ten sposób można uzyskać. Proszę wybrać "
         "wzmocnienie z zastosowaniem maty.",
-        "Uwaga !!!");
+        kWarningTitle);
 }
 
 void FrmData::ApplyClassRule(int index) {

@@ -5,6 +5,7 @@
 #include "app/Help.h"
 #include "app/InputWindow.h"
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 #include "platform/Symbols.h"
 #include "platform/TextMetrics.h"
 
@@ -72,7 +73,7 @@ FrmOptions::FrmOptions() : Window("frmOptions") {
     cmdOK.Move(kClientWidth - kStripLeft - kButtonW, buttonsY, kButtonW, kButtonH);
     SetDefaultButton(&cmdOK);
 
-    rules_ = std::make_unique<FieldRules>(*this, "Proszę wpisać wartość liczbową.", "Uwaga !!!");
+    rules_ = std::make_unique<FieldRules>(*this, kNotNumberMessage, kWarningTitle);
     for (TextBox* t : {&Text1, &Text2, &Text9}) rules_->AddEntry(*t);
     rules_->Add(Text3, Range(0.3, 1.0, false, kRangeK[0], kRangeK[1]));
     for (TextBox* t : {&Text4, &Text5, &Text6, &Text7, &Text8})

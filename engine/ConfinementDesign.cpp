@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 #include "platform/NumberFormat.h"
 
 namespace kord {
@@ -19,25 +20,20 @@ const char* const kRadiusTooLarge =
     "Promień R na rogach przekroju poprzecznego musi być mniejszy od połowy szerokości oraz "
     "wysokości tego przekroju.";
 const char* const kNoDiameter = "Proszę podać średnicę słupa D.";
-const char* const kNoMeanStrength =
-    "Proszę podać średnią wytrzymałość betonu w jednoosiowym stanie naprężenia fcm lub klasę "
-    "betonu.";
 const char* const kNoModulus = "Proszę podać moduł sprężystości wzmocnienia kompozytowego Ef.";
 const char* const kNoRuptureStrain =
     "Proszę podać wartość wydłużenia (odkształcenia jednostkowego) przy zerwaniu efu.";
 const char* const kNoStripWidth = "Proszę podać szerokość taśmy wzmacniającej bf.";
 const char* const kNoStripSpacing = "Proszę podać rozstaw osiowy taśm wzmacniających sf.";
-const char* const kStripsOverlap =
-    "Szerokość taśm wzmacniających bf przekracza ich rozstaw osiowy sf (taśmy na siebie "
-    "zachodzą). Proszę zmniejszyć szerokość taśm lub zwiększyć ich rozstaw.";
 const char* const kNoRequiredStrength =
     "Proszę podać wartość średniej wytrzymałości wzmocnionego elementu fcc.";
 const char* const kNoRequiredStrain =
     "Proszę podać wartość odkształcenia (skrócenia) wzmocnionego elementu przy zniszczeniu ecu.";
-const char* const kStrengthBelowUnconfined =
-    "Wymagana średnia wytrzymałość wzmocnionego elementu fcc jest niższa niż elementu "
-    "niewzmocnionego. Proszę podać wyższą wartość wymaganej wielkości albo wzmocnienie nie "
-    "będzie konieczne.";
+const std::string kStrengthBelowUnconfined =
+    std::string(
+        "Wymagana średnia wytrzymałość wzmocnionego elementu fcc jest niższa niż "
+        "elementu niewzmocnionego. ") +
+    kAskHigher;
 const char* const kBadGeometry =
     "Wybrany do wzmacniania przekrój poprzeczny nie może być skutecznie wzmocniony z powodu "
     "niewłaściwej geometrii. Należy zwiększyć promień wyokrągleń lub zmienić kształt przekroju "
@@ -46,15 +42,16 @@ const char* const kStripsTooNarrow =
     "Szerokość taśm wzmacniających jest zbyt mała. Proszę ją zwiększyć.";
 const char* const kStrainBelowUnconfinedHead =
     "Odkształcenie (skrócenie) wzmocnionego elementu przy zniszczeniu ecu = ";
-const char* const kStrainBelowUnconfinedTail =
-    " nie powinno być niższe niż elementu niewzmocnionego. Proszę podać wyższą wartość wymaganej "
-    "wielkości albo wzmocnienie nie będzie konieczne.";
-const char* const kStrengthTooHigh =
-    "Wymagana średnia wytrzymałość wzmocnionego elementu fcc jest za wysoka. Proszę skorygować "
-    "obliczenia i, jeśli to możliwe, wpisać mniejszą wartość.";
-const char* const kStrainTooHigh =
-    "Wymagane odkształcenie (skrócenie) wzmocnionego elementu przy zniszczeniu ecu jest za "
-    "wysokie. Proszę skorygować obliczenia i, jeśli to możliwe, wpisać mniejszą wartość.";
+const std::string kStrainBelowUnconfinedTail =
+    std::string(" nie powinno być niższe niż elementu niewzmocnionego. ") + kAskHigher;
+const std::string kStrengthTooHigh =
+    std::string("Wymagana średnia wytrzymałość wzmocnionego elementu fcc jest za wysoka. ") +
+    kAskLower;
+const std::string kStrainTooHigh =
+    std::string(
+        "Wymagane odkształcenie (skrócenie) wzmocnionego elementu przy zniszczeniu ecu "
+        "jest za wysokie. ") +
+    kAskLower;
 const char* const kUnexpected =
     "Wystąpił niespodziewany błąd w obliczeniach. W oparciu o wprowadzone dane nie można uzyskać "
     "efektu wzmocnienia.";
@@ -165,13 +162,13 @@ DesignOutcome DesignConfinement() {
     } else if (s.D == 0) {
         return refuse(kNoDiameter, F::Diameter);
     }
-    if (s.MeanStrengthTyped && s.fcm == 0) return refuse(kNoMeanStrength, F::MeanStrength);
+    if (s.MeanStrengthTyped && s.fcm == 0) return refuse(kNoMeanStrengthMessage, F::MeanStrength);
     if (s.Ef == 0) return refuse(kNoModulus, F::Modulus);
     if (s.eps_fu_e == 0) return refuse(kNoRuptureStrain, F::RuptureStrain);
     if (!s.ConfinementSheet) {
         if (s.bf_c == 0) return refuse(kNoStripWidth, F::StripWidth);
         if (s.sf_c == 0) return refuse(kNoStripSpacing, F::StripSpacing);
-        if (s.bf_c > s.sf_c) return refuse(kStripsOverlap, F::StripWidth);
+        if (s.bf_c > s.sf_c) return refuse(kStripsOverlapMessage, F::StripWidth);
     }
     if (wantsStrength && s.fcc_req == 0) return refuse(kNoRequiredStrength, F::RequiredStrength);
     if (wantsStrain && s.eps_cu_req == 0) return refuse(kNoRequiredStrain, F::RequiredStrain);

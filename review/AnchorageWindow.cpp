@@ -13,6 +13,7 @@
 #include "app/Help.h"
 #include "engine/AnchorageCheck.h"
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
@@ -24,9 +25,6 @@ namespace kord {
 FormSlot<FrmBond> frmBond;
 
 namespace {
-
-const char* const kCheckTitle = "Uwaga!!!";
-const char* const kFieldTitle = "Uwaga !!!";
 
 const Font kWindowFont{"Arial", 9};
 const Font kBoldFont{"Arial", 9, true};
@@ -325,7 +323,7 @@ std::string ProposedStrength() {
 void FrmBond::BuildRules() {
     const DesignState& s = State();
     rules_ =
-        std::make_unique<FieldRules>(*this, "Proszę wprowadzić wartośc liczbową.", kFieldTitle);
+        std::make_unique<FieldRules>(*this, "Proszę wprowadzić wartośc liczbową.", kWarningTitle);
     const std::string head = "Proszę wprowadzić wartość pomiędzy ";
 
     rules_->Add(Text1,
@@ -468,7 +466,7 @@ void FrmBond::Command4_Click() {
 void FrmBond::ShowRefusal(const AnchorageOutcome& o) {
     // A check without a verdict shows none, not the verdict of an earlier one.
     ClearResult();
-    Warn(o.message, kCheckTitle);
+    Warn(o.message, kTightWarningTitle);
     switch (o.focus) {
         case AnchorageField::Moment:
             Text2.SetFocus();
