@@ -188,13 +188,9 @@ FrmDim::FrmDim() : Window("frmDim") {
     // The width of a strip cannot exceed the width of the section it is bonded to.
     const DesignState& s = State();
     rules_ = std::make_unique<FieldRules>(*this, kNotNumberMessage, kWarningTitle);
-    rules_->Add(Text1,
-                Range(5, 10 * s.b, true,
-                      "Proszę wpisać wartość pomiędzy 5 a " + FormatGeneral(10 * s.b) + " mm."));
-    rules_->Add(Text2, Range(0.05, 20, true, "Proszę wpisać wartość pomiędzy 0,05 a 20 mm.",
-                             "Proszę wpisać wartość pomiędzy 0.05 a 20 mm."));
-    rules_->Add(Text3, Range(0.05, 10, true, "Proszę wpisać wartość pomiędzy 0,05 a 10 mm.",
-                             "Proszę wpisać wartość pomiędzy 0.05 a 10 mm."));
+    rules_->Add(Text1, Range(kRangeHead, {5}, {10 * s.b, Bound::kPlain}, " mm.", true));
+    rules_->Add(Text2, Range(kRangeHead, {0.05, 2}, {20}, " mm.", true));
+    rules_->Add(Text3, Range(kRangeHead, {0.05, 2}, {10}, " mm.", true));
     rules_->AddEntry(Text4);
     rules_->AddEntry(Text5);
     // These leave the window: leaving a field towards them checks nothing.
