@@ -1,4 +1,5 @@
 #include "platform/PrinterSurface.h"
+#include "platform/QtString.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -107,7 +108,7 @@ const FaceMetrics& MetricsFor(const std::string& face, bool bold, bool italic) {
 
     FaceMetrics m;
     QFont f;
-    f.setFamilies({QString::fromStdString(face)});
+    f.setFamilies({Q(face)});
     f.setWeight(bold ? QFont::Bold : QFont::Normal);
     f.setItalic(italic);
     f.setKerning(false);
@@ -163,7 +164,7 @@ std::string PrinterSurface::FaceFor(const std::string& fontName, const std::stri
 double PrinterSurface::MeasureText(const std::string& text, const Font& font,
                                    const std::string& textFont) {
     const FaceMetrics& m = MetricsFor(font, textFont);
-    const QString q = QString::fromStdString(text);
+    const QString q = Q(text);
     double w = m.Width(q);
     if (IsSymbolFont(font.name)) {
         // The sign: a blank before it, and drawn larger.

@@ -20,6 +20,7 @@
 #include <limits>
 
 #include "platform/PictureData.h"
+#include "platform/QtString.h"
 #include "platform/qt/FormWidget.h"
 #include "platform/qt/LineWidget.h"
 #include "platform/qt/PictureWidget.h"
@@ -45,10 +46,6 @@ std::vector<QtBinding*>& ActivationOrder() {
 void Forget(QtBinding* b) {
     auto& order = ActivationOrder();
     order.erase(std::remove(order.begin(), order.end(), b), order.end());
-}
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
 }
 
 // Brings a top-level window to the front; the offscreen platform has no stacking to change.
