@@ -1,9 +1,11 @@
 #include "platform/TextMetrics.h"
-#include "platform/QtString.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <cmath>
+
+#include "platform/FontFaces.h"
+#include "platform/QtString.h"
 
 namespace kord {
 
@@ -11,8 +13,7 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 
 QFont ToQFont(const Font& f) {
-    // The symbol font's letters are stored as Unicode; the report and window face draws them.
-    QFont q(Q(f.name == "Symbol" ? std::string("Arial") : f.name));
+    QFont q(Q(FontFace(f.name)));
     q.setPointSizeF(f.size);
     q.setBold(f.bold);
     q.setItalic(f.italic);
