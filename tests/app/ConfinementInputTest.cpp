@@ -12,7 +12,6 @@
 namespace kord::test {
 namespace {
 
-const char* const kTitle = "Uwaga !!!";
 const char* const kNotNumber = "Proszę wpisać wartość liczbową.";
 
 class ConfinementInputTest : public AppTest {
@@ -55,17 +54,6 @@ class ConfinementInputTest : public AppTest {
     bool Run() {
         int tab = Confinement;
         return DesignTab(tab);
-    }
-
-    void ExpectRefused(const std::string& text, const Control* focus) {
-        ASSERT_EQ(host.messages.size(), 1u) << text;
-        EXPECT_EQ(host.messages[0].text, text);
-        EXPECT_EQ(host.messages[0].title, kTitle);
-        EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
-        if (focus) {
-            EXPECT_EQ(w.ActiveControl(), focus) << focus->Name();
-        }
-        EXPECT_EQ(host.busyDepth, 0);
     }
 
     FrmData& w = frmData();

@@ -15,7 +15,6 @@ namespace {
 
 constexpr double kStep = 5e-7;  // cm
 
-const char* const kTitle = "Uwaga !!!";
 const char* const kNotNumber = "Proszę wpisać wartość liczbową.";
 
 class ShearInputTest : public AppTest {
@@ -50,17 +49,6 @@ class ShearInputTest : public AppTest {
     bool Run() {
         int tab = Shear;
         return DesignTab(tab);
-    }
-
-    // The one message the run showed, with its focus.
-    void ExpectRefused(const std::string& text, const Control* focus) {
-        ASSERT_EQ(host.messages.size(), 1u) << text;
-        EXPECT_EQ(host.messages[0].text, text);
-        EXPECT_EQ(host.messages[0].title, kTitle);
-        EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
-        if (focus) {
-            EXPECT_EQ(w.ActiveControl(), focus) << focus->Name();
-        }
     }
 
     FrmData& w = frmData();
