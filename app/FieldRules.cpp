@@ -22,6 +22,23 @@ FieldRule Range(double lower, double upper, bool zeroSkips, std::string commaMes
     return r;
 }
 
+namespace {
+std::string BoundText(const Bound& b, char separator) {
+    if (b.decimals == Bound::kPlain) return FormatGeneral(b.value);
+    const std::string pattern =
+        b.decimals > 0 ? "0." + std::string(static_cast<std::size_t>(b.decimals), '0') : "0";
+    return FormatPattern(b.value, pattern, NumericLocale{.decimalSeparator = separator});
+}
+}  // namespace
+
+FieldRule Range(const std::string& head, Bound lower, Bound upper, const std::string& tail,
+                bool zeroSkips) {
+    const auto message = [&](char separator) {
+        return head + BoundText(lower, separator) + " a " + BoundText(upper, separator) + tail;
+    };
+    return Range(lower.value, upper.value, zeroSkips, message(','), message('.'));
+}
+
 FieldRules::FieldRules(Window& window, std::string notNumber, std::string title)
     : window_(window), notNumber_(std::move(notNumber)), title_(std::move(title)) {
     window_.SetBeforeDefaultCommand([this] { return CheckFocused(); });

@@ -63,8 +63,21 @@ class FieldRules {
     std::set<const Control*> exempt_;
 };
 
-// The range message of the input window's fields: "Proszę wpisać wartość pomiędzy 0,05 a 2,00 m."
+// A range with its message as given (a text the bounds do not make).
 FieldRule Range(double lower, double upper, bool zeroSkips, std::string commaMessage,
                 std::string pointMessage = "");
+
+// A bound as a range message writes it: with a fixed count of decimals and the decimal separator
+// of the message's form, or (kPlain) as the value's plain text in the user's locale.
+struct Bound {
+    static constexpr int kPlain = -1;
+    double value;
+    int decimals = 0;
+};
+
+// A range whose message, "<head><lower> a <upper><tail>", is made from its bounds in the comma
+// form and the point form: "Proszę wpisać wartość pomiędzy 0,05 a 20 mm."
+FieldRule Range(const std::string& head, Bound lower, Bound upper, const std::string& tail,
+                bool zeroSkips);
 
 }  // namespace kord

@@ -1,5 +1,6 @@
 #include "app/Help.h"
 
+#include "engine/MessageTexts.h"
 #include "platform/Host.h"
 #include "platform/Paths.h"
 
@@ -16,7 +17,7 @@ void OpenMaterialDataSheet() {
         "Nie można otworzyć karty materiałowej Vendrik Plankor: w folderze Vendrik programu nie "
         "ma pliku Plankor.pdf ani Plankor.doc, albo w systemie brak programu do ich "
         "wyświetlenia.",
-        "Uwaga !!!");
+        kWarningTitle);
 }
 
 }  // namespace kord

@@ -7,6 +7,7 @@
 
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
+#include "engine/MessageTexts.h"
 #include "platform/Cp1250.h"
 #include "platform/FileIO.h"
 #include "platform/Host.h"
@@ -102,7 +103,7 @@ constexpr std::array<Entry, kInputValueCount> kEntries{{
 // No input file is anywhere near this size; a larger file is not read whole.
 constexpr std::size_t kMaxFileBytes = 1 << 20;
 
-const char* const kTitle = "Uwaga !!!";
+const char* const kNotInputFile = "Wybrany plik nie jest plikiem danych programu Kordelan.";
 
 Control& ControlOf(const Entry& e, const char* name) {
     Window& w = e.where == Where::Input ? static_cast<Window&>(frmData())
@@ -216,11 +217,10 @@ std::optional<std::vector<InputValue>> ParseInputFile(const std::string& bytes,
     for (std::size_t i = 0; i < kEntries.size(); ++i) {
         if (i >= lines.size()) {
             if (problem)
-                *problem = values.empty()
-                               ? "Wybrany plik nie jest plikiem danych programu Kordelan."
-                               : "Plik danych jest niekompletny: zawiera " +
-                                     std::to_string(values.size()) + " z " +
-                                     std::to_string(kInputValueCount) + " wartości.";
+                *problem = values.empty() ? kNotInputFile
+                                          : "Plik danych jest niekompletny: zawiera " +
+                                                std::to_string(values.size()) + " z " +
+                                                std::to_string(kInputValueCount) + " wartości.";
             return std::nullopt;
         }
         const std::string& line = lines[i];
@@ -228,7 +228,7 @@ std::optional<std::vector<InputValue>> ParseInputFile(const std::string& bytes,
         if (e.form == Form::YesNo) {
             const std::optional<bool> yes = ParseYesNo(line);
             if (!yes) {
-                if (problem) *problem = "Wybrany plik nie jest plikiem danych programu Kordelan.";
+                if (problem) *problem = kNotInputFile;
                 return std::nullopt;
             }
             values.push_back({true, "", *yes});
@@ -237,7 +237,7 @@ std::optional<std::vector<InputValue>> ParseInputFile(const std::string& bytes,
         const std::size_t first = line.find('"');
         const std::size_t last = line.rfind('"');
         if (first == std::string::npos || first == last) {
-            if (problem) *problem = "Wybrany plik nie jest plikiem danych programu Kordelan.";
+            if (problem) *problem = kNotInputFile;
             return std::nullopt;
         }
         std::string value = line.substr(first + 1, last - first - 1);
@@ -297,14 +297,14 @@ bool SaveInputFile(const std::string& path) {
     std::string problem;
     const std::optional<std::string> bytes = EncodeInputFile(CollectInputValues(), &problem);
     if (!bytes) {
-        Warn(problem, kTitle);
+        Warn(problem, kWarningTitle);
         return false;
     }
     const bool existed = std::filesystem::exists(path);
     if (!WriteFileAtomically(path, *bytes)) {
         Warn("Nie można zapisać pliku " + Quoted(FileName(path)) + "." +
                  (existed ? " Poprzednia zawartość pliku pozostała bez zmian." : ""),
-             kTitle);
+             kWarningTitle);
         return false;
     }
     return true;
@@ -313,14 +313,14 @@ bool SaveInputFile(const std::string& path) {
 bool OpenInputFile(const std::string& path) {
     const std::optional<std::string> bytes = ReadFileHead(path, kMaxFileBytes);
     if (!bytes) {
-        Warn("Nie można odczytać pliku " + Quoted(FileName(path)) + ".", kTitle);
+        Warn("Nie można odczytać pliku " + Quoted(FileName(path)) + ".", kWarningTitle);
         return false;
     }
     std::string problem;
     const auto values = ParseInputFile(*bytes, &problem);
     if (!values) {
         Warn(problem + " Plik: " + Quoted(FileName(path)) + ". Dane nie zostały zmienione.",
-             kTitle);
+             kWarningTitle);
         return false;
     }
     ApplyInputValues(*values);

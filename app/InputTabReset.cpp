@@ -8,9 +8,56 @@ namespace kord {
 
 namespace {
 
-void SetTexts(std::initializer_list<TextBox*> boxes, const char* text) {
-    for (TextBox* b : boxes) b->SetText(text);
-}
+struct StartText {
+    int tab;
+    const char* box;
+    const char* comma;
+    const char* point = nullptr;  // the form with a decimal point, where it differs
+};
+
+constexpr StartText kStartTexts[] = {
+    {Flexure, "Text4(0)", "0"},
+    {Flexure, "Text1(0)", "0"},
+    {Flexure, "Text31", "0"},
+    {Flexure, "Text33", "0"},
+    {Flexure, "Text3(0)", "0"},
+    {Flexure, "Text2(0)", "0"},
+    {Flexure, "Text24(0)", "0"},
+    {Flexure, "Text5(0)", "0"},
+    {Flexure, "Text6(0)", "0"},
+    {Flexure, "Text9(0)", "0"},
+    {Flexure, "Text10(0)", "0"},
+    {Flexure, "Text16", "0"},
+    {Flexure, "Text17", "0"},
+    {Flexure, "Text7", "0"},
+    {Flexure, "Text8", "0"},
+    {Flexure, "Text30", "500"},
+    {Flexure, "Text32", "200"},
+    {Flexure, "Text34", "2,5", "2.5"},
+    {Flexure, "Text26(0)", "0,008", "0.008"},
+
+    {Shear, "Text13(1)", "90"},
+    {Shear, "Text14(1)", "0"},
+    {Shear, "Text4(1)", "0"},
+    {Shear, "Text24(1)", "0"},
+    {Shear, "Text15(1)", "0"},
+    {Shear, "Text12", "0"},
+    {Shear, "Text18", "0"},
+    {Shear, "Text19", "0"},
+    {Shear, "Text26(1)", "0,006", "0.006"},
+
+    {Confinement, "Text4(2)", "0"},
+    {Confinement, "Text1(2)", "0"},
+    {Confinement, "Text27", "0"},
+    {Confinement, "Text20", "0"},
+    {Confinement, "Text24(2)", "0"},
+    {Confinement, "Text11", "0"},
+    {Confinement, "Text21", "0"},
+    {Confinement, "Text23", "0"},
+    {Confinement, "Text28", "0"},
+    {Confinement, "Text29", "0"},
+    {Confinement, "Text25", "0,9", "0.9"},
+};
 
 void SetEnabled(FrmData& w, std::initializer_list<const char*> names, bool enabled) {
     for (const char* n : names) w.Ctl(n).SetEnabled(enabled);
@@ -23,16 +70,9 @@ void ResetFlexure(FrmData& w) {
     w.Option4.SetValue(true);
     w.Option10(0).SetValue(true);
     SetEnabled(w, {"Label34(0)", "Label37(0)", "Label78", "Label111"}, false);
-    SetTexts({&w.Text4(0), &w.Text1(0), &w.Text31, &w.Text33, &w.Text3(0), &w.Text2(0)}, "0");
+    SetStartTexts(w, Flexure);
     w.Text22(0).SetEnabled(false);
     w.Text22(0).SetText("0");
-    SetTexts({&w.Text24(0), &w.Text5(0), &w.Text6(0), &w.Text9(0), &w.Text10(0), &w.Text16,
-              &w.Text17, &w.Text7, &w.Text8},
-             "0");
-    w.Text30.SetText("500");
-    w.Text32.SetText("200");
-    w.Text34.SetText(Dec("2,5", "2.5"));
-    w.Text26(0).SetText(Dec("0,008", "0.008"));
 }
 
 void ResetShear(FrmData& w) {
@@ -45,12 +85,9 @@ void ResetShear(FrmData& w) {
     w.Option1.SetValue(true);
     w.Option6.SetValue(true);
     SetEnabled(w, {"Label34(1)", "Label37(1)", "Label77", "Label114"}, false);
-    w.Text13(1).SetText("90");
-    SetTexts({&w.Text14(1), &w.Text4(1), &w.Text24(1)}, "0");
+    SetStartTexts(w, Shear);
     w.Text22(1).SetEnabled(false);
     w.Text22(1).SetText("0");
-    SetTexts({&w.Text15(1), &w.Text12, &w.Text18, &w.Text19}, "0");
-    w.Text26(1).SetText(Dec("0,006", "0.006"));
 }
 
 void ResetConfinement(FrmData& w) {
@@ -72,28 +109,20 @@ void ResetConfinement(FrmData& w) {
                {"Label52", "Label53", "Label34(2)", "Label37(2)", "Label80", "Label116", "Label90",
                 "Label91", "Label92", "Label93", "Label94", "Label95"},
                false);
-    w.Text4(2).SetEnabled(true);
-    w.Text4(2).SetText("0");
-    w.Text1(2).SetEnabled(true);
-    w.Text1(2).SetText("0");
-    w.Text27.SetEnabled(false);
-    w.Text27.SetText("0");
-    w.Text20.SetEnabled(true);
-    w.Text20.SetText("0");
+    SetStartTexts(w, Confinement);
+    for (TextBox* b : {&w.Text4(2), &w.Text1(2), &w.Text20, &w.Text21, &w.Text23})
+        b->SetEnabled(true);
+    for (TextBox* b : {&w.Text27, &w.Text28, &w.Text29}) b->SetEnabled(false);
     w.Text22(2).SetEnabled(false);
     w.Text22(2).SetText("0");
-    SetTexts({&w.Text24(2), &w.Text11}, "0");
-    w.Text21.SetEnabled(true);
-    w.Text21.SetText("0");
-    w.Text23.SetEnabled(true);
-    w.Text23.SetText("0");
-    w.Text28.SetEnabled(false);
-    w.Text29.SetEnabled(false);
-    SetTexts({&w.Text28, &w.Text29}, "0");
-    w.Text25.SetText(Dec("0,9", "0.9"));
 }
 
 }  // namespace
+
+void SetStartTexts(FrmData& w, int tab) {
+    for (const StartText& t : kStartTexts)
+        if (t.tab == tab) w.Ctl(t.box).SetText(t.point ? Dec(t.comma, t.point) : t.comma);
+}
 
 void ResetInputTab(int& tab) {
     FrmData& w = frmData();

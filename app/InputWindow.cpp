@@ -10,6 +10,7 @@
 #include "app/OptionsWindow.h"
 #include "engine/ConcreteClasses.h"
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
@@ -191,7 +192,7 @@ FrmData::FrmData() : Window("frmData") {
     BuildBottom(rows);
     // Chosen in the window's design: the load selects the other groups' defaults itself.
     Option3.SetValue(true);
-    rules_ = std::make_unique<FieldRules>(*this, "Proszę wpisać wartość liczbową.", "Uwaga !!!");
+    rules_ = std::make_unique<FieldRules>(*this, kNotNumberMessage, kWarningTitle);
     AddInputFieldRules(*this, *rules_);
     // Every text box selects its whole text on entry, also those without a leaving rule.
     for (const auto& c : Controls())
@@ -601,10 +602,9 @@ void FrmData::Form_Load() {
     Ctl("Label99").SetCaption(CodePageChar(174));
     Ctl("Label100").SetCaption(CodePageChar(174));
     for (auto& [label, code] : greekLetters_) label->SetCaption(SymbolChar(code));
-    // 4. Concrete of each tab.
+    // 4. and 5. The start texts and the concrete of each tab.
     for (int k = 0; k < 3; ++k) {
-        Text4(k).SetText("0");
-        Text24(k).SetText("0");
+        SetStartTexts(*this, k);
         for (const ConcreteClass& c : kConcreteClasses) Combo1(k).AddItem(c.item);
         Text22(k).SetEnabled(false);
         Text22(k).SetText("0");
@@ -613,15 +613,6 @@ void FrmData::Form_Load() {
         SetRowEnabled(MeanStrengthRow(k), false);
         Option10(k).SetValue(true);
     }
-    // 5.
-    for (TextBox* t :
-         {&Text5(0),  &Text6(0), &Text9(0), &Text10(0), &Text3(0), &Text2(0), &Text14(1),
-          &Text15(1), &Text7,    &Text8,    &Text11,    &Text12,   &Text16,   &Text17,
-          &Text18,    &Text19,   &Text21,   &Text23,    &Text27,   &Text28,   &Text29})
-        t->SetText("0");
-    Text13(1).SetText("90");
-    Text30.SetText("500");
-    Text32.SetText("200");
     // 6.
     Option4.SetValue(true);
     Option1.SetValue(true);
@@ -644,12 +635,6 @@ void FrmData::Form_Load() {
     SetRowEnabled(kRowStrength, true);
     SetRowEnabled(kRowStrain, true);
     SetRowEnabled({"Text20", "Label42", "Label44"}, true);
-    for (TextBox* t : {&Text20, &Text1(0), &Text31, &Text33, &Text1(2)}) t->SetText("0");
-    // 11.
-    Text34.SetText(Dec("2,5", "2.5"));
-    Text26(0).SetText(Dec("0,008", "0.008"));
-    Text26(1).SetText(Dec("0,006", "0.006"));
-    Text25.SetText(Dec("0,9", "0.9"));
 }
 
 void FrmData::TabStrip1_Click() {
@@ -736,7 +721,7 @@ void FrmData::RectangularStripsWarning() {
         "Wzmacnianie słupa o przekroju prostokątnym przy użyciu taśm jest niewskazane z powodu "
         "nieznacznego zwiększenia nośności, które w ten sposób można uzyskać. Proszę wybrać "
         "wzmocnienie z zastosowaniem maty.",
-        "Uwaga !!!");
+        kWarningTitle);
 }
 
 void FrmData::ApplyClassRule(int index) {

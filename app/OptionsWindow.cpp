@@ -5,6 +5,7 @@
 #include "app/Help.h"
 #include "app/InputWindow.h"
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 #include "platform/Symbols.h"
 #include "platform/TextMetrics.h"
 
@@ -34,11 +35,6 @@ constexpr int kCheckH = 255;
 const Font kFormFont{"Arial", 8.25};
 const Font kSymbolFont{"Symbol", 10};
 const Font kSubFont{"Arial", 7};
-
-constexpr const char* kRangeK[] = {"Proszę wpisać wartość pomiędzy 0,3 a 1,0.",
-                                   "Proszę wpisać wartość pomiędzy 0.3 a 1.0."};
-constexpr const char* kRangeGamma[] = {"Proszę wpisać wartość pomiędzy 1,0 a 1,6.",
-                                       "Proszę wpisać wartość pomiędzy 1.0 a 1.6."};
 
 }  // namespace
 
@@ -72,11 +68,11 @@ FrmOptions::FrmOptions() : Window("frmOptions") {
     cmdOK.Move(kClientWidth - kStripLeft - kButtonW, buttonsY, kButtonW, kButtonH);
     SetDefaultButton(&cmdOK);
 
-    rules_ = std::make_unique<FieldRules>(*this, "Proszę wpisać wartość liczbową.", "Uwaga !!!");
+    rules_ = std::make_unique<FieldRules>(*this, kNotNumberMessage, kWarningTitle);
     for (TextBox* t : {&Text1, &Text2, &Text9}) rules_->AddEntry(*t);
-    rules_->Add(Text3, Range(0.3, 1.0, false, kRangeK[0], kRangeK[1]));
+    rules_->Add(Text3, Range(kRangeHead, {0.3, 1}, {1.0, 1}, ".", false));
     for (TextBox* t : {&Text4, &Text5, &Text6, &Text7, &Text8})
-        rules_->Add(*t, Range(1.0, 1.6, false, kRangeGamma[0], kRangeGamma[1]));
+        rules_->Add(*t, Range(kRangeHead, {1.0, 1}, {1.6, 1}, ".", false));
     // Help leaves the field as it is; the user comes back to it.
     rules_->Exempt(Command5);
 

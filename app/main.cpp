@@ -5,6 +5,7 @@
 
 #include "app/Startup.h"
 #include "platform/Paths.h"
+#include "platform/QtString.h"
 #include "platform/Window.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtPrinterSurface.h"
@@ -13,8 +14,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kordelan");
     QGuiApplication::setDesktopFileName("kordelan");
-    QApplication::setWindowIcon(
-        QIcon(QString::fromStdString(kord::ProgramPath("Drawings/vendrik.gif"))));
+    QApplication::setWindowIcon(QIcon(kord::Q(kord::ProgramPath("Drawings/vendrik.gif"))));
     // The windows speak Polish: so do Qt's own dialogs and buttons (file, print, questions).
     QTranslator qtPolish;
     if (qtPolish.load(QStringLiteral("qtbase_pl"),

@@ -1,7 +1,9 @@
 #include "engine/AnchorageCheck.h"
 
 #include <cmath>
+#include <string>
 
+#include "engine/MessageTexts.h"
 #include "engine/StressBlock.h"
 #include "platform/NumberFormat.h"
 
@@ -9,15 +11,11 @@ namespace kord {
 
 namespace {
 
-const char* const kDepthsTooLarge =
-    "Zbyt duża wartość d11, d12 lub d2. Proszę podać wartość prawidłową.";
 const char* const kNoMomentAtA = "Proszę podać wartośc momentu zginającego w przekroju A.";
 const char* const kLayersDoNotDivide =
     "Całkowita liczba taśm wzmocniających powinna być wielokrotnością liczby ich warstw.";
-const char* const kNoStateAtA =
-    "Odkształcenia profilu poprzecznego podczas wzmacniania nie mogą być poprawnie policzone. "
-    "Rozwiązaniem problemu jest podanie innej wartości jednego z momentów zginających w "
-    "przekroju A.";
+const std::string kNoStateAtA =
+    std::string(kNoInitialStateHead) + "jednego z momentów zginających w przekroju A.";
 const char* const kNoLaminate =
     "Brak zastosowanych taśm wzmacniających. Proszę najpierw przeliczyć wyniki dla "
     "zastosowanego wzmocnienia (Wymiary elementu wzmacniającego, Powrót z uaktualnieniem).";
@@ -106,7 +104,7 @@ void ForgetAnchorageCheck() {
 
 std::optional<AnchorageOutcome> AnchorageRefusal() {
     const DesignState& s = State();
-    if (s.d11_A >= s.h || s.d12_A >= s.h || s.d2_A >= s.h) return Refused(kDepthsTooLarge);
+    if (s.d11_A >= s.h || s.d12_A >= s.h || s.d2_A >= s.h) return Refused(kDepthsTooLargeMessage);
     if (s.Msd_A == 0) return Refused(kNoMomentAtA, AnchorageField::Moment);
 
     // What the check divides by must be there: a laminate of whole strips that fit across the

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 #include "platform/NumberFormat.h"
 
 namespace kord {
@@ -19,25 +20,20 @@ const char* const kRadiusTooLarge =
     "Promień R na rogach przekroju poprzecznego musi być mniejszy od połowy szerokości oraz "
     "wysokości tego przekroju.";
 const char* const kNoDiameter = "Proszę podać średnicę słupa D.";
-const char* const kNoMeanStrength =
-    "Proszę podać średnią wytrzymałość betonu w jednoosiowym stanie naprężenia fcm lub klasę "
-    "betonu.";
 const char* const kNoModulus = "Proszę podać moduł sprężystości wzmocnienia kompozytowego Ef.";
 const char* const kNoRuptureStrain =
     "Proszę podać wartość wydłużenia (odkształcenia jednostkowego) przy zerwaniu efu.";
 const char* const kNoStripWidth = "Proszę podać szerokość taśmy wzmacniającej bf.";
 const char* const kNoStripSpacing = "Proszę podać rozstaw osiowy taśm wzmacniających sf.";
-const char* const kStripsOverlap =
-    "Szerokość taśm wzmacniających bf przekracza ich rozstaw osiowy sf (taśmy na siebie "
-    "zachodzą). Proszę zmniejszyć szerokość taśm lub zwiększyć ich rozstaw.";
 const char* const kNoRequiredStrength =
     "Proszę podać wartość średniej wytrzymałości wzmocnionego elementu fcc.";
 const char* const kNoRequiredStrain =
     "Proszę podać wartość odkształcenia (skrócenia) wzmocnionego elementu przy zniszczeniu ecu.";
-const char* const kStrengthBelowUnconfined =
-    "Wymagana średnia wytrzymałość wzmocnionego elementu fcc jest niższa niż elementu "
-    "niewzmocnionego. Proszę podać wyższą wartość wymaganej wielkości albo wzmocnienie nie "
-    "będzie konieczne.";
+const std::string kStrengthBelowUnconfined =
+    std::string(
+        "Wymagana średnia wytrzymałość wzmocnionego elementu fcc jest niższa niż "
+        "elementu niewzmocnionego. ") +
+    kAskHigher;
 const char* const kBadGeometry =
     "Wybrany do wzmacniania przekrój poprzeczny nie może być skutecznie wzmocniony z powodu "
     "niewłaściwej geometrii. Należy zwiększyć promień wyokrągleń lub zmienić kształt przekroju "
@@ -46,15 +42,16 @@ const char* const kStripsTooNarrow =
     "Szerokość taśm wzmacniających jest zbyt mała. Proszę ją zwiększyć.";
 const char* const kStrainBelowUnconfinedHead =
     "Odkształcenie (skrócenie) wzmocnionego elementu przy zniszczeniu ecu = ";
-const char* const kStrainBelowUnconfinedTail =
-    " nie powinno być niższe niż elementu niewzmocnionego. Proszę podać wyższą wartość wymaganej "
-    "wielkości albo wzmocnienie nie będzie konieczne.";
-const char* const kStrengthTooHigh =
-    "Wymagana średnia wytrzymałość wzmocnionego elementu fcc jest za wysoka. Proszę skorygować "
-    "obliczenia i, jeśli to możliwe, wpisać mniejszą wartość.";
-const char* const kStrainTooHigh =
-    "Wymagane odkształcenie (skrócenie) wzmocnionego elementu przy zniszczeniu ecu jest za "
-    "wysokie. Proszę skorygować obliczenia i, jeśli to możliwe, wpisać mniejszą wartość.";
+const std::string kStrainBelowUnconfinedTail =
+    std::string(" nie powinno być niższe niż elementu niewzmocnionego. ") + kAskHigher;
+const std::string kStrengthTooHigh =
+    std::string("Wymagana średnia wytrzymałość wzmocnionego elementu fcc jest za wysoka. ") +
+    kAskLower;
+const std::string kStrainTooHigh =
+    std::string(
+        "Wymagane odkształcenie (skrócenie) wzmocnionego elementu przy zniszczeniu ecu "
+        "jest za wysokie. ") +
+    kAskLower;
 const char* const kUnexpected =
     "Wystąpił niespodziewany błąd w obliczeniach. W oparciu o wprowadzone dane nie można uzyskać "
     "efektu wzmocnienia.";
@@ -144,56 +141,75 @@ double ConfinedStrength(double eps_cu, double peak) {
     return fcc;
 }
 
-DesignOutcome DesignConfinement() {
-    DesignState& s = State();
-    const bool rectangular = s.ColumnRectangular;
-    const short goal = s.ConfinementGoal;
-    const bool wantsStrength = goal == StrengthGoal || goal == BothGoals;
-    const bool wantsStrain = goal == StrainGoal || goal == BothGoals;
-    using F = DesignField;
-    const auto refuse = [](const std::string& message, F focus = F::None) {
-        return DesignOutcome::Refused(message, focus);
-    };
+namespace {
 
-    // Nothing of an earlier run may stand for this one's results.
-    s.eps_cu = 0;
-    s.fcc = 0;
+using F = DesignField;
 
+DesignOutcome Refuse(const std::string& message, F focus = F::None) {
+    return DesignOutcome::Refused(message, focus);
+}
+
+bool WantsStrength(short goal) {
+    return goal == StrengthGoal || goal == BothGoals;
+}
+
+bool WantsStrain(short goal) {
+    return goal == StrainGoal || goal == BothGoals;
+}
+
+// The checks of the inputs before anything is computed: the refusal, or empty.
+std::optional<DesignOutcome> InputRefusal(DesignState& s, bool rectangular, short goal) {
+    const bool wantsStrength = WantsStrength(goal);
+    const bool wantsStrain = WantsStrain(goal);
     if (rectangular) {
-        if (s.b == 0 || s.h == 0) return refuse(kNoGeometry);
-        if (s.R >= s.h / 2) return refuse(kRadiusTooLarge, F::CornerRadius);
+        if (s.b == 0 || s.h == 0) return Refuse(kNoGeometry);
+        if (s.R >= s.h / 2) return Refuse(kRadiusTooLarge, F::CornerRadius);
     } else if (s.D == 0) {
-        return refuse(kNoDiameter, F::Diameter);
+        return Refuse(kNoDiameter, F::Diameter);
     }
-    if (s.MeanStrengthTyped && s.fcm == 0) return refuse(kNoMeanStrength, F::MeanStrength);
-    if (s.Ef == 0) return refuse(kNoModulus, F::Modulus);
-    if (s.eps_fu_e == 0) return refuse(kNoRuptureStrain, F::RuptureStrain);
+    if (s.MeanStrengthTyped && s.fcm == 0) return Refuse(kNoMeanStrengthMessage, F::MeanStrength);
+    if (s.Ef == 0) return Refuse(kNoModulus, F::Modulus);
+    if (s.eps_fu_e == 0) return Refuse(kNoRuptureStrain, F::RuptureStrain);
     if (!s.ConfinementSheet) {
-        if (s.bf_c == 0) return refuse(kNoStripWidth, F::StripWidth);
-        if (s.sf_c == 0) return refuse(kNoStripSpacing, F::StripSpacing);
-        if (s.bf_c > s.sf_c) return refuse(kStripsOverlap, F::StripWidth);
+        if (s.bf_c == 0) return Refuse(kNoStripWidth, F::StripWidth);
+        if (s.sf_c == 0) return Refuse(kNoStripSpacing, F::StripSpacing);
+        if (s.bf_c > s.sf_c) return Refuse(kStripsOverlapMessage, F::StripWidth);
     }
-    if (wantsStrength && s.fcc_req == 0) return refuse(kNoRequiredStrength, F::RequiredStrength);
-    if (wantsStrain && s.eps_cu_req == 0) return refuse(kNoRequiredStrain, F::RequiredStrain);
+    if (wantsStrength && s.fcc_req == 0) return Refuse(kNoRequiredStrength, F::RequiredStrength);
+    if (wantsStrain && s.eps_cu_req == 0) return Refuse(kNoRequiredStrain, F::RequiredStrain);
     s.fco = s.fcm;
     if (wantsStrength && s.fcc_req < s.fcm)
-        return refuse(kStrengthBelowUnconfined, F::RequiredStrength);
+        return Refuse(kStrengthBelowUnconfined, F::RequiredStrength);
+    return std::nullopt;
+}
 
+// The unconfined concrete's moduli; a sheet is strips without gaps.
+void UnconfinedConcrete(DesignState& s) {
     s.Ec = 9975 * std::pow(s.fck + 8, 1.0 / 3.0);
     s.beta_c = s.Ec / s.fco - 1 / 0.002;
     if (s.beta_c < 0) s.beta_c = 0;
     s.Esec_u = s.Ec / (2 * s.beta_c * s.eps_fu_e + 1);
     if (s.ConfinementSheet) {
-        // A sheet is strips without gaps.
         s.bf_c = 10;
         s.sf_c = 10;
     }
-    if (std::optional<DesignOutcome> problem = PrepareSection(s, rectangular)) return *problem;
+}
 
+// What the thickness scan found: whether a trial met the goal, whether any gave an ultimate
+// strain; or the refusal of a strain goal that the thinnest trial already exceeds.
+struct ThicknessScan {
+    bool hit = false;
+    bool strainComputed = false;
+    std::optional<DesignOutcome> refusal;
+};
+
+// The thickness in steps of IterStep up to kMaxThickness, to the first that meets the goal.
+ThicknessScan ScanThickness(DesignState& s, bool rectangular, short goal) {
+    ThicknessScan scan;
+    bool& strainComputed = scan.strainComputed;
+    bool& hit = scan.hit;
     s.eps_cu_max = 0;
     s.fcc_max = 0;
-    bool strainComputed = false;
-    bool hit = false;
     for (s.i = s.IterStep; s.i <= kMaxThickness; s.i += s.IterStep) {
         s.tf_c = s.i;
         const ConfinementTrialResult trial =
@@ -213,9 +229,10 @@ DesignOutcome DesignConfinement() {
             if (s.fcc >= s.fcc_req) hit = true;
         } else if (goal == StrainGoal) {
             if (s.tf_c == s.IterStep && strainComputed && s.eps_cu > s.eps_cu_req) {
-                return refuse(kStrainBelowUnconfinedHead + FormatGeneral(s.eps_cu_req) +
-                                  kStrainBelowUnconfinedTail,
-                              F::RequiredStrain);
+                scan.refusal = Refuse(kStrainBelowUnconfinedHead + FormatGeneral(s.eps_cu_req) +
+                                          kStrainBelowUnconfinedTail,
+                                      F::RequiredStrain);
+                return scan;
             }
             if (strainMet) {
                 confinedStrength();
@@ -227,22 +244,47 @@ DesignOutcome DesignConfinement() {
         }
         if (hit) break;
     }
+    return scan;
+}
 
+// The outcome of a finished scan.
+DesignOutcome ScanOutcome(DesignState& s, const ThicknessScan& scan, short goal) {
+    const bool wantsStrength = WantsStrength(goal);
+    const bool wantsStrain = WantsStrain(goal);
     // Without an ultimate strain no requirement can lead to a design: say so rather than ask
     // for a lower one.
-    if (!strainComputed) return refuse(kUnexpected);
-    if (!hit) {
+    if (!scan.strainComputed) return Refuse(kUnexpected);
+    if (!scan.hit) {
         // Both requirements: the strength is named unless it alone was reached.
         if (wantsStrength &&
             !(wantsStrain && s.fcc_max >= s.fcc_req && s.eps_cu_max < s.eps_cu_req))
-            return refuse(kStrengthTooHigh, F::RequiredStrength);
-        if (wantsStrain) return refuse(kStrainTooHigh, F::RequiredStrain);
-        return refuse(kUnexpected);
+            return Refuse(kStrengthTooHigh, F::RequiredStrength);
+        if (wantsStrain) return Refuse(kStrainTooHigh, F::RequiredStrain);
+        return Refuse(kUnexpected);
     }
-    if (s.eps_cu < 0) return refuse(kUnexpected);
+    if (s.eps_cu < 0) return Refuse(kUnexpected);
     s.LaminateApplied = false;
     s.ResultKind = Confinement;
     return DesignOutcome::Success();
+}
+
+}  // namespace
+
+DesignOutcome DesignConfinement() {
+    DesignState& s = State();
+    const bool rectangular = s.ColumnRectangular;
+    const short goal = s.ConfinementGoal;
+
+    // Nothing of an earlier run may stand for this one's results.
+    s.eps_cu = 0;
+    s.fcc = 0;
+
+    if (std::optional<DesignOutcome> refusal = InputRefusal(s, rectangular, goal)) return *refusal;
+    UnconfinedConcrete(s);
+    if (std::optional<DesignOutcome> problem = PrepareSection(s, rectangular)) return *problem;
+    const ThicknessScan scan = ScanThickness(s, rectangular, goal);
+    if (scan.refusal) return *scan.refusal;
+    return ScanOutcome(s, scan, goal);
 }
 
 }  // namespace kord

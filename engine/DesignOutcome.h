@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "engine/MessageTexts.h"
+
 namespace kord {
 
 // The input of the design case that a refusal concerns; the input window knows its box.
@@ -29,8 +31,6 @@ enum class DesignField {
     RequiredStrength,
     RequiredStrain,
 };
-
-inline constexpr const char* kWarningTitle = "Uwaga !!!";
 
 struct DesignOutcome {
     bool success = true;

@@ -7,6 +7,7 @@
 #include "engine/DesignState.h"
 #include "engine/FlexureLimits.h"
 #include "engine/FlexureServiceability.h"
+#include "engine/MessageTexts.h"
 #include "engine/StressBlock.h"
 #include "platform/NumberFormat.h"
 
@@ -14,12 +15,8 @@ namespace kord {
 
 namespace {
 
-const char* const kEmptyFieldsMessage =
-    "Zostały niewypełnione pola. Proszę je wypełnić, wpisując żądane wartości.";
-const char* const kInitialStateMessage =
-    "Odkształcenia profilu poprzecznego podczas wzmacniania nie mogą być poprawnie policzone. "
-    "Rozwiązaniem problemu jest podanie innej wartości momentu zginającego podczas wzmacniania "
-    "(początkowego) Mo.";
+const std::string kInitialStateMessage =
+    std::string(kNoInitialStateHead) + "momentu zginającego podczas wzmacniania (początkowego) Mo.";
 
 std::string MoAboveServiceLimit(const char* combination, double limit) {
     return "Moment zginający podczas wzmacniania (początkowy) Mo = " + FormatGeneral(State().Mo) +
@@ -41,8 +38,7 @@ std::optional<DesignOutcome> InputCombinationRefusal() {
     const DesignState& s = State();
 
     if (s.d11 >= s.h || s.d12 >= s.h || s.d2 >= s.h) {
-        return DesignOutcome::Refused(
-            "Zbyt duża wartość d11, d12 lub d2. Proszę podać wartość prawidłową.");
+        return DesignOutcome::Refused(kDepthsTooLargeMessage);
     }
     // The serviceability moments are compulsory too: a scan can never meet a moment of 0.
     if (s.b == 0 || s.h == 0 || s.Ef == 0 || s.Mo == 0 || s.Msd == 0 || s.Mser_r == 0 ||
@@ -71,10 +67,7 @@ std::optional<DesignOutcome> InputCombinationRefusal() {
     // Every strength of the design scales with fck: a typed mean strength of 8.2 or less leaves
     // none.
     if (s.fck == 0) {
-        return DesignOutcome::Refused(
-            "Proszę podać średnią wytrzymałość betonu w jednoosiowym stanie naprężenia fcm lub "
-            "klasę betonu.",
-            DesignField::MeanStrength);
+        return DesignOutcome::Refused(kNoMeanStrengthMessage, DesignField::MeanStrength);
     }
     if (s.As11 == 0 && s.As12 == 0) {
         return DesignOutcome::Refused(
@@ -213,9 +206,7 @@ DesignOutcome DesignFlexure() {
             "Moment zginający wymagany po wzmocnieniu Msd = " + FormatGeneral(s.Msd) +
                 " kNm nie powinien być niższy od nośności obliczeniowej przekroju przed "
                 "wzmocnieniem Mrd,o = " +
-                FormatPattern(s.MRd_o, "####0.00") +
-                " kNm. Proszę podać wyższą wartość wymaganej wielkości albo wzmocnienie "
-                "nie będzie konieczne.",
+                FormatPattern(s.MRd_o, "####0.00") + " kNm. " + kAskHigher,
             DesignField::Msd);
     }
 
@@ -255,8 +246,7 @@ DesignOutcome DesignFlexure() {
     if (s.MRd_max < s.Msd) {
         return DesignOutcome::Refused(
             "Wymagana nośność obliczeniowa po wzmocnieniu Msd = " + FormatGeneral(s.Msd) +
-                " kNm jest za wysoka. Proszę skorygować obliczenia i, jeśli to możliwe, "
-                "wpisać mniejszą wartość.",
+                " kNm jest za wysoka. " + kAskLower,
             DesignField::Msd);
     }
     s.SteelAtYield = BottomSteelYielded();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 #include "platform/NumberFormat.h"
 
 namespace kord {
@@ -30,9 +31,7 @@ bool BalancedTrial(const SlsCombination& sc, const Concrete& c, const Steel& st)
 std::string SlsTooHighMessage(const SlsCombination& sc) {
     return std::string("Moment zginający od obciążenia zmiennego o wartościach ") +
            (sc.rare ? "wyjątkowych Mser,r = " : "prawie stałych Mser,q-p = ") +
-           FormatGeneral(sc.Mser) +
-           " kNm jest za wysoki. Proszę skorygować obliczenia i, jeśli to możliwe, wpisać "
-           "mniejszą wartość.";
+           FormatGeneral(sc.Mser) + " kNm jest za wysoki. " + kAskLower;
 }
 
 bool SlsCheck(const SlsCombination& sc) {

@@ -3,30 +3,26 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 
 namespace kord {
 
 namespace {
 
-const char* const kUnfilled =
-    "Zostały niewypełnione pola. Proszę je wypełnić, wpisując żądane wartości.";
-const char* const kNoMeanStrength =
-    "Proszę podać średnią wytrzymałość betonu w jednoosiowym stanie naprężenia fcm lub klasę "
-    "betonu.";
 const char* const kNoStripWidth = "Proszę podać szerokość kształtki bf.";
 const char* const kNoStripSpacing = "Proszę podać rozstaw osiowy kształtek sf.";
 // Only a comma form exists of this one.
 const char* const kSpacingAbove08d =
     "Rozstaw osiowy taśm sf przekracza wartość 0,8d (d- wysokość użyteczna przekroju), która jest "
     "największą dopuszczalną wartością. Proszę zdefiniować mniejszy rozstaw.";
-const char* const kStripsOverlap =
-    "Szerokość taśm wzmacniających bf przekracza ich rozstaw osiowy sf (taśmy na siebie "
-    "zachodzą). Proszę zmniejszyć szerokość taśm lub zwiększyć ich rozstaw.";
-const char* const kShearTooHigh =
-    "Dodatkowa siła ścinająca Vfd, która ma być przeniesiona przez wzmocnienie kompozytowe, jest "
-    "za wysoka. Proszę skorygować obliczenia i, jeśli to możliwe, wpisać mniejszą wartość.";
+const std::string kShearTooHigh =
+    std::string(
+        "Dodatkowa siła ścinająca Vfd, która ma być przeniesiona przez wzmocnienie "
+        "kompozytowe, jest za wysoka. ") +
+    kAskLower;
 
 // The value of pi the design has always used; results are compared with it.
 constexpr double kPi = 3.14159;
@@ -67,15 +63,16 @@ DesignOutcome DesignShear() {
     DesignState& s = State();
 
     if (s.b == 0 || s.d == 0 || s.Ef == 0 || s.eps_fu == 0 || s.Vfd == 0)
-        return DesignOutcome::Refused(kUnfilled);
+        return DesignOutcome::Refused(kEmptyFieldsMessage);
     if (s.MeanStrengthTyped && s.fcm == 0)
-        return DesignOutcome::Refused(kNoMeanStrength, DesignField::MeanStrength);
+        return DesignOutcome::Refused(kNoMeanStrengthMessage, DesignField::MeanStrength);
     if (!s.ShearSheet) {
         if (s.bf == 0) return DesignOutcome::Refused(kNoStripWidth, DesignField::StripWidth);
         if (s.sf == 0) return DesignOutcome::Refused(kNoStripSpacing, DesignField::StripSpacing);
         if (s.sf > 0.8 * s.d)
             return DesignOutcome::Refused(kSpacingAbove08d, DesignField::StripSpacing);
-        if (s.bf > s.sf) return DesignOutcome::Refused(kStripsOverlap, DesignField::StripWidth);
+        if (s.bf > s.sf)
+            return DesignOutcome::Refused(kStripsOverlapMessage, DesignField::StripWidth);
     }
 
     const ShearForm form = ChosenShearForm();

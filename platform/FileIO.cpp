@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "platform/Paths.h"
+#include "platform/QtString.h"
 
 namespace kord {
 
@@ -80,7 +81,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
 }
 
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t maxBytes) {
-    QFile file(QString::fromStdString(path));
+    QFile file(Q(path));
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray data = file.read(static_cast<qint64>(maxBytes));
     if (file.error() != QFileDevice::NoError) return std::nullopt;
@@ -101,7 +102,7 @@ std::string DataFolder() {
         QDir().mkpath(user);
         return user.toStdString();
     }
-    const QString beside = QString::fromStdString(ProgramPath("Data"));
+    const QString beside = Q(ProgramPath("Data"));
     if (UsableFolder(beside)) return beside.toStdString();
     if (UsableFolder(user)) return user.toStdString();
     return beside.toStdString();

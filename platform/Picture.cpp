@@ -3,13 +3,14 @@
 #include <QImageReader>
 
 #include "platform/PictureData.h"
+#include "platform/QtString.h"
 
 namespace kord {
 
 Picture Picture::Load(const std::string& path) {
     Picture p;
     p.path_ = path;
-    QImageReader reader(QString::fromStdString(path));
+    QImageReader reader(Q(path));
     QImage image = reader.read();
     if (!image.isNull()) p.data_ = std::make_shared<PictureData>(PictureData{std::move(image)});
     return p;

@@ -6,11 +6,13 @@
 #include <QRawFont>
 #include <QString>
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <map>
 #include <tuple>
 #include <unordered_map>
+
+#include "platform/FontFaces.h"
+#include "platform/QtString.h"
 
 namespace kord {
 
@@ -18,17 +20,6 @@ namespace {
 
 constexpr double kTwipsPerPoint = 20.0;
 constexpr double kTwipsPerPicturePixel = 15.0;
-
-std::string Lower(const std::string& s) {
-    std::string r = s;
-    std::transform(r.begin(), r.end(), r.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return r;
-}
-
-bool IsSymbolFont(const std::string& name) {
-    return Lower(name) == "symbol";
-}
 
 // The symbol font's less-or-equal sign, as its Unicode character.
 constexpr char16_t kSign = 0x2264;
@@ -107,7 +98,7 @@ const FaceMetrics& MetricsFor(const std::string& face, bool bold, bool italic) {
 
     FaceMetrics m;
     QFont f;
-    f.setFamilies({QString::fromStdString(face)});
+    f.setFamilies({Q(face)});
     f.setWeight(bold ? QFont::Bold : QFont::Normal);
     f.setItalic(italic);
     f.setKerning(false);
@@ -144,26 +135,13 @@ double Scale(const FaceMetrics& m, const Font& font) {
 }  // namespace
 
 std::string PrinterSurface::FaceFor(const std::string& fontName, const std::string& textFont) {
-    if (IsSymbolFont(fontName)) {
-        // The symbol font's letters come as Unicode and are drawn by the report's text face.
-        return IsSymbolFont(textFont) ? FaceFor("Arial") : FaceFor(textFont);
-    }
-    // Faces with the same advances and heights as the classic ones.
-    static const std::map<std::string, std::string> kCompatible = {
-        {"arial", "Liberation Sans"},
-        {"arial narrow", "Liberation Sans Narrow"},
-        {"times new roman", "Liberation Serif"},
-        {"courier new", "Liberation Mono"},
-    };
-    if (const auto it = kCompatible.find(Lower(fontName)); it != kCompatible.end())
-        return it->second;
-    return fontName.empty() ? std::string("Liberation Sans") : fontName;
+    return FontFace(fontName, textFont);
 }
 
 double PrinterSurface::MeasureText(const std::string& text, const Font& font,
                                    const std::string& textFont) {
     const FaceMetrics& m = MetricsFor(font, textFont);
-    const QString q = QString::fromStdString(text);
+    const QString q = Q(text);
     double w = m.Width(q);
     if (IsSymbolFont(font.name)) {
         // The sign: a blank before it, and drawn larger.

@@ -143,8 +143,7 @@ class PrinterSurface {
     static double LineHeightOf(const Font& font, const std::string& textFont = "Arial");
     static double AscentOf(const Font& font, const std::string& textFont = "Arial");
     static double ColumnWidthOf(const Font& font, const std::string& textFont = "Arial");
-    // The installed face that draws a font name: "Arial" → "Liberation Sans" (and the other
-    // metric-compatible faces); "Symbol" → the face of textFont; else the name itself.
+    // The installed face that draws a font name (FontFace).
     static std::string FaceFor(const std::string& fontName, const std::string& textFont = "Arial");
 
   protected:

@@ -4,14 +4,16 @@
 #include <QFontMetricsF>
 #include <cmath>
 
+#include "platform/FontFaces.h"
+#include "platform/QtString.h"
+
 namespace kord {
 
 namespace {
 constexpr double kTwipsPerPixel = 15.0;
 
 QFont ToQFont(const Font& f) {
-    // The symbol font's letters are stored as Unicode; the report and window face draws them.
-    QFont q(QString::fromStdString(f.name == "Symbol" ? std::string("Arial") : f.name));
+    QFont q(Q(FontFace(f.name)));
     q.setPointSizeF(f.size);
     q.setBold(f.bold);
     q.setItalic(f.italic);
@@ -22,8 +24,7 @@ QFont ToQFont(const Font& f) {
 
 int TextWidthTwips(const std::string& text, const Font& font) {
     QFontMetricsF m(ToQFont(font));
-    return static_cast<int>(
-        std::ceil(m.horizontalAdvance(QString::fromStdString(text)) * kTwipsPerPixel));
+    return static_cast<int>(std::ceil(m.horizontalAdvance(Q(text)) * kTwipsPerPixel));
 }
 
 int TextHeightTwips(const Font& font) {

@@ -5,6 +5,7 @@
 
 #include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 #include "platform/Host.h"
 #include "platform/PrinterSurface.h"
 #include "report/ConfinementSection.h"
@@ -30,7 +31,7 @@ void ShowNoPrinter() {
 }
 
 void ShowFailure(const std::string& error) {
-    Warn("Drukowanie zostało przerwane. " + error, "Uwaga !!!");
+    Warn("Drukowanie zostało przerwane. " + error, kWarningTitle);
 }
 
 // The first page, then the section of the last design; each section ends the document.

@@ -13,6 +13,7 @@
 #include "app/Help.h"
 #include "engine/AnchorageCheck.h"
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
@@ -24,9 +25,6 @@ namespace kord {
 FormSlot<FrmBond> frmBond;
 
 namespace {
-
-const char* const kCheckTitle = "Uwaga!!!";
-const char* const kFieldTitle = "Uwaga !!!";
 
 const Font kWindowFont{"Arial", 9};
 const Font kBoldFont{"Arial", 9, true};
@@ -309,9 +307,10 @@ std::function<bool(double)> Proposes(double designValue) {
     return [designValue](double v) { return ParseNumber(FormatGeneral(designValue)) == v; };
 }
 
-FieldRule Between(double lower, double upper, std::function<bool(double)> passes, std::string comma,
-                  std::string point = "") {
-    FieldRule r = Range(lower, upper, false, std::move(comma), std::move(point));
+// "Proszę wprowadzić wartość pomiędzy 0,20 a 8,00 N/mm2."; a value passes its rule too.
+FieldRule Between(Bound lower, Bound upper, std::function<bool(double)> passes,
+                  const std::string& tail) {
+    FieldRule r = Range("Proszę wprowadzić wartość pomiędzy ", lower, upper, tail, false);
     r.passes = std::move(passes);
     return r;
 }
@@ -325,38 +324,35 @@ std::string ProposedStrength() {
 void FrmBond::BuildRules() {
     const DesignState& s = State();
     rules_ =
-        std::make_unique<FieldRules>(*this, "Proszę wprowadzić wartośc liczbową.", kFieldTitle);
-    const std::string head = "Proszę wprowadzić wartość pomiędzy ";
+        std::make_unique<FieldRules>(*this, "Proszę wprowadzić wartośc liczbową.", kWarningTitle);
 
     rules_->Add(Text1,
                 Between(
-                    0.20, 8.00, [this](double) { return Text1.Text() == ProposedStrength(); },
-                    head + "0,20 a 8,00 N/mm2.", head + "0.20 a 8.00 N/mm2."));
+                    {0.20, 2}, {8.00, 2},
+                    [this](double) { return Text1.Text() == ProposedStrength(); }, " N/mm2."));
     rules_->Add(Text2, Between(
-                           1, s.Msd, [](double v) { return v == 0; },
-                           head + "1 a " + FormatGeneral(s.Msd) + " kNm."));
-    rules_->Add(Text32, Between(150, 250, Proposes(s.Es), head + "150 a 250 kN/mm2."));
-    rules_->Add(Text30, Between(200, 800, Proposes(s.fyk), head + "200 a 800 N/mm2."));
-    const std::string areas = head + "50 a 8000 mm2.";
-    rules_->Add(Text3, Between(50, 8000, Proposes(s.As2 * 100), areas));
-    rules_->Add(Text16, Between(50, 8000, Proposes(s.As12 * 100), areas));
-    rules_->Add(Text4, Between(50, 8000, Proposes(s.As11 * 100), areas));
-    const std::string comma = head + "0,01 a 1,00 m.", point = head + "0.01 a 1.00 m.";
-    rules_->Add(Text5, Between(0.01, 1.00, Proposes(s.d2 / 100), comma, point));
-    rules_->Add(Text17, Between(0.01, 1.00, Proposes(s.d12 / 100), comma, point));
-    rules_->Add(Text6, Between(0.01, 1.00, Proposes(s.d11 / 100), comma, point));
+                           {1}, {s.Msd, Bound::kPlain}, [](double v) { return v == 0; }, " kNm."));
+    rules_->Add(Text32, Between({150}, {250}, Proposes(s.Es), " kN/mm2."));
+    rules_->Add(Text30, Between({200}, {800}, Proposes(s.fyk), " N/mm2."));
+    rules_->Add(Text3, Between({50}, {8000}, Proposes(s.As2 * 100), " mm2."));
+    rules_->Add(Text16, Between({50}, {8000}, Proposes(s.As12 * 100), " mm2."));
+    rules_->Add(Text4, Between({50}, {8000}, Proposes(s.As11 * 100), " mm2."));
+    rules_->Add(Text5, Between({0.01, 2}, {1.00, 2}, Proposes(s.d2 / 100), " m."));
+    rules_->Add(Text17, Between({0.01, 2}, {1.00, 2}, Proposes(s.d12 / 100), " m."));
+    rules_->Add(Text6, Between({0.01, 2}, {1.00, 2}, Proposes(s.d11 / 100), " m."));
 
     // The fewest layers that hold the strips up to 20. When not a single strip fits across the
     // section there is no fewest; the check says why.
     const std::optional<double> least = MinimumLayers(s.applied_n_strips, s.b, s.applied_bf_strip);
     if (least) {
         const double m = *least;
-        rules_->Add(Text7, Between(
-                               m, 20, [m](double v) { return v == m; },
-                               head + FormatGeneral(m) + " a 20 warstwami."));
+        rules_->Add(Text7,
+                    Between(
+                        {m, Bound::kPlain}, {20}, [m](double v) { return v == m; }, " warstwami."));
     } else {
-        rules_->Add(Text7, Between(
-                               0, 0, [](double) { return true; }, ""));
+        FieldRule any = Range(0, 0, false, "");
+        any.passes = [](double) { return true; };
+        rules_->Add(Text7, any);
     }
 
     // Help, the way back and the exit do not need the field.
@@ -468,7 +464,7 @@ void FrmBond::Command4_Click() {
 void FrmBond::ShowRefusal(const AnchorageOutcome& o) {
     // A check without a verdict shows none, not the verdict of an earlier one.
     ClearResult();
-    Warn(o.message, kCheckTitle);
+    Warn(o.message, kTightWarningTitle);
     switch (o.focus) {
         case AnchorageField::Moment:
             Text2.SetFocus();

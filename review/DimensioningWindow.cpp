@@ -9,6 +9,7 @@
 #include "app/Help.h"
 #include "engine/AppliedLaminate.h"
 #include "engine/DesignState.h"
+#include "engine/MessageTexts.h"
 #include "engine/ResultQuantities.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
@@ -21,9 +22,6 @@ namespace kord {
 FormSlot<FrmDim> frmDim;
 
 namespace {
-
-const char* const kCommandTitle = "Uwaga!!!";
-const char* const kFieldTitle = "Uwaga !!!";
 
 const Font kWindowFont{"Arial", 9};
 const Font kBoldFont{"Arial", 9, true};
@@ -189,14 +187,10 @@ FrmDim::FrmDim() : Window("frmDim") {
 
     // The width of a strip cannot exceed the width of the section it is bonded to.
     const DesignState& s = State();
-    rules_ = std::make_unique<FieldRules>(*this, "Proszę wpisać wartość liczbową.", kFieldTitle);
-    rules_->Add(Text1,
-                Range(5, 10 * s.b, true,
-                      "Proszę wpisać wartość pomiędzy 5 a " + FormatGeneral(10 * s.b) + " mm."));
-    rules_->Add(Text2, Range(0.05, 20, true, "Proszę wpisać wartość pomiędzy 0,05 a 20 mm.",
-                             "Proszę wpisać wartość pomiędzy 0.05 a 20 mm."));
-    rules_->Add(Text3, Range(0.05, 10, true, "Proszę wpisać wartość pomiędzy 0,05 a 10 mm.",
-                             "Proszę wpisać wartość pomiędzy 0.05 a 10 mm."));
+    rules_ = std::make_unique<FieldRules>(*this, kNotNumberMessage, kWarningTitle);
+    rules_->Add(Text1, Range(kRangeHead, {5}, {10 * s.b, Bound::kPlain}, " mm.", true));
+    rules_->Add(Text2, Range(kRangeHead, {0.05, 2}, {20}, " mm.", true));
+    rules_->Add(Text3, Range(kRangeHead, {0.05, 2}, {10}, " mm.", true));
     rules_->AddEntry(Text4);
     rules_->AddEntry(Text5);
     // These leave the window: leaving a field towards them checks nothing.
@@ -383,7 +377,7 @@ bool FrmDim::DimensionStrips() {
     const std::optional<double> width = ParseNumber(Text1.Text());
     const std::optional<double> thickness = ParseNumber(Text2.Text());
     auto refuse = [this](const char* message) {
-        Warn(message, kCommandTitle);
+        Warn(message, kTightWarningTitle);
         Text1.SetFocus();
     };
     if (!width || !thickness || *width < 5 || *width > 600 || *thickness < 0.05 ||
@@ -419,7 +413,7 @@ bool FrmDim::DimensionStrips() {
 bool FrmDim::DimensionLayers() {
     const std::optional<double> thickness = ParseNumber(Text3.Text());
     auto refuse = [this](const char* message) {
-        Warn(message, kCommandTitle);
+        Warn(message, kTightWarningTitle);
         Text3.SetFocus();
     };
     if (!thickness || *thickness < 0.05 || *thickness > 10) {
@@ -478,14 +472,14 @@ void FrmDim::CountChanged(TextBox& box, Label& total, bool strips) {
     if (restoringCount_) return;
 
     if (*v < (strips ? s.n_strips : s.n_layers)) {
-        Warn(FewerThanRequired(strips), kFieldTitle);
+        Warn(FewerThanRequired(strips), kWarningTitle);
         box.SetFocus();
     } else if (*v != std::floor(*v)) {
         Warn(strips ? "Wprowadzana wartość (liczba taśm wzmacniających) powinna być liczba "
                       "całkowitą."
                     : "Wprowadzana wartość (liczba warstw wzmocnienia) powinna być liczba "
                       "całkowitą.",
-             kFieldTitle);
+             kWarningTitle);
         box.SetFocus();
     }
 }
@@ -521,7 +515,7 @@ void FrmDim::Command5_Click() {
         return;
     }
     if (*count < (strips ? State().n_strips : State().n_layers)) {
-        Warn(FewerThanRequired(strips), kFieldTitle);
+        Warn(FewerThanRequired(strips), kWarningTitle);
         box.SetFocus();
         return;
     }
@@ -531,7 +525,7 @@ void FrmDim::Command5_Click() {
         refusal = ApplyChosenLaminate(*count);
     }
     if (refusal) {
-        Warn(*refusal, kCommandTitle);
+        Warn(*refusal, kTightWarningTitle);
         box.SetFocus();
         return;
     }

@@ -235,7 +235,7 @@ void FrmStrain::BuildHingeBlock() {
     place(Label161, "0", kWindowFont, 240 + TextW(maximum, kWindowFont) + 90, maxY);
     // The verdict, to the right.
     Label162.SetFont(kord::Font{"Arial", 9, true});
-    Label162.SetCaption("W przekroju nie powstanie przegub plastyczny");
+    Label162.SetCaption(PlasticHingeVerdict(false));
     Label162.SetAlignment(Alignment::Center);
     Label162.SetWordWrap(true);
     Label162.Move(3600, 360, 2595, 510);

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QFontInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,7 +18,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/FontFaces.h"
 #include "platform/PictureData.h"
+#include "platform/QtString.h"
 #include "platform/qt/FormWidget.h"
 #include "platform/qt/LineWidget.h"
 #include "platform/qt/PictureWidget.h"
@@ -47,26 +48,10 @@ void Forget(QtBinding* b) {
     order.erase(std::remove(order.begin(), order.end(), b), order.end());
 }
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // Brings a top-level window to the front; the offscreen platform has no stacking to change.
 void RaiseWindow(QWidget* w) {
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();
     w->activateWindow();
-}
-
-// The face every sans-serif font of the windows uses.
-QString SansFamily() {
-    static const QString family = [] {
-        const QString arial = QFontInfo(QFont(QStringLiteral("Arial"))).family();
-        return arial.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0 ||
-                       arial.compare(QLatin1String("Liberation Sans"), Qt::CaseInsensitive) == 0
-                   ? QStringLiteral("Arial")
-                   : QStringLiteral("Liberation Sans");
-    }();
-    return family;
 }
 
 QRect TwipsRect(int left, int top, int width, int height) {
@@ -171,11 +156,7 @@ bool UserFocusCause(Qt::FocusReason reason, FocusCause& cause) {
 }  // namespace
 
 QFont QtFontFor(const Font& f) {
-    const QString name = Q(f.name);
-    QString family = name;
-    for (const char* sans : {"Arial", "Symbol", "MS Sans Serif", "Liberation Sans"})
-        if (name.compare(QLatin1String(sans), Qt::CaseInsensitive) == 0) family = SansFamily();
-    QFont font(family);
+    QFont font(Q(FontFace(f.name)));
     font.setPointSizeF(f.size > 0 ? f.size : 9);
     font.setBold(f.bold);
     font.setItalic(f.italic);

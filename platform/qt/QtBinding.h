@@ -23,8 +23,8 @@ namespace kord {
 
 class FormWidget;
 
-// The Qt font for a model font: Arial, Symbol and MS Sans Serif all use the Arial face (Liberation
-// Sans where Arial is not installed); the Greek letters are Unicode in the texts already.
+// The Qt font for a model font, in the face that draws its name (FontFace); the Greek letters of
+// the symbol font are Unicode in the texts already.
 QFont QtFontFor(const Font& f);
 
 // 15 twips are one pixel at 96 dpi.

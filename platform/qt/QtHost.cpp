@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "platform/QtString.h"
 #include "platform/Window.h"
 #include "platform/qt/QtBinding.h"
 
@@ -62,10 +63,6 @@ class RestoreBelow {
   private:
     QPointer<QtBinding> below_;
 };
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QString FilterText(const std::pair<std::string, std::string>& f) {
     QString description = Q(f.first);

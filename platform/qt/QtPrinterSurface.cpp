@@ -13,16 +13,13 @@
 #include <algorithm>
 
 #include "platform/PictureData.h"
+#include "platform/QtString.h"
 
 namespace kord {
 
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kTwipsPerPoint = 20.0;
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The PDF writer does not tell when the disk fills up: a file cut short lacks the end-of-file
 // mark that the writer puts last.

@@ -1,6 +1,7 @@
 #include "platform/qt/StatusBarWidget.h"
 
 #include "platform/DateTime.h"
+#include "platform/QtString.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -19,13 +20,13 @@ int TwipsToPx(int twips) {
 QString PanelShows(const Panel& p) {
     switch (p.style) {
         case PanelStyle::Date:
-            return QString::fromStdString(CurrentDateText());
+            return Q(CurrentDateText());
         case PanelStyle::Time:
             return QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat);
         case PanelStyle::Text:
             break;
     }
-    return QString::fromStdString(p.text);
+    return Q(p.text);
 }
 }  // namespace
 

@@ -27,6 +27,18 @@ class AppTest : public ::testing::Test {
         State().DecimalComma = decimalComma;
     }
 
+    // The one warning a run showed, the hourglass gone; where a control is given, the focus on it.
+    void ExpectRefused(const std::string& text, const Control* focus) {
+        ASSERT_EQ(host.messages.size(), 1u) << text;
+        EXPECT_EQ(host.messages[0].text, text);
+        EXPECT_EQ(host.messages[0].title, "Uwaga !!!");
+        EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
+        if (focus) {
+            EXPECT_EQ(frmData().ActiveControl(), focus) << focus->Name();
+        }
+        EXPECT_EQ(host.busyDepth, 0);
+    }
+
     std::vector<std::string> LoadedNames() const {
         std::vector<std::string> names;
         for (Window* w : Forms::Loaded()) names.push_back(w->Name());

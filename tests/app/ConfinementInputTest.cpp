@@ -7,35 +7,12 @@
 #include "app/InputWindow.h"
 #include "engine/DesignState.h"
 #include "tests/app/AppFixture.h"
+#include "tests/engine/DesignInputs.h"
 
 namespace kord::test {
 namespace {
 
-const char* const kTitle = "Uwaga !!!";
 const char* const kNotNumber = "Proszę wpisać wartość liczbową.";
-
-enum Goal { Strength = 1, Strain = 2, Both = 3 };
-
-// The confinement tab as the user fills it; numbers in the comma form. The default is a
-// rectangular 0.40 × 0.30 m column with R = 0.03 m, C 20/25, a carbon sheet.
-struct ColumnInput {
-    bool rectangular = true;
-    bool sheet = true;
-    Goal goal = Strength;
-    const char* b = "0,4";
-    const char* h = "0,3";
-    const char* R = "0,03";
-    const char* D = "0,4";
-    int concreteClass = 2;      // C 20/25
-    const char* fcm = nullptr;  // typed mean strength instead of a class
-    const char* Ef = "230";
-    const char* efu = "0,015";
-    const char* factor = "0,9";
-    const char* bf = "0";
-    const char* sf = "0";
-    const char* fcc = "35";
-    const char* ecu = "0,012";
-};
 
 class ConfinementInputTest : public AppTest {
   protected:
@@ -77,17 +54,6 @@ class ConfinementInputTest : public AppTest {
     bool Run() {
         int tab = Confinement;
         return DesignTab(tab);
-    }
-
-    void ExpectRefused(const std::string& text, const Control* focus) {
-        ASSERT_EQ(host.messages.size(), 1u) << text;
-        EXPECT_EQ(host.messages[0].text, text);
-        EXPECT_EQ(host.messages[0].title, kTitle);
-        EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
-        if (focus) {
-            EXPECT_EQ(w.ActiveControl(), focus) << focus->Name();
-        }
-        EXPECT_EQ(host.busyDepth, 0);
     }
 
     FrmData& w = frmData();

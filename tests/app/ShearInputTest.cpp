@@ -8,34 +8,14 @@
 #include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
 #include "tests/app/AppFixture.h"
+#include "tests/engine/DesignInputs.h"
 
 namespace kord::test {
 namespace {
 
 constexpr double kStep = 5e-7;  // cm
 
-const char* const kTitle = "Uwaga !!!";
 const char* const kNotNumber = "Proszę wpisać wartość liczbową.";
-
-enum Fibre { CFRP = 0, AFRP = 1, GFRP = 2 };
-
-// The shear tab as the user fills it; numbers in the comma form.
-struct ShearInput {
-    Fibre fibre = CFRP;
-    bool sheet = true;
-    bool closed = true;
-    const char* b = "0,3";
-    const char* d = "0,5";
-    const char* alpha = "90";
-    const char* Ef = "230";
-    const char* efu = "0,015";
-    const char* limit = "0,006";
-    const char* Vfd = "100";
-    int concreteClass = 0;      // C 12/15
-    const char* fcm = nullptr;  // typed mean strength instead of a class
-    const char* bf = "0,1";
-    const char* sf = "0,3";
-};
 
 class ShearInputTest : public AppTest {
   protected:
@@ -69,17 +49,6 @@ class ShearInputTest : public AppTest {
     bool Run() {
         int tab = Shear;
         return DesignTab(tab);
-    }
-
-    // The one message the run showed, with its focus.
-    void ExpectRefused(const std::string& text, const Control* focus) {
-        ASSERT_EQ(host.messages.size(), 1u) << text;
-        EXPECT_EQ(host.messages[0].text, text);
-        EXPECT_EQ(host.messages[0].title, kTitle);
-        EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
-        if (focus) {
-            EXPECT_EQ(w.ActiveControl(), focus) << focus->Name();
-        }
     }
 
     FrmData& w = frmData();

@@ -8,6 +8,7 @@
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
 #include "tests/ParamNames.h"
+#include "tests/engine/DesignInputs.h"
 #include "tests/engine/EngineFixture.h"
 
 namespace kord::test {
@@ -37,29 +38,6 @@ const char* const kNoRequiredStrength =
     "Proszę podać wartość średniej wytrzymałości wzmocnionego elementu fcc.";
 const char* const kNoRequiredStrain =
     "Proszę podać wartość odkształcenia (skrócenia) wzmocnionego elementu przy zniszczeniu ecu.";
-
-enum Goal { Strength = 1, Strain = 2, Both = 3 };
-
-// The confinement tab as the user fills it; numbers in the comma form. The default is a
-// rectangular 0.40 × 0.30 m column with R = 0.03 m, C 20/25, a carbon sheet.
-struct ColumnInput {
-    bool rectangular = true;
-    bool sheet = true;
-    Goal goal = Strength;
-    const char* b = "0,4";
-    const char* h = "0,3";
-    const char* R = "0,03";
-    const char* D = "0,4";
-    int concreteClass = 2;      // C 20/25
-    const char* fcm = nullptr;  // typed mean strength instead of a class
-    const char* Ef = "230";
-    const char* efu = "0,015";
-    const char* factor = "0,9";
-    const char* bf = "0";
-    const char* sf = "0";
-    const char* fcc = "35";
-    const char* ecu = "0,012";
-};
 
 class ConfinementDesignTest : public EngineTest {
   protected:

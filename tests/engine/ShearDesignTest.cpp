@@ -6,6 +6,7 @@
 #include "engine/DesignState.h"
 #include "engine/ShearDesign.h"
 #include "platform/NumberFormat.h"
+#include "tests/engine/DesignInputs.h"
 #include "tests/engine/EngineFixture.h"
 
 namespace kord::test {
@@ -29,26 +30,7 @@ const char* const kShearTooHigh =
     "Dodatkowa siła ścinająca Vfd, która ma być przeniesiona przez wzmocnienie kompozytowe, jest "
     "za wysoka. Proszę skorygować obliczenia i, jeśli to możliwe, wpisać mniejszą wartość.";
 
-enum Fibre { CFRP = 0, AFRP = 1, GFRP = 2 };
 enum class Governs { Limit, Rupture, Debonding };
-
-// The shear tab as the user fills it; numbers in the comma form.
-struct ShearInput {
-    Fibre fibre = CFRP;
-    bool sheet = true;
-    bool closed = true;
-    const char* b = "0,3";
-    const char* d = "0,5";
-    const char* alpha = "90";
-    const char* Ef = "230";
-    const char* efu = "0,015";
-    const char* limit = "0,006";
-    const char* Vfd = "100";
-    int concreteClass = 0;      // C 12/15
-    const char* fcm = nullptr;  // typed mean strength instead of a class
-    const char* bf = "0,1";
-    const char* sf = "0,3";
-};
 
 class ShearDesignTest : public EngineTest {
   protected:
