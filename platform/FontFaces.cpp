@@ -7,6 +7,8 @@
 namespace kord {
 
 namespace {
+const char* const kSans = "Liberation Sans";
+
 std::string Lower(const std::string& s) {
     std::string r = s;
     std::transform(r.begin(), r.end(), r.begin(),
@@ -23,15 +25,15 @@ std::string FontFace(const std::string& fontName, const std::string& textFont) {
     if (IsSymbolFont(fontName))
         return IsSymbolFont(textFont) ? FontFace("Arial") : FontFace(textFont);
     static const std::map<std::string, std::string> kCompatible = {
-        {"arial", "Liberation Sans"},
-        {"ms sans serif", "Liberation Sans"},
+        {"arial", kSans},
+        {"ms sans serif", kSans},
         {"arial narrow", "Liberation Sans Narrow"},
         {"times new roman", "Liberation Serif"},
         {"courier new", "Liberation Mono"},
     };
     if (const auto it = kCompatible.find(Lower(fontName)); it != kCompatible.end())
         return it->second;
-    return fontName.empty() ? std::string("Liberation Sans") : fontName;
+    return fontName.empty() ? std::string(kSans) : fontName;
 }
 
 }  // namespace kord

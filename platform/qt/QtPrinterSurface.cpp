@@ -21,6 +21,10 @@ namespace {
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kTwipsPerPoint = 20.0;
 
+std::string UnwritableFile(const std::string& file) {
+    return "Nie można zapisać pliku " + file + ".";
+}
+
 // The PDF writer does not tell when the disk fills up: a file cut short lacks the end-of-file
 // mark that the writer puts last.
 bool CompletePdf(const QString& path) {
@@ -61,7 +65,7 @@ void QtPrinterSurface::CheckTarget() const {
         const QFileInfo folder(file.absolutePath());
         const bool writable = file.exists() ? (file.isFile() && file.isWritable())
                                             : (folder.isDir() && folder.isWritable());
-        if (!writable) throw PrintError("Nie można zapisać pliku " + choice_.outputFile + ".");
+        if (!writable) throw PrintError(UnwritableFile(choice_.outputFile));
         return;
     }
     if (printer_->outputFormat() != QPrinter::NativeFormat || !printer_->isValid() ||
@@ -166,7 +170,7 @@ void QtPrinterSurface::DoEndDoc() {
     if (!painter.end() || printer_->printerState() == QPrinter::Error)
         Fail(painter, "Błąd drukowania: " + DeviceName() + ".", true);
     if (ToFile() && !CompletePdf(Q(choice_.outputFile)))
-        Fail(painter, "Nie można zapisać pliku " + choice_.outputFile + ".", true);
+        Fail(painter, UnwritableFile(choice_.outputFile), true);
     ops_.clear();
 }
 
