@@ -307,7 +307,8 @@ void TabStrip::Select(int i) {
 void TabStrip::UserSelect(int i) {
     if (!EffectivelyEnabled() || i == selected_) return;
     // Choosing a tab leaves the field that has the focus; a failed check keeps the tab.
-    if (owner_.ActiveControl() && !owner_.MoveFocus(nullptr, FocusCause::TabStripClick)) return;
+    Control* focus = owner_.ActiveControl();
+    if (focus && focus != this && !owner_.MoveFocus(nullptr, FocusCause::TabStripClick)) return;
     Select(i);
 }
 

@@ -325,9 +325,11 @@ class TabStrip : public Control {
     int SelectedIndex() const { return selected_; }
     // Selecting a tab from code fires Click, as the user's click does.
     void Select(int i);
-    // The user clicked a tab: the tab strip takes no focus, yet it counts as leaving the field
-    // that has it; when that leaving gives the focus back, the tab does not change.
+    // The user clicked a tab: the click gives the strip no focus, yet it counts as leaving the
+    // field that has it; when that leaving gives the focus back, the tab does not change.
     void UserSelect(int i);
+    // Reached by the Tab key, it changes its tab by the arrow keys.
+    bool Focusable() const override { return true; }
     // The area under the tabs, in the container's twips: where the pages go.
     int ClientLeft() const;
     int ClientTop() const;

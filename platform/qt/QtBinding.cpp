@@ -327,13 +327,16 @@ void QtBinding::CreateWidget(Control& c) {
             break;
     }
     w->setObjectName(Q(c.Name()));
-    if (c.Focusable()) {
+    if (c.Kind() == ControlKind::TabStrip) {
+        // Reached by the Tab key only: a click on a tab leaves the focus where the model puts it.
+        w->setFocusPolicy(c.TabStop() ? Qt::TabFocus : Qt::NoFocus);
+        w->installEventFilter(this);
+    } else if (c.Focusable()) {
         w->setFocusPolicy(c.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
         w->installEventFilter(this);
     } else {
         w->setFocusPolicy(Qt::NoFocus);
     }
-    if (c.Kind() == ControlKind::TabStrip) w->installEventFilter(this);
     widgets_[&c] = w;
     controls_[w] = &c;
 }
@@ -875,12 +878,34 @@ bool QtBinding::OnKeyPress(QObject* watched, QKeyEvent* e) {
             if (!self || !alive_ || used) return true;
         }
     }
+    // A move by the keyboard: the style marks the control it reaches, as after Qt's own Tab.
+    const auto markFocus = [this, self] {
+        if (!self || !alive_) return;
+        form_->setAttribute(Qt::WA_KeyboardFocusChange);
+        if (QWidget* f = QApplication::focusWidget()) f->update();
+    };
     switch (key) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             // The model knows the tab order: covered pages, one option of a group.
-            window_.UserPressTab(shift);
+            if (!ctrl || !window_.UserPressCtrlTab(shift)) window_.UserPressTab(shift);
+            markFocus();
             return true;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down: {
+            // Within an option group and along a tab strip the model moves; Qt would move the
+            // focus without selecting, or turn the tabs behind the model's back.
+            Control* c = ControlOf(watched);
+            if (!c || c != window_.ActiveControl() || (e->modifiers() & ~Qt::KeypadModifier))
+                return false;
+            if (c->Kind() != ControlKind::OptionButton && c->Kind() != ControlKind::TabStrip)
+                return false;
+            window_.UserPressArrow(key == Qt::Key_Right || key == Qt::Key_Down);
+            markFocus();
+            return true;
+        }
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (qobject_cast<QPushButton*>(watched)) {

@@ -440,6 +440,49 @@ TEST_F(QtBindingTest, KeysGoToTheModelTabEnterEscapeAndPreview) {
     EXPECT_NE(w.ActiveControl(), &w.Text4(0));
 }
 
+TEST_F(QtBindingTest, ArrowKeysSelectAroundAnOptionGroupAndTurnTheTabsOfTheFocusedStrip) {
+    FrmProbe& w = ShowProbe();
+    w.Option1(0).SetValue(true);
+    w.Option1(0).SetFocus();
+    w.clicks.clear();
+    const struct {
+        const char* from;
+        int key;
+        const char* selected;
+    } steps[] = {{"Option1(0)", Qt::Key_Down, "Option1(1)"},
+                 {"Option1(1)", Qt::Key_Right, "Option1(0)"},
+                 {"Option1(0)", Qt::Key_Up, "Option1(1)"},
+                 {"Option1(1)", Qt::Key_Left, "Option1(0)"}};
+    for (const auto& s : steps) {
+        Key(W<QRadioButton>(s.from), s.key);
+        EXPECT_EQ(w.ActiveControl()->Name(), s.selected) << s.from << " " << s.key;
+        EXPECT_TRUE(static_cast<OptionButton*>(w.ActiveControl())->Value()) << s.selected;
+        EXPECT_EQ(QApplication::focusWidget(), W<QRadioButton>(s.selected));
+    }
+    EXPECT_FALSE(w.Option1(1).Value());
+    EXPECT_EQ(w.clicks,
+              (std::vector<std::string>{"Option1(1)", "Option1(0)", "Option1(1)", "Option1(0)"}));
+
+    // Ctrl+Tab from a field gives the strip the focus and the next tab; its arrows stop at the
+    // ends, Ctrl+Shift+Tab goes around, and Tab goes on into the page in front.
+    w.Text4(0).SetFocus();
+    Key(W<QLineEdit>("Text4(0)"), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(w.ActiveControl(), &w.TabStrip1);
+    EXPECT_EQ(QApplication::focusWidget(), W<QTabBar>("TabStrip1"));
+    auto* strip = W<QTabBar>("TabStrip1");
+    std::vector<int> tabs{w.TabStrip1.SelectedIndex()};
+    for (int key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}) {
+        Key(strip, key);
+        tabs.push_back(w.TabStrip1.SelectedIndex());
+    }
+    Key(strip, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    tabs.push_back(w.TabStrip1.SelectedIndex());
+    EXPECT_EQ(tabs, (std::vector<int>{1, 1, 0, 0, 1}));
+    EXPECT_EQ(strip->currentIndex(), 1);
+    Key(strip, Qt::Key_Tab);
+    EXPECT_EQ(w.ActiveControl(), &w.Text5(1));
+}
+
 TEST_F(QtBindingTest, ALeavingCheckThatKeepsTheFocusKeepsQtsFocusAndEatsTheClick) {
     FrmProbe& w = ShowProbe();
     int leaves = 0;
