@@ -102,8 +102,9 @@ class LimitedFontDialog : public QFontDialog {
             if (qobject_cast<const QIntValidator*>(edit->validator()))
                 edit->setValidator(new QIntValidator(minSize, maxSize, edit));
         for (auto* list : findChildren<QListView*>()) {
+            // The size list is the one of numbers (the families and styles are named).
             auto* sizes = qobject_cast<QStringListModel*>(list->model());
-            if (!sizes) continue;
+            if (!sizes || !IsSizeList(sizes->stringList())) continue;
             const auto hideOutside = [this, list, sizes] {
                 const QStringList items = sizes->stringList();
                 for (int row = 0; row < items.size(); ++row)
@@ -124,6 +125,15 @@ class LimitedFontDialog : public QFontDialog {
     }
 
   private:
+    static bool IsSizeList(const QStringList& items) {
+        bool numbers = !items.isEmpty();
+        for (const QString& item : items) {
+            bool number = false;
+            item.toDouble(&number);
+            numbers = numbers && number;
+        }
+        return numbers;
+    }
     bool Within(double size) const { return size >= min_ && size <= max_; }
     void UpdateOk() {
         if (auto* box = findChild<QDialogButtonBox*>())
