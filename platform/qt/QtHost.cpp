@@ -305,6 +305,15 @@ bool QtHost::ChooseFont(Font& font, int minSize, int maxSize) {
     const QString drawn = QFontInfo(asked).family();
     QFont initial = asked;
     if (!QFontDatabase::families().contains(asked.family())) initial.setFamily(drawn);
+    // The dialog finds the style by its name, which Qt would translate for a font without one:
+    // it is given the face's own name for the weight and slant asked for.
+    for (const QString& style : QFontDatabase::styles(initial.family())) {
+        if (QFontDatabase::bold(initial.family(), style) == asked.bold() &&
+            QFontDatabase::italic(initial.family(), style) == asked.italic()) {
+            initial.setStyleName(style);
+            break;
+        }
+    }
     RestoreBelow restore;
     LimitedFontDialog dialog(initial, minSize, maxSize, ParentWidget());
     int result = 0;

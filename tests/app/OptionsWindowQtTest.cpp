@@ -4,10 +4,12 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 #include <string>
 #include <vector>
@@ -59,6 +61,10 @@ class OptionsWindowQtTest : public ::testing::Test {
 };
 
 TEST_F(OptionsWindowQtTest, FontDialogOpensOnTheReportFontOffersOnlyItsSizesAndOkKeepsTheFont) {
+    // As the program runs: Qt's own texts in Polish.
+    QTranslator polish;
+    if (polish.load("qtbase_pl", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&polish);
     QString family;
     // The rows each list shows: families, styles, sizes.
     std::vector<QStringList> shown;
