@@ -88,6 +88,11 @@ void Control::SetAlignment(Alignment a) {
     Notify(Prop::Style);
 }
 
+void Control::SetWindowColours(bool w) {
+    windowColours_ = w;
+    Notify(Prop::Style);
+}
+
 void Control::ZOrder(int position) {
     int front = z_, back = z_;
     for (Control* s : owner_.ChildrenOf(container_)) {

@@ -442,6 +442,13 @@ void QtBinding::SyncFont(Control& c) {
 
 void QtBinding::SyncStyle(Control& c) {
     QWidget* w = widgets_.at(&c);
+    if (c.WindowColours()) {
+        QPalette colours = w->palette();
+        colours.setColor(QPalette::Window, colours.color(QPalette::Base));
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
+        w->setPalette(colours);
+        w->setAutoFillBackground(true);
+    }
     if (c.Kind() == ControlKind::Label) {
         auto& label = static_cast<Label&>(c);
         auto* l = static_cast<QLabel*>(w);
@@ -477,6 +484,12 @@ void QtBinding::SyncGeometry(Control& c) {
         else
             l->resize(l->sizeHint());
     }
+    if (c.Container() && c.Container()->Kind() == ControlKind::PictureBox) {
+        // A control in a picture box stands on its inner area and is cut off at its border.
+        const QRect inner = static_cast<PictureWidget*>(widgets_.at(c.Container()))->Inner();
+        w->move(w->pos() + inner.topLeft());
+        w->setMask(QRegion(inner.translated(-w->pos())).intersected(w->rect()));
+    }
 }
 
 void QtBinding::SyncPicture(Control& c) {
@@ -484,7 +497,7 @@ void QtBinding::SyncPicture(Control& c) {
         auto& box = static_cast<PictureBox&>(c);
         auto* p = static_cast<PictureWidget*>(widgets_.at(&c));
         p->SetImage(box.Picture().Data() ? box.Picture().Data()->image : QImage());
-        p->SetBorder(box.Border());
+        p->SetBorder(box.Border(), box.FlatBorder());
         p->SetStretch(false);
         p->SetDrawing(box.Drawing(), box.ScaleWidth(), box.ScaleHeight());
     } else if (c.Kind() == ControlKind::Image) {

@@ -565,6 +565,17 @@ TEST_F(QtBindingTest, PictureBoxDrawsItsLinesInItsOwnScale) {
     EXPECT_NE(image.pixelColor(50, 10), QColor(Qt::black));
     w.Picture1.Cls();
     EXPECT_NE(W<PictureWidget>("Picture1")->grab().toImage().pixelColor(10, 50), QColor(Qt::black));
+
+    // A flat border on the window colour: one line of the text colour around the base colour.
+    auto* picture = W<PictureWidget>("Picture1");
+    w.Picture1.SetBorder(true);
+    w.Picture1.SetFlatBorder(true);
+    w.Picture1.SetWindowColours(true);
+    w.Picture1.Cls();
+    const QImage flat = picture->grab().toImage();
+    EXPECT_EQ(picture->Inner(), QRect(1, 1, 98, 98));
+    EXPECT_EQ(flat.pixelColor(0, 50), picture->palette().color(QPalette::Text));
+    EXPECT_EQ(flat.pixelColor(1, 50), picture->palette().color(QPalette::Base));
 }
 
 TEST_F(QtBindingTest, StatusBarPanelsShowTheirTextAndTheDateSideBySide) {
