@@ -710,6 +710,7 @@ void QtBinding::WindowChanged(Window&, WindowEvent e) {
             break;
         case WindowEvent::Focus:
             FocusModelControl();
+            MarkDefaultButton();
             break;
         case WindowEvent::Activate:
             Reactivate();
@@ -717,14 +718,25 @@ void QtBinding::WindowChanged(Window&, WindowEvent e) {
     }
 }
 
+void QtBinding::MarkDefaultButton() {
+    // Enter presses the button that has the focus, else the window's default one: that button
+    // is drawn as the default.
+    if (!built_ || !alive_) return;
+    Control* focus = window_.ActiveControl();
+    const Control* pressed = focus && focus->Kind() == ControlKind::CommandButton
+                                 ? focus
+                                 : static_cast<Control*>(window_.DefaultButton());
+    for (const auto& c : window_.Controls()) {
+        if (auto* b = qobject_cast<QPushButton*>(widgets_.at(c.get())))
+            b->setDefault(pressed == c.get());
+    }
+}
+
 void QtBinding::OnShown() {
     EnsureBuilt();
     // What the model sets without telling (border, default button, tab order) is read again.
     if (!form_->isVisible()) SyncFrame();
-    for (const auto& c : window_.Controls()) {
-        if (auto* b = qobject_cast<QPushButton*>(widgets_.at(c.get())))
-            b->setDefault(window_.DefaultButton() == c.get());
-    }
+    MarkDefaultButton();
     ApplyTabOrder();
     RefreshShown();
     const Qt::WindowModality modality = window_.IsModal() ? Qt::ApplicationModal : Qt::NonModal;

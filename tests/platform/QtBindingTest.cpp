@@ -423,11 +423,16 @@ TEST_F(QtBindingTest, KeysGoToTheModelTabEnterEscapeAndPreview) {
     Key(edit, Qt::Key_Return);
     Key(edit, Qt::Key_Escape);
     EXPECT_EQ(w.clicks, (std::vector<std::string>{"Command1", "Command2"}));
-    // Enter on a focused button presses that button, not the default one.
+    // Enter on a focused button presses that button, not the default one, and it is drawn so.
     w.Command2.SetFocus();
+    EXPECT_TRUE(W<QPushButton>("Command2")->isDefault());
+    EXPECT_FALSE(W<QPushButton>("Command1")->isDefault());
     Key(W<QPushButton>("Command2"), Qt::Key_Enter);
     EXPECT_EQ(w.clicks.back(), "Command2");
     EXPECT_EQ(w.clicks.size(), 3u);
+    w.Text4(1).SetFocus();
+    EXPECT_TRUE(W<QPushButton>("Command1")->isDefault());
+    EXPECT_FALSE(W<QPushButton>("Command2")->isDefault());
 
     w.SetKeyPreview(true);
     w.keysUsed = {112};
