@@ -88,6 +88,11 @@ void Control::SetAlignment(Alignment a) {
     Notify(Prop::Style);
 }
 
+void Control::SetWindowColours(bool w) {
+    windowColours_ = w;
+    Notify(Prop::Style);
+}
+
 void Control::ZOrder(int position) {
     int front = z_, back = z_;
     for (Control* s : owner_.ChildrenOf(container_)) {
@@ -307,7 +312,8 @@ void TabStrip::Select(int i) {
 void TabStrip::UserSelect(int i) {
     if (!EffectivelyEnabled() || i == selected_) return;
     // Choosing a tab leaves the field that has the focus; a failed check keeps the tab.
-    if (owner_.ActiveControl() && !owner_.MoveFocus(nullptr, FocusCause::TabStripClick)) return;
+    Control* focus = owner_.ActiveControl();
+    if (focus && focus != this && !owner_.MoveFocus(nullptr, FocusCause::TabStripClick)) return;
     Select(i);
 }
 

@@ -114,6 +114,10 @@ class Control {
 
     Alignment TextAlign() const { return align_; }
     void SetAlignment(Alignment a);
+    // Drawn on the system's window colour with its window-text colour, as a document is, rather
+    // than on the colour of the window face.
+    bool WindowColours() const { return windowColours_; }
+    void SetWindowColours(bool w);
 
     // Stacking among the siblings of the same container: the higher stands in front.
     int ZOrderValue() const { return z_; }
@@ -159,6 +163,7 @@ class Control {
     int tabIndex_ = 0;
     bool tabStop_ = true;
     Alignment align_ = Alignment::Left;
+    bool windowColours_ = false;
     int z_ = 0;
 };
 
@@ -291,12 +296,16 @@ class PictureBox : public Control {
     const std::vector<DrawnLine>& Drawing() const { return drawing_; }
     bool Border() const { return border_; }
     void SetBorder(bool b) { border_ = b; }
+    // A flat border is a single line in place of the sunken edge.
+    bool FlatBorder() const { return flat_; }
+    void SetFlatBorder(bool f) { flat_ = f; }
 
   private:
     kord::Picture picture_;
     double scaleW_ = 0, scaleH_ = 0;
     std::vector<DrawnLine> drawing_;
     bool border_ = false;
+    bool flat_ = false;
 };
 
 // A picture control; stretched pictures fill it.
@@ -325,9 +334,11 @@ class TabStrip : public Control {
     int SelectedIndex() const { return selected_; }
     // Selecting a tab from code fires Click, as the user's click does.
     void Select(int i);
-    // The user clicked a tab: the tab strip takes no focus, yet it counts as leaving the field
-    // that has it; when that leaving gives the focus back, the tab does not change.
+    // The user clicked a tab: the click gives the strip no focus, yet it counts as leaving the
+    // field that has it; when that leaving gives the focus back, the tab does not change.
     void UserSelect(int i);
+    // Reached by the Tab key, it changes its tab by the arrow keys.
+    bool Focusable() const override { return true; }
     // The area under the tabs, in the container's twips: where the pages go.
     int ClientLeft() const;
     int ClientTop() const;

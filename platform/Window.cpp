@@ -47,7 +47,11 @@ void Window::Show() {
     visible_ = true;
     NotifyWindow(WindowEvent::Shown);
     if (!focus_) {
-        if (Control* first = NextInTabOrder(nullptr, false)) MoveFocus(first, FocusCause::Program);
+        // A window opens on its first field, not on the tab strip above it.
+        Control* first = NextInTabOrder(nullptr, false);
+        if (first && first->Kind() == ControlKind::TabStrip)
+            if (Control* field = NextInTabOrder(first, false)) first = field;
+        if (first) MoveFocus(first, FocusCause::Program);
     }
 }
 
@@ -134,6 +138,44 @@ void Window::UserPressEnter() {
 void Window::UserPressEscape() {
     if (!cancel_ || !cancel_->EffectivelyEnabled() || !cancel_->EffectivelyShown()) return;
     if (cancel_->Click) cancel_->Click();
+}
+
+bool Window::UserPressArrow(bool forward) {
+    Control* focus = focus_;
+    if (!focus) return false;
+    if (focus->Kind() == ControlKind::TabStrip) {
+        auto* strip = static_cast<TabStrip*>(focus);
+        const int target = strip->SelectedIndex() + (forward ? 1 : -1);
+        if (target >= 0 && target < strip->TabCount()) strip->Select(target);
+        return true;
+    }
+    if (focus->Kind() != ControlKind::OptionButton) return false;
+    std::vector<Control*> group;
+    for (Control* c : ChildrenOf(focus->Container()))
+        if (c->Kind() == ControlKind::OptionButton && (c == focus || c->CanFocus()))
+            group.push_back(c);
+    std::stable_sort(group.begin(), group.end(), [](const Control* a, const Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    const auto n = static_cast<std::ptrdiff_t>(group.size());
+    const auto at = std::find(group.begin(), group.end(), focus) - group.begin();
+    Control* next = group[static_cast<size_t>((at + (forward ? 1 : n - 1)) % n)];
+    if (next != focus && MoveFocus(next, forward ? FocusCause::Tab : FocusCause::Backtab))
+        static_cast<OptionButton*>(next)->SetValue(true);
+    return true;
+}
+
+bool Window::UserPressCtrlTab(bool backward) {
+    TabStrip* strip = nullptr;
+    for (const auto& c : controls_)
+        if (c->Kind() == ControlKind::TabStrip && c->CanFocus() && (!strip || c.get() == focus_))
+            strip = static_cast<TabStrip*>(c.get());
+    if (!strip || strip->TabCount() == 0) return false;
+    const int n = strip->TabCount();
+    const int target = (strip->SelectedIndex() + (backward ? n - 1 : 1)) % n;
+    if (MoveFocus(strip, FocusCause::Shortcut) && target != strip->SelectedIndex())
+        strip->Select(target);
+    return true;
 }
 
 bool Window::UserKeyDown(int key, bool ctrl, bool shift) {

@@ -100,6 +100,14 @@ class Window {
     void UserPressTab(bool backward);
     void UserPressEnter();
     void UserPressEscape();
+    // An arrow key: in an option group the next or previous option (around the group) takes the
+    // focus and is selected; on a tab strip that has the focus, the next or previous tab is
+    // selected. Returns whether the key was used.
+    bool UserPressArrow(bool forward);
+    // Ctrl+Tab and Ctrl+Shift+Tab: the window's tab strip takes the focus (leaving the field
+    // that has it) and selects its next or previous tab, around the strip. Returns whether the
+    // key was used.
+    bool UserPressCtrlTab(bool backward);
     // Returns true when the window used the key (key preview).
     bool UserKeyDown(int key, bool ctrl, bool shift);
     virtual void UserCloseBox() { Unload(); }

@@ -592,8 +592,15 @@ void FrmResult::ShowConfinementValues() {
 
 void FrmResult::SetThicknessCaption(Label& text, const std::string& caption) {
     text.SetCaption(caption);
-    // The new caption carries its own symbol.
-    for (Label* l : thicknessSymbols_[&text]) l->SetVisible(false);
+    // The new caption carries its own letter: the row's letter goes, its subscript moves under
+    // the caption's.
+    const std::vector<Label*>& symbol = thicknessSymbols_[&text];
+    for (Label* l : symbol) l->SetVisible(false);
+    const size_t letter = caption.find(" t ");
+    if (symbol.size() != 2 || letter == std::string::npos) return;
+    Label& sub = *symbol[1];
+    sub.SetLeft(text.Left() + TextW(caption.substr(0, letter + 2), text.Font()));
+    sub.SetVisible(true);
 }
 
 void FrmResult::Command1_Click() {

@@ -78,6 +78,8 @@ FrmStrain::FrmStrain() : Window("frmStrain") {
     for (PictureBox* p : {&Picture1, &Picture2, &Picture3, &Picture4}) {
         p->Move(3420, 540, 3000, 2400);
         p->SetBorder(true);
+        p->SetFlatBorder(true);
+        p->SetWindowColours(true);
         p->SetScale(100, 100);
     }
 
@@ -186,6 +188,7 @@ void FrmStrain::BuildPictureLabels() {
         l.SetFont(font);
         l.SetCaption(text);
         l.SetAutoSize(true);
+        l.SetWindowColours(true);
         // Sized for its text; the epsilons get theirs at load.
         const std::string shown = text[0] ? text : SymbolChar(101);
         l.Move(0, 0, TextW(shown, font) + 15, TextHeightTwips(font));

@@ -22,8 +22,9 @@ void PictureWidget::SetStretch(bool stretch) {
     update();
 }
 
-void PictureWidget::SetBorder(bool border) {
+void PictureWidget::SetBorder(bool border, bool flat) {
     border_ = border;
+    flat_ = flat;
     update();
 }
 
@@ -36,7 +37,8 @@ void PictureWidget::SetDrawing(std::vector<DrawnLine> lines, double scaleWidth,
 }
 
 QRect PictureWidget::Inner() const {
-    return border_ ? rect().adjusted(kBorderPx, kBorderPx, -kBorderPx, -kBorderPx) : rect();
+    const int px = !border_ ? 0 : flat_ ? 1 : kBorderPx;
+    return rect().adjusted(px, px, -px, -px);
 }
 
 QPointF PictureWidget::Map(double x, double y) const {
@@ -48,7 +50,10 @@ QPointF PictureWidget::Map(double x, double y) const {
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (border_) qDrawShadePanel(&p, rect(), palette(), true, kBorderPx);
+    if (border_ && flat_)
+        qDrawPlainRect(&p, rect(), palette().color(QPalette::WindowText));
+    else if (border_)
+        qDrawShadePanel(&p, rect(), palette(), true, kBorderPx);
     const QRect inner = Inner();
     p.setClipRect(inner);
     if (!image_.isNull()) {

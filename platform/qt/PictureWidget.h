@@ -15,7 +15,8 @@ class PictureWidget : public QWidget {
     explicit PictureWidget(QWidget* parent);
     void SetImage(const QImage& image);
     void SetStretch(bool stretch);
-    void SetBorder(bool border);
+    // A flat border is one line of the foreground colour, else the edge is sunken.
+    void SetBorder(bool border, bool flat = false);
     // Units of 0 mean twips, as the drawing has no scale of its own then.
     void SetDrawing(std::vector<DrawnLine> lines, double scaleWidth, double scaleHeight);
 
@@ -31,6 +32,7 @@ class PictureWidget : public QWidget {
     QImage image_;
     bool stretch_ = false;
     bool border_ = false;
+    bool flat_ = false;
     std::vector<DrawnLine> lines_;
     double scaleW_ = 0, scaleH_ = 0;
 };

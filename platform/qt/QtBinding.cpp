@@ -327,13 +327,16 @@ void QtBinding::CreateWidget(Control& c) {
             break;
     }
     w->setObjectName(Q(c.Name()));
-    if (c.Focusable()) {
+    if (c.Kind() == ControlKind::TabStrip) {
+        // Reached by the Tab key only: a click on a tab leaves the focus where the model puts it.
+        w->setFocusPolicy(c.TabStop() ? Qt::TabFocus : Qt::NoFocus);
+        w->installEventFilter(this);
+    } else if (c.Focusable()) {
         w->setFocusPolicy(c.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
         w->installEventFilter(this);
     } else {
         w->setFocusPolicy(Qt::NoFocus);
     }
-    if (c.Kind() == ControlKind::TabStrip) w->installEventFilter(this);
     widgets_[&c] = w;
     controls_[w] = &c;
 }
@@ -439,6 +442,13 @@ void QtBinding::SyncFont(Control& c) {
 
 void QtBinding::SyncStyle(Control& c) {
     QWidget* w = widgets_.at(&c);
+    if (c.WindowColours()) {
+        QPalette colours = w->palette();
+        colours.setColor(QPalette::Window, colours.color(QPalette::Base));
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
+        w->setPalette(colours);
+        w->setAutoFillBackground(true);
+    }
     if (c.Kind() == ControlKind::Label) {
         auto& label = static_cast<Label&>(c);
         auto* l = static_cast<QLabel*>(w);
@@ -474,6 +484,12 @@ void QtBinding::SyncGeometry(Control& c) {
         else
             l->resize(l->sizeHint());
     }
+    if (c.Container() && c.Container()->Kind() == ControlKind::PictureBox) {
+        // A control in a picture box stands on its inner area and is cut off at its border.
+        const QRect inner = static_cast<PictureWidget*>(widgets_.at(c.Container()))->Inner();
+        w->move(w->pos() + inner.topLeft());
+        w->setMask(QRegion(inner.translated(-w->pos())).intersected(w->rect()));
+    }
 }
 
 void QtBinding::SyncPicture(Control& c) {
@@ -481,7 +497,7 @@ void QtBinding::SyncPicture(Control& c) {
         auto& box = static_cast<PictureBox&>(c);
         auto* p = static_cast<PictureWidget*>(widgets_.at(&c));
         p->SetImage(box.Picture().Data() ? box.Picture().Data()->image : QImage());
-        p->SetBorder(box.Border());
+        p->SetBorder(box.Border(), box.FlatBorder());
         p->SetStretch(false);
         p->SetDrawing(box.Drawing(), box.ScaleWidth(), box.ScaleHeight());
     } else if (c.Kind() == ControlKind::Image) {
@@ -694,6 +710,7 @@ void QtBinding::WindowChanged(Window&, WindowEvent e) {
             break;
         case WindowEvent::Focus:
             FocusModelControl();
+            MarkDefaultButton();
             break;
         case WindowEvent::Activate:
             Reactivate();
@@ -701,14 +718,25 @@ void QtBinding::WindowChanged(Window&, WindowEvent e) {
     }
 }
 
+void QtBinding::MarkDefaultButton() {
+    // Enter presses the button that has the focus, else the window's default one: that button
+    // is drawn as the default.
+    if (!built_ || !alive_) return;
+    Control* focus = window_.ActiveControl();
+    const Control* pressed = focus && focus->Kind() == ControlKind::CommandButton
+                                 ? focus
+                                 : static_cast<Control*>(window_.DefaultButton());
+    for (const auto& c : window_.Controls()) {
+        if (auto* b = qobject_cast<QPushButton*>(widgets_.at(c.get())))
+            b->setDefault(pressed == c.get());
+    }
+}
+
 void QtBinding::OnShown() {
     EnsureBuilt();
     // What the model sets without telling (border, default button, tab order) is read again.
     if (!form_->isVisible()) SyncFrame();
-    for (const auto& c : window_.Controls()) {
-        if (auto* b = qobject_cast<QPushButton*>(widgets_.at(c.get())))
-            b->setDefault(window_.DefaultButton() == c.get());
-    }
+    MarkDefaultButton();
     ApplyTabOrder();
     RefreshShown();
     const Qt::WindowModality modality = window_.IsModal() ? Qt::ApplicationModal : Qt::NonModal;
@@ -875,12 +903,34 @@ bool QtBinding::OnKeyPress(QObject* watched, QKeyEvent* e) {
             if (!self || !alive_ || used) return true;
         }
     }
+    // A move by the keyboard: the style marks the control it reaches, as after Qt's own Tab.
+    const auto markFocus = [this, self] {
+        if (!self || !alive_) return;
+        form_->setAttribute(Qt::WA_KeyboardFocusChange);
+        if (QWidget* f = QApplication::focusWidget()) f->update();
+    };
     switch (key) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             // The model knows the tab order: covered pages, one option of a group.
-            window_.UserPressTab(shift);
+            if (!ctrl || !window_.UserPressCtrlTab(shift)) window_.UserPressTab(shift);
+            markFocus();
             return true;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down: {
+            // Within an option group and along a tab strip the model moves; Qt would move the
+            // focus without selecting, or turn the tabs behind the model's back.
+            Control* c = ControlOf(watched);
+            if (!c || c != window_.ActiveControl() || (e->modifiers() & ~Qt::KeypadModifier))
+                return false;
+            if (c->Kind() != ControlKind::OptionButton && c->Kind() != ControlKind::TabStrip)
+                return false;
+            window_.UserPressArrow(key == Qt::Key_Right || key == Qt::Key_Down);
+            markFocus();
+            return true;
+        }
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (qobject_cast<QPushButton*>(watched)) {

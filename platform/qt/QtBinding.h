@@ -97,6 +97,7 @@ class QtBinding : public QObject, public WindowObserver {
     void OnSelectionMoved(Control& c);
     void OnActivated(Control& c, int index);
     void OnCloseBox();
+    void MarkDefaultButton();
     void OnShown();
     void OnHidden();
     void OnUnloaded();

@@ -4,18 +4,24 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QStringListModel>
 #include <QTimer>
 #include <QUrl>
-#include <algorithm>
 
 #include "platform/QtString.h"
 #include "platform/Window.h"
@@ -82,6 +88,60 @@ class ModalWatch : public WindowObserver {
 
   private:
     QEventLoop& loop_;
+};
+
+// The font dialog offers only the sizes between its limits: the others are left out of the
+// size list, a typed one outside them cannot be confirmed.
+class LimitedFontDialog : public QFontDialog {
+  public:
+    LimitedFontDialog(const QFont& initial, int minSize, int maxSize, QWidget* parent)
+        : QFontDialog(parent), min_(minSize), max_(maxSize) {
+        // Qt's own dialog everywhere: a platform one would not keep to the limits.
+        setOption(QFontDialog::DontUseNativeDialog);
+        for (auto* edit : findChildren<QLineEdit*>())
+            if (qobject_cast<const QIntValidator*>(edit->validator()))
+                edit->setValidator(new QIntValidator(minSize, maxSize, edit));
+        for (auto* list : findChildren<QListView*>()) {
+            // The size list is the one of numbers (the families and styles are named).
+            auto* sizes = qobject_cast<QStringListModel*>(list->model());
+            if (!sizes || !IsSizeList(sizes->stringList())) continue;
+            const auto hideOutside = [this, list, sizes] {
+                const QStringList items = sizes->stringList();
+                for (int row = 0; row < items.size(); ++row)
+                    list->setRowHidden(row, !Within(items[row].toDouble()));
+            };
+            // Each family and style fills the list anew.
+            connect(sizes, &QAbstractItemModel::modelReset, this, hideOutside);
+            hideOutside();
+        }
+        connect(this, &QFontDialog::currentFontChanged, this, &LimitedFontDialog::UpdateOk);
+        setCurrentFont(initial);
+        UpdateOk();
+    }
+
+    void done(int result) override {
+        if (result == QDialog::Accepted && !Within(currentFont().pointSizeF())) return;
+        QFontDialog::done(result);
+    }
+
+  private:
+    static bool IsSizeList(const QStringList& items) {
+        bool numbers = !items.isEmpty();
+        for (const QString& item : items) {
+            bool number = false;
+            item.toDouble(&number);
+            numbers = numbers && number;
+        }
+        return numbers;
+    }
+    bool Within(double size) const { return size >= min_ && size <= max_; }
+    void UpdateOk() {
+        if (auto* box = findChild<QDialogButtonBox*>())
+            if (QPushButton* ok = box->button(QDialogButtonBox::Ok))
+                ok->setEnabled(Within(currentFont().pointSizeF()));
+    }
+
+    int min_, max_;
 };
 
 }  // namespace
@@ -239,20 +299,34 @@ bool QtHost::ChoosePrinter(PrinterChoice& choice) {
 }
 
 bool QtHost::ChooseFont(Font& font, int minSize, int maxSize) {
-    const QFont initial = QtFontFor(font);
+    const QFont asked = QtFontFor(font);
+    // A name the font database does not list (Arial drawn by its metric-compatible face) would
+    // make the dialog fall back to another family: it opens on the face that draws the font.
+    const QString drawn = QFontInfo(asked).family();
+    QFont initial = asked;
+    if (!QFontDatabase::families().contains(asked.family())) initial.setFamily(drawn);
+    // The dialog finds the style by its name, which Qt would translate for a font without one:
+    // it is given the face's own name for the weight and slant asked for.
+    for (const QString& style : QFontDatabase::styles(initial.family())) {
+        if (QFontDatabase::bold(initial.family(), style) == asked.bold() &&
+            QFontDatabase::italic(initial.family(), style) == asked.italic()) {
+            initial.setStyleName(style);
+            break;
+        }
+    }
     RestoreBelow restore;
-    bool ok = false;
-    QFont chosen;
+    LimitedFontDialog dialog(initial, minSize, maxSize, ParentWidget());
+    int result = 0;
     {
         NestedLoop nested;
-        chosen = QFontDialog::getFont(&ok, initial, ParentWidget());
+        result = dialog.exec();
     }
-    if (!ok) return false;
+    if (result != QDialog::Accepted) return false;
+    const QFont chosen = dialog.selectedFont();
     // The model keeps its own name for the face it mapped.
-    if (chosen.family() != initial.family() && chosen.family() != QFontInfo(initial).family())
+    if (chosen.family() != asked.family() && chosen.family() != drawn)
         font.name = chosen.family().toStdString();
-    font.size =
-        std::clamp(chosen.pointSizeF(), static_cast<double>(minSize), static_cast<double>(maxSize));
+    font.size = chosen.pointSizeF();
     font.bold = chosen.bold();
     font.italic = chosen.italic();
     font.underline = chosen.underline();

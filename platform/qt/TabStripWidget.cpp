@@ -1,6 +1,8 @@
 #include "platform/qt/TabStripWidget.h"
 
 #include <QEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 
@@ -56,6 +58,17 @@ QSize TabStripWidget::tabSizeHint(int index) const {
 
 QSize TabStripWidget::minimumTabSizeHint(int index) const {
     return tabSizeHint(index);
+}
+
+void TabStripWidget::paintEvent(QPaintEvent* e) {
+    QTabBar::paintEvent(e);
+    if (!hasFocus() || currentIndex() < 0) return;
+    // The style draws no mark on a focused tab: the selected one is framed, as a focused button is.
+    QPainter p(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = tabRect(currentIndex()).adjusted(4, 4, -4, -3);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
 }
 
 bool TabStripWidget::event(QEvent* e) {

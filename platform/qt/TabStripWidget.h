@@ -22,6 +22,7 @@ class TabStripWidget : public QTabBar {
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override;
     bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
   private:
     int rowHeight_;

@@ -363,14 +363,14 @@ TEST_F(OptionsWindowTest, OnlyTheSelectedPaneTakesTheFocus) {
     EXPECT_TRUE(w.Command1.SetFocus());
     EXPECT_FALSE(w.Text1.EffectivelyShown());
 
-    // Tab runs through the selected pane and the buttons below only.
+    // Tab runs through the tab strip, the selected pane and the buttons below only.
     std::vector<std::string> order;
     for (int i = 0; i < 6; ++i) {
         w.UserPressTab(false);
         order.push_back(w.ActiveControl()->Name());
     }
     EXPECT_EQ(order, (std::vector<std::string>{"Command2", "Check4", "Command5", "cmdOK",
-                                               "Command1", "Command2"}));
+                                               "tbsOptions", "Command1"}));
 
     // Clicks on a parked pane do nothing.
     w.Check1.UserClick();

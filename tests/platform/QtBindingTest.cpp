@@ -423,11 +423,16 @@ TEST_F(QtBindingTest, KeysGoToTheModelTabEnterEscapeAndPreview) {
     Key(edit, Qt::Key_Return);
     Key(edit, Qt::Key_Escape);
     EXPECT_EQ(w.clicks, (std::vector<std::string>{"Command1", "Command2"}));
-    // Enter on a focused button presses that button, not the default one.
+    // Enter on a focused button presses that button, not the default one, and it is drawn so.
     w.Command2.SetFocus();
+    EXPECT_TRUE(W<QPushButton>("Command2")->isDefault());
+    EXPECT_FALSE(W<QPushButton>("Command1")->isDefault());
     Key(W<QPushButton>("Command2"), Qt::Key_Enter);
     EXPECT_EQ(w.clicks.back(), "Command2");
     EXPECT_EQ(w.clicks.size(), 3u);
+    w.Text4(1).SetFocus();
+    EXPECT_TRUE(W<QPushButton>("Command1")->isDefault());
+    EXPECT_FALSE(W<QPushButton>("Command2")->isDefault());
 
     w.SetKeyPreview(true);
     w.keysUsed = {112};
@@ -438,6 +443,49 @@ TEST_F(QtBindingTest, KeysGoToTheModelTabEnterEscapeAndPreview) {
     EXPECT_EQ(w.keys, (std::vector<std::string>{"112", "65^", "9+"}));
     // The previewed Tab that the window did not use still moves the focus.
     EXPECT_NE(w.ActiveControl(), &w.Text4(0));
+}
+
+TEST_F(QtBindingTest, ArrowKeysSelectAroundAnOptionGroupAndTurnTheTabsOfTheFocusedStrip) {
+    FrmProbe& w = ShowProbe();
+    w.Option1(0).SetValue(true);
+    w.Option1(0).SetFocus();
+    w.clicks.clear();
+    const struct {
+        const char* from;
+        int key;
+        const char* selected;
+    } steps[] = {{"Option1(0)", Qt::Key_Down, "Option1(1)"},
+                 {"Option1(1)", Qt::Key_Right, "Option1(0)"},
+                 {"Option1(0)", Qt::Key_Up, "Option1(1)"},
+                 {"Option1(1)", Qt::Key_Left, "Option1(0)"}};
+    for (const auto& s : steps) {
+        Key(W<QRadioButton>(s.from), s.key);
+        EXPECT_EQ(w.ActiveControl()->Name(), s.selected) << s.from << " " << s.key;
+        EXPECT_TRUE(static_cast<OptionButton*>(w.ActiveControl())->Value()) << s.selected;
+        EXPECT_EQ(QApplication::focusWidget(), W<QRadioButton>(s.selected));
+    }
+    EXPECT_FALSE(w.Option1(1).Value());
+    EXPECT_EQ(w.clicks,
+              (std::vector<std::string>{"Option1(1)", "Option1(0)", "Option1(1)", "Option1(0)"}));
+
+    // Ctrl+Tab from a field gives the strip the focus and the next tab; its arrows stop at the
+    // ends, Ctrl+Shift+Tab goes around, and Tab goes on into the page in front.
+    w.Text4(0).SetFocus();
+    Key(W<QLineEdit>("Text4(0)"), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(w.ActiveControl(), &w.TabStrip1);
+    EXPECT_EQ(QApplication::focusWidget(), W<QTabBar>("TabStrip1"));
+    auto* strip = W<QTabBar>("TabStrip1");
+    std::vector<int> tabs{w.TabStrip1.SelectedIndex()};
+    for (int key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}) {
+        Key(strip, key);
+        tabs.push_back(w.TabStrip1.SelectedIndex());
+    }
+    Key(strip, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    tabs.push_back(w.TabStrip1.SelectedIndex());
+    EXPECT_EQ(tabs, (std::vector<int>{1, 1, 0, 0, 1}));
+    EXPECT_EQ(strip->currentIndex(), 1);
+    Key(strip, Qt::Key_Tab);
+    EXPECT_EQ(w.ActiveControl(), &w.Text5(1));
 }
 
 TEST_F(QtBindingTest, ALeavingCheckThatKeepsTheFocusKeepsQtsFocusAndEatsTheClick) {
@@ -522,6 +570,17 @@ TEST_F(QtBindingTest, PictureBoxDrawsItsLinesInItsOwnScale) {
     EXPECT_NE(image.pixelColor(50, 10), QColor(Qt::black));
     w.Picture1.Cls();
     EXPECT_NE(W<PictureWidget>("Picture1")->grab().toImage().pixelColor(10, 50), QColor(Qt::black));
+
+    // A flat border on the window colour: one line of the text colour around the base colour.
+    auto* picture = W<PictureWidget>("Picture1");
+    w.Picture1.SetBorder(true);
+    w.Picture1.SetFlatBorder(true);
+    w.Picture1.SetWindowColours(true);
+    w.Picture1.Cls();
+    const QImage flat = picture->grab().toImage();
+    EXPECT_EQ(picture->Inner(), QRect(1, 1, 98, 98));
+    EXPECT_EQ(flat.pixelColor(0, 50), picture->palette().color(QPalette::Text));
+    EXPECT_EQ(flat.pixelColor(1, 50), picture->palette().color(QPalette::Base));
 }
 
 TEST_F(QtBindingTest, StatusBarPanelsShowTheirTextAndTheDateSideBySide) {

@@ -95,6 +95,19 @@ TEST_F(StrainWindowTest, ShowsTheFourStates) {
     EXPECT_EQ(w.Label33.Caption(), "Uplastycznienie stali + zmiażdżenie betonu");
 }
 
+TEST_F(StrainWindowTest, PicturesAndTheirLabelsAreFlatOnTheWindowColour) {
+    FrmStrain& w = frmStrain();
+    int labels = 0;
+    for (PictureBox* p : {&w.Picture1, &w.Picture2, &w.Picture3, &w.Picture4}) {
+        EXPECT_TRUE(p->Border() && p->FlatBorder() && p->WindowColours()) << p->Name();
+        for (const Control* c : w.ChildrenOf(p)) {
+            EXPECT_TRUE(c->WindowColours()) << c->Name();
+            ++labels;
+        }
+    }
+    EXPECT_EQ(labels, 2 * (5 + 6 + 6 + 6) + 2 + 1 + 1 + 1);
+}
+
 TEST_F(StrainWindowTest, PointLocaleWritesPoints) {
     UseLocale(false);
     HandMadeDesign();
