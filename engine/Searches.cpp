@@ -7,8 +7,8 @@
 namespace kord {
 
 Searches& DesignSearches() {
-    static Searches searches{CapacityDepth, InitialState, SlsStrengthened, AnchorageStrains,
-                             ShearThickness};
+    static Searches searches{CapacityDepth,    InitialState,   SlsStrengthened,
+                             AnchorageStrains, ShearThickness, ConfinementThickness};
     return searches;
 }
 

@@ -3,6 +3,7 @@
 // through this table, which holds the fast scans; the differential test puts its literal
 // reference scans in their place and compares the two designs field by field.
 
+#include "engine/ConfinementDesign.h"
 #include "engine/FlexureLimits.h"
 #include "engine/ShearDesign.h"
 
@@ -21,6 +22,8 @@ struct Searches {
     bool (*anchorageStrains)(double& ef);
     // The shear thickness scan; true when a thickness carries the demand.
     bool (*shearThickness)(const ShearForm& form);
+    // The confinement thickness scan of a prepared section.
+    ConfinementScanResult (*confinementThickness)(bool rectangular, short goal);
 };
 
 Searches& DesignSearches();

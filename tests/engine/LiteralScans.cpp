@@ -1,5 +1,6 @@
 #include "tests/engine/LiteralScans.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/DesignState.h"
@@ -150,9 +151,49 @@ bool LiteralShearThickness(const ShearForm& form) {
     return false;
 }
 
+ConfinementScanResult LiteralConfinementThickness(bool rectangular, short goal) {
+    DesignState& s = State();
+    ConfinementScanResult r;
+    s.eps_cu_max = 0;
+    s.fcc_max = 0;
+    for (s.i = s.IterStep; s.i <= 4; s.i += s.IterStep) {
+        s.tf_c = s.i;
+        const ConfinementTrialResult trial =
+            ConfinementTrial(s.tf_c, rectangular, CircularKfl::Evaluated);
+        if (trial.ultimateStrain) {
+            s.eps_cu = *trial.ultimateStrain;
+            r.strainComputed = true;
+        }
+        const auto confinedStrength = [&s, &trial] {
+            s.fcc = ConfinedStrength(s.eps_cu, trial.peak);
+            s.fcc_max = std::max(s.fcc_max, s.fcc);
+        };
+        s.eps_cu_max = std::max(s.eps_cu_max, s.eps_cu);
+        const bool strainMet = r.strainComputed && s.eps_cu >= s.eps_cu_req;
+        if (goal == StrengthGoal) {
+            confinedStrength();
+            if (s.fcc >= s.fcc_req) r.hit = true;
+        } else if (goal == StrainGoal) {
+            if (s.tf_c == s.IterStep && r.strainComputed && s.eps_cu > s.eps_cu_req) {
+                r.strainAtFirstStep = true;
+                return r;
+            }
+            if (strainMet) {
+                confinedStrength();
+                r.hit = true;
+            }
+        } else if (goal == BothGoals) {
+            confinedStrength();
+            if (s.fcc >= s.fcc_req && strainMet) r.hit = true;
+        }
+        if (r.hit) break;
+    }
+    return r;
+}
+
 Searches LiteralSearches() {
-    return {LiteralCapacityDepth, LiteralInitialState, LiteralSlsStrengthened,
-            LiteralAnchorageStrains, LiteralShearThickness};
+    return {LiteralCapacityDepth,    LiteralInitialState,   LiteralSlsStrengthened,
+            LiteralAnchorageStrains, LiteralShearThickness, LiteralConfinementThickness};
 }
 
 }  // namespace kord::test

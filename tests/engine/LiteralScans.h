@@ -12,6 +12,7 @@ void LiteralInitialState();
 void LiteralSlsStrengthened(const SlsCombination& sc);
 bool LiteralAnchorageStrains(double& ef);
 bool LiteralShearThickness(const ShearForm& form);
+ConfinementScanResult LiteralConfinementThickness(bool rectangular, short goal);
 
 // The table of the literal scans.
 Searches LiteralSearches();
