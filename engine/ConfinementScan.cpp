@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <queue>
 #include <vector>
 
 #include "engine/ConfinementDesign.h"
@@ -84,9 +85,11 @@ Range Pow(Range base, Range exponent) {
 enum class Strain { All, None, Unknown };
 
 struct RunBounds {
+    bool same;  // the trials share their pressure and ratio, and so every value
     Strain strain;
     Range eps;   // the ultimate strain, where it exists
     Range peak;  // the confined peak strength
+    Range kf;    // k_fl·fcc_fco, of which all that follows in a trial is a function
 };
 
 // The bounds of the trials with thicknesses in [t0, t1], following ConfinementTrial operation by
@@ -113,8 +116,9 @@ RunBounds BoundsOf(double t0, double t1, bool rectangular) {
         Point(2.254) * Sqrt(Point(1) + Point(7.94) * p / fco) - Point(2) * p / fco - Point(1.254);
     const Range k_fl =
         Point(1) - (Point(0.6) * r * r - Point(1.4) * r + Point(0.8)) * Sqrt(p / fco);
-    RunBounds b{Strain::Unknown, {NAN, NAN}, k_fl * fcc_fco * fco};
-    const Range peakStrain = Point(0.002) * (Point(1) + Point(5) * (k_fl * fcc_fco - Point(1)));
+    const Range kf = k_fl * fcc_fco;
+    RunBounds b{p.lo == p.hi && r.lo == r.hi, Strain::Unknown, {NAN, NAN}, kf * fco, kf};
+    const Range peakStrain = Point(0.002) * (Point(1) + Point(5) * (kf - Point(1)));
     if (!b.peak.Known() || !peakStrain.Known()) return b;  // also a peak strain that may be 0
     const Range Esec = b.peak / peakStrain;
     if (!Esec.Known()) return b;
@@ -134,6 +138,43 @@ RunBounds BoundsOf(double t0, double t1, bool rectangular) {
     b.eps = Pow(bracket, Point(1) - Esec / Ec) * peakStrain;
     if (b.eps.Known() && std::isfinite(b.eps.lo) && std::isfinite(b.eps.hi)) b.strain = Strain::All;
     return b;
+}
+
+// Near a largest ultimate strain the enclosures above are wide (they follow every operand's range,
+// not the cancelling of their effects), so none of the run can be set aside. There the strain is
+// bounded by the mean value theorem instead, as a real function of x = k_fl·fcc_fco: with
+// ps = 0.002·(5x − 4), E = x·fco/ps, B = (Ec − Esec_u)·E/(Esec_u·(Ec − E)) and e = 1 − E/Ec the
+// strain is h = B^e·ps, and (ln h)' = E'·(e·Ec/(E·(Ec − E)) − ln B/Ec) + 0.01/ps with
+// E' = −0.008·fco/ps². A trial computes h in doubles from its own x; while ps ≥ 1e-5,
+// |Ec − E| ≥ Ec/100, |ln B| ≤ 100 and |e| ≤ 10, the rounding of that chain (E within some 1e4 ulps,
+// B and e within 100 times that, pow within |ln B| and |e| times theirs) stays below 1e-9 of h;
+// the bound allows 1e-7. Returns an upper bound of the strains of trials whose x lies in kf, or
+// infinity where the conditions fail.
+double StrainCeiling(Range kf) {
+    const DesignState& s = State();
+    const double fco = s.fco, Ec = s.Ec, Eu = s.Esec_u;
+    const Range ps = Point(0.002) * (Point(1) + Point(5) * (kf - Point(1)));
+    if (!ps.Known() || !(ps.lo >= 1e-5) || !(Ec > 0) || !(Eu > 0)) return INFINITY;
+    const Range E = kf * Point(fco) / ps;
+    const Range gap = Point(Ec) - E;
+    if (!E.Known() || !(E.lo > 0) || !(gap.lo >= Ec / 100 || gap.hi <= -Ec / 100)) return INFINITY;
+    const Range B = Point(Ec - Eu) * E / (Point(Eu) * gap);
+    if (!B.Known() || !(B.lo > 0)) return INFINITY;
+    const Range lnB{Widened(std::log(B.lo), -INFINITY, 4), Widened(std::log(B.hi), INFINITY, 4)};
+    const Range e = Point(1) - E / Point(Ec);
+    if (!(std::max(-lnB.lo, lnB.hi) <= 100) || !(std::max(-e.lo, e.hi) <= 10)) return INFINITY;
+    const Range dE = Point(-0.008 * fco) / (ps * ps);
+    const Range g = dE * (e * Point(Ec) / (E * gap) - lnB / Point(Ec)) + Point(0.01) / ps;
+    const Range slope = Pow(B, e) * ps * g;
+    // h at a point of kf, in the trials' own operations.
+    const double c = kf.lo + (kf.hi - kf.lo) / 2;
+    const double psc = 0.002 * (1 + 5 * (c - 1));
+    const double Esec = c * fco / psc;
+    const double hc = std::pow((Ec - Eu) * Esec / (Eu * (Ec - Esec)), 1 - Esec / Ec) * psc;
+    const double rise = (slope * (kf - Point(c))).hi;
+    if (!(hc > 0) || !std::isfinite(hc) || !std::isfinite(rise)) return INFINITY;
+    constexpr double rounding = 1e-7;
+    return (hc * (1 + rounding) + std::max(0.0, rise) * (1 + 1e-6)) * (1 + rounding);
 }
 
 class ThicknessScan {
@@ -159,7 +200,8 @@ class ThicknessScan {
         if (stop < 0) stop = Scan(1, n);
 
         // The largest values met over the runs passed over.
-        for (const Skipped& run : skipped_) Largest(run, run.from, run.to);
+        Largest(true);
+        if (WantsStrength()) Largest(false);
 
         // The fields of the last trial evaluated.
         const std::int64_t last = stop < n ? stop : n - 1;
@@ -258,30 +300,54 @@ class ThicknessScan {
         return k < mid ? k : Scan(mid, to);
     }
 
-    // Raises eps_cu_max and fcc_max by the trials [from, to) of a run passed over; the later half
-    // first, where a rising value is largest.
-    void Largest(const Skipped& run, std::int64_t from, std::int64_t to) {
-        const bool strength = WantsStrength();
-        if (to - from > kLiteralRun) {
+    // A part of a run passed over, with an upper bound of what its trials give the largest value
+    // sought.
+    struct Piece {
+        double bound;
+        std::int64_t from, to;
+        const Skipped* run;
+        bool operator<(const Piece& o) const { return bound < o.bound; }
+    };
+
+    // Raises eps_cu_max (strain) or fcc_max by the trials of the runs passed over, best bound
+    // first: a piece whose bound does not exceed the largest exact value found cannot raise it,
+    // nor can any piece after it.
+    void Largest(bool strain) {
+        double& largest = strain ? s_.eps_cu_max : s_.fcc_max;
+        std::priority_queue<Piece> pieces;
+        const auto push = [&](const Skipped& run, std::int64_t from, std::int64_t to) {
+            // A run whose strains are all carried adds no strain of its own.
+            if (strain && !run.all) return;
             const RunBounds b =
                 BoundsOf(thicknesses_.At(from), thicknesses_.At(to - 1), rectangular_);
-            const Range eps = run.all ? b.eps : Point(run.carried);
+            Range eps = run.all ? b.eps : Point(run.carried);
+            if (run.all) eps.hi = std::min(eps.hi, StrainCeiling(b.kf));
             const Range fcc = Max(Max(eps * Point(s_.Esec_u), b.peak), Point(s_.fco));
-            // A run whose strains are all carried adds no strain of its own.
-            const bool strainBelow = !run.all || eps.hi <= s_.eps_cu_max;
-            const bool strengthBelow = !strength || fcc.hi <= s_.fcc_max;
-            if (eps.Known() && fcc.Known() && strainBelow && strengthBelow) return;
-            const std::int64_t mid = from + (to - from) / 2;
-            Largest(run, mid, to);
-            Largest(run, from, mid);
-            return;
-        }
-        for (std::int64_t k = from; k < to; ++k) {
-            const ConfinementTrialResult trial =
-                ConfinementTrial(thicknesses_.At(k), rectangular_, CircularKfl::Evaluated);
-            const double eps = run.all ? trial.ultimateStrain.value_or(NAN) : run.carried;
-            s_.eps_cu_max = std::max(s_.eps_cu_max, eps);
-            if (strength) s_.fcc_max = std::max(s_.fcc_max, ConfinedStrength(eps, trial.peak));
+            double bound = strain ? eps.hi : fcc.hi;
+            if (!eps.Known() || !fcc.Known() || std::isnan(bound)) bound = INFINITY;
+            // Trials alike: one stands for them all.
+            if (b.same) to = from + 1;
+            pieces.push({bound, from, to, &run});
+        };
+        for (const Skipped& run : skipped_) push(run, run.from, run.to);
+        while (!pieces.empty() && pieces.top().bound > largest) {
+            const Piece piece = pieces.top();
+            pieces.pop();
+            if (piece.to - piece.from > kLiteralRun) {
+                const std::int64_t mid = piece.from + (piece.to - piece.from) / 2;
+                push(*piece.run, piece.from, mid);
+                push(*piece.run, mid, piece.to);
+                continue;
+            }
+            for (std::int64_t k = piece.from; k < piece.to; ++k) {
+                const ConfinementTrialResult trial =
+                    ConfinementTrial(thicknesses_.At(k), rectangular_, CircularKfl::Evaluated);
+                const double eps =
+                    piece.run->all ? trial.ultimateStrain.value_or(NAN) : piece.run->carried;
+                s_.eps_cu_max = std::max(s_.eps_cu_max, eps);
+                if (WantsStrength())
+                    s_.fcc_max = std::max(s_.fcc_max, ConfinedStrength(eps, trial.peak));
+            }
         }
     }
 
