@@ -8,6 +8,7 @@
 #include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
 #include "engine/ShearDesign.h"
+#include "tests/engine/WorstInputs.h"
 
 namespace kord {
 namespace {
@@ -101,6 +102,11 @@ bool Column() {
     // A strain of 0.16 that no wrap gives: all eight million steps, then the refusal.
     RegisterCase("ConfinementOutOfReach", ColumnInputs({false, BothGoals, 30, 0.16}), Column,
                  false);
+    // The worst columns of the confinement scan.
+    RegisterCase("ConfinementInteriorStrainPeak", test::InteriorStrainPeak(), Column, false);
+    RegisterCase("ConfinementSlowlyRisingStrain", test::SlowlyRisingStrain(), Column, false);
+    RegisterCase("ConfinementLevellingStrain", test::LevellingStrain(), Column, false);
+    RegisterCase("ConfinementNoConfinement", test::NoConfinement(), Column, false);
     return true;
 }();
 

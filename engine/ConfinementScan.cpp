@@ -81,6 +81,39 @@ Range Pow(Range base, Range exponent) {
             Widened(*std::max_element(c, c + 4), INFINITY, 4)};
 }
 
+Range Intersection(Range a, Range b) {
+    if (!b.Known() || !a.Known()) return a;
+    return {std::max(a.lo, b.lo), std::min(a.hi, b.hi)};
+}
+
+// k_fl·fcc_fco falls with the pressure where fcc_fco rises, and their enclosures add what cancels.
+// As a real function of the pressure p and of beta = 0.6·r² − 1.4·r + 0.8, with u = p/fco,
+// kf = (1 − beta·√u)·(2.254·√(1 + 7.94·u) − 2·u − 1.254); about a point c of the run's pressures
+// the mean value theorem bounds it by kf(c) + kf_p·(p − c) + kf_beta·(beta − beta_c). A trial
+// computes kf in doubles within some 20 ulps of its terms' sizes; 1e-13 of them is allowed.
+// Returns the bound, or an unknown range where the pressure is not positive.
+Range CentredKf(Range p, Range beta, double fco) {
+    if (!(p.lo > 0) || !p.Known() || !beta.Known() || !(fco > 0)) return {NAN, NAN};
+    const Range u = p / Point(fco);
+    const Range root = Sqrt(Point(1) + Point(7.94) * u), su = Sqrt(u);
+    const Range f = Point(2.254) * root - Point(2) * u - Point(1.254);
+    const Range k = Point(1) - beta * su;
+    const Range df = (Point(2.254 * 7.94 / 2) / root - Point(2)) / Point(fco);
+    const Range dk = Point(0) - beta / (Point(2) * su * Point(fco));
+    const Range dp = dk * f + k * df;
+    const double c = p.lo + (p.hi - p.lo) / 2;
+    const double betaC = beta.lo + (beta.hi - beta.lo) / 2;
+    const double kfC = (1 - betaC * std::sqrt(c / fco)) *
+                       (2.254 * std::sqrt(1 + 7.94 * c / fco) - 2 * c / fco - 1.254);
+    const double size = (1 + 2.254 * root.hi + 2 * u.hi + 1.254) *
+                        (1 + std::max(std::abs(beta.lo), std::abs(beta.hi)) * su.hi);
+    const Range rounding{-1e-13 * size, 1e-13 * size};
+    const Range bound =
+        Point(kfC) + rounding + dp * (p - Point(c)) + (Point(0) - su * f) * (beta - Point(betaC));
+    return bound.Known() && std::isfinite(bound.lo) && std::isfinite(bound.hi) ? bound
+                                                                               : Range{NAN, NAN};
+}
+
 // Whether the trials of a run give an ultimate strain.
 enum class Strain { All, None, Unknown };
 
@@ -105,7 +138,11 @@ RunBounds BoundsOf(double t0, double t1, bool rectangular) {
             return rho * Point(s.ke) * Point(s.ks) * Point(s.Ef) * Point(1000) * Point(s.eps_fu_e);
         };
         p = pressure(rho_fx);
-        r = pressure(rho_fy) / p;
+        // Both pressures are the thickness times their own chain of constants, so in reals
+        // their ratio is (sf·h)/(sf·b) whatever the thickness; each trial's doubles stray from
+        // it by some 15 ulps, far within 1e-14.
+        const double ratio = (s.sf_c * s.h) / (s.sf_c * s.b);
+        r = Intersection(pressure(rho_fy) / p, {ratio * (1 - 1e-14), ratio * (1 + 1e-14)});
     } else {
         const Range rho_fc = Point(4 * s.bf_c) * tf / Point(s.sf_c * s.D);
         p = Point(0.5) * rho_fc * Point(s.ke) * Point(s.ks) * Point(s.Ef) * Point(1000) *
@@ -114,9 +151,9 @@ RunBounds BoundsOf(double t0, double t1, bool rectangular) {
     const Range fco = Point(s.fco);
     const Range fcc_fco =
         Point(2.254) * Sqrt(Point(1) + Point(7.94) * p / fco) - Point(2) * p / fco - Point(1.254);
-    const Range k_fl =
-        Point(1) - (Point(0.6) * r * r - Point(1.4) * r + Point(0.8)) * Sqrt(p / fco);
-    const Range kf = k_fl * fcc_fco;
+    const Range beta = Point(0.6) * r * r - Point(1.4) * r + Point(0.8);
+    const Range k_fl = Point(1) - beta * Sqrt(p / fco);
+    const Range kf = Intersection(k_fl * fcc_fco, CentredKf(p, beta, s.fco));
     RunBounds b{p.lo == p.hi && r.lo == r.hi, Strain::Unknown, {NAN, NAN}, kf * fco, kf};
     const Range peakStrain = Point(0.002) * (Point(1) + Point(5) * (kf - Point(1)));
     if (!b.peak.Known() || !peakStrain.Known()) return b;  // also a peak strain that may be 0

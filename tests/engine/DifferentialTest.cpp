@@ -30,6 +30,7 @@
 #include "tests/engine/EngineFixture.h"
 #include "tests/engine/LiteralScans.h"
 #include "tests/engine/StateFields.h"
+#include "tests/engine/WorstInputs.h"
 
 namespace kord::test {
 namespace {
@@ -323,6 +324,24 @@ TEST_F(Differential, Confinement) {
         },
         [] { return Said(DesignConfinement()); });
     EXPECT_GT(t.succeeded, 0);
+}
+
+// The columns on which the confinement scan works longest, each in its way.
+TEST_F(Differential, WorstColumns) {
+    for (const DesignState& inputs :
+         {InteriorStrainPeak(), SlowlyRisingStrain(), LevellingStrain(), NoConfinement()}) {
+        State() = inputs;
+        std::string literal;
+        DesignState literalState;
+        {
+            SearchesScope use(LiteralSearches());
+            literal = Said(DesignConfinement());
+            literalState = State();
+        }
+        State() = inputs;
+        EXPECT_EQ(Said(DesignConfinement()), literal);
+        EXPECT_EQ(DifferentFields(State(), literalState), std::vector<std::string>{});
+    }
 }
 
 }  // namespace
