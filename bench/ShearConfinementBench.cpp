@@ -3,10 +3,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchCases.h"
 #include "engine/ConcreteClasses.h"
 #include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
 #include "engine/ShearDesign.h"
+#include "tests/engine/WorstInputs.h"
 
 namespace kord {
 namespace {
@@ -50,29 +52,6 @@ DesignState ShearInputs(const ShearCase& c) {
     return s;
 }
 
-void RunShear(benchmark::State& bs, const ShearCase& c, bool expected) {
-    const DesignState inputs = ShearInputs(c);
-    for (auto _ : bs) {
-        State() = inputs;
-        if (DesignShear().success != expected) bs.SkipWithError("unexpected outcome");
-        benchmark::DoNotOptimize(State().tf);
-    }
-    bs.counters["tf_mm"] = State().tf * 10;
-}
-
-// A carbon sheet, closed wrap, 100 kN on d = 0.5 m: 0.10 mm, 20 thousand steps.
-void BM_ShearTypical(benchmark::State& bs) {
-    RunShear(bs, {true, true, 0, 50, 230, 0.015, 90, 100}, true);
-}
-// Glass strips, open wrap, 300 kN on d = 1.2 m, debonding: 3.4 mm, 680 thousand steps.
-void BM_ShearHeavy(benchmark::State& bs) {
-    RunShear(bs, {false, false, 2, 120, 70, 0.03, 90, 300}, true);
-}
-// Fibres at 150° carry nothing: all eight million steps, then the refusal.
-void BM_ShearOutOfReach(benchmark::State& bs) {
-    RunShear(bs, {true, true, 0, 50, 230, 0.015, 150, 100}, false);
-}
-
 struct ColumnCase {
     bool rectangular;
     short goal;
@@ -99,36 +78,37 @@ DesignState ColumnInputs(const ColumnCase& c) {
     return s;
 }
 
-void RunColumn(benchmark::State& bs, const ColumnCase& c, bool expected) {
-    const DesignState inputs = ColumnInputs(c);
-    for (auto _ : bs) {
-        State() = inputs;
-        if (DesignConfinement().success != expected) bs.SkipWithError("unexpected outcome");
-        benchmark::DoNotOptimize(State().tf_c);
-    }
-    bs.counters["tf_mm"] = State().tf_c * 10;
+bool Shear() {
+    return DesignShear().success;
+}
+bool Column() {
+    return DesignConfinement().success;
 }
 
-// A circular column of 0.4 m to 40 N/mm²: 0.13 mm, 25 thousand steps.
-void BM_ConfinementTypical(benchmark::State& bs) {
-    RunColumn(bs, {false, StrengthGoal, 40, 0}, true);
-}
-// A rectangular 0.4 × 0.3 m column to 95 N/mm² and a strain of 0.05: 3.5 mm, 700 thousand
-// steps.
-void BM_ConfinementHeavy(benchmark::State& bs) {
-    RunColumn(bs, {true, BothGoals, 95, 0.05}, true);
-}
-// A strain of 0.16 that no wrap gives: all eight million steps, then the refusal.
-void BM_ConfinementOutOfReach(benchmark::State& bs) {
-    RunColumn(bs, {false, BothGoals, 30, 0.16}, false);
-}
-
-BENCHMARK(BM_ShearTypical)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ShearHeavy)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ShearOutOfReach)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ConfinementTypical)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ConfinementHeavy)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ConfinementOutOfReach)->Unit(benchmark::kMillisecond);
+[[maybe_unused]] const bool registered = [] {
+    // A carbon sheet, closed wrap, 100 kN on d = 0.5 m: 0.10 mm, 20 thousand steps.
+    RegisterCase("ShearTypical", ShearInputs({true, true, 0, 50, 230, 0.015, 90, 100}), Shear,
+                 true);
+    // Glass strips, open wrap, 300 kN on d = 1.2 m, debonding: 3.4 mm, 680 thousand steps.
+    RegisterCase("ShearHeavy", ShearInputs({false, false, 2, 120, 70, 0.03, 90, 300}), Shear, true);
+    // Fibres at 150° carry nothing: all eight million steps, then the refusal.
+    RegisterCase("ShearOutOfReach", ShearInputs({true, true, 0, 50, 230, 0.015, 150, 100}), Shear,
+                 false);
+    // A circular column of 0.4 m to 40 N/mm²: 0.13 mm, 25 thousand steps.
+    RegisterCase("ConfinementTypical", ColumnInputs({false, StrengthGoal, 40, 0}), Column, true);
+    // A rectangular 0.4 × 0.3 m column to 95 N/mm² and a strain of 0.05: 3.5 mm, 700 thousand
+    // steps.
+    RegisterCase("ConfinementHeavy", ColumnInputs({true, BothGoals, 95, 0.05}), Column, true);
+    // A strain of 0.16 that no wrap gives: all eight million steps, then the refusal.
+    RegisterCase("ConfinementOutOfReach", ColumnInputs({false, BothGoals, 30, 0.16}), Column,
+                 false);
+    // The worst columns of the confinement scan.
+    RegisterCase("ConfinementInteriorStrainPeak", test::InteriorStrainPeak(), Column, false);
+    RegisterCase("ConfinementSlowlyRisingStrain", test::SlowlyRisingStrain(), Column, false);
+    RegisterCase("ConfinementLevellingStrain", test::LevellingStrain(), Column, false);
+    RegisterCase("ConfinementNoConfinement", test::NoConfinement(), Column, false);
+    return true;
+}();
 
 }  // namespace
 }  // namespace kord

@@ -1,9 +1,12 @@
 #include "engine/AnchorageCheck.h"
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 
+#include "engine/DepthScan.h"
 #include "engine/MessageTexts.h"
+#include "engine/Searches.h"
 #include "engine/StressBlock.h"
 #include "platform/NumberFormat.h"
 
@@ -126,13 +129,54 @@ std::optional<AnchorageOutcome> AnchorageRefusal() {
     return std::nullopt;
 }
 
-AnchorageOutcome AnchorageSearch() {
+bool AnchorageStrains(double& ef) {
     DesignState& s = State();
-    ForgetAnchorageCheck();
     const Concrete c = FlexureConcrete();
     const Steel st{s.As11_A, s.As12_A, s.As2_A, s.d11_A, s.d12_A, s.d2_A, s.Es_A};
     const double fcd = UltimateConcreteStrength(s.fck);
     const double fy = UltimateYieldStress(s.fyk_A);
+    const double step = s.IterStep;
+    const double tolerance = 100 * s.IterTol;
+    const StepScan depths(10 * s.IterTol, 10 * s.IterTol, c.h);
+    std::int64_t hint = -1;
+
+    for (s.i = step; s.i <= kCrushingStrain; s.i += step) {
+        s.eps_c_A = s.i;
+        StressBlockAnchorage();
+        const double t = s.eps_c_A;
+        const double psi = s.psi;
+        SteelStresses sig{};
+        bool accepted = false;
+        s.x_A = ScanDepth(
+            depths, tolerance, hint, accepted,
+            [&](double x) {
+                const double T = NetTension(st, SteelStressesAt(st, c.h, t, x, fy)) +
+                                 StripForce(s, StripStrain(s, x));
+                return x - EquilibriumDepthAt(c, fcd, T, x, psi, t);
+            },
+            [&](double x) {
+                s.x_A = x;
+                sig = SteelStressesAt(st, c.h, t, x, fy);
+                const double T = NetTension(st, sig) + StripForce(s, StripStrain(s, x));
+                if (BelowFlange(c, x)) FlangeBlock(c, x, t);
+                s.x_new = EquilibriumDepth(c, fcd, T, x);
+                return std::abs(x - s.x_new) < tolerance;
+            });
+        if (accepted) s.x_A = ConvergedDepth(c, s.x_A, s.x_new, t);
+        s.sigma_s11 = sig.s11;
+        s.sigma_s12 = sig.s12;
+        s.sigma_s2 = sig.s2;
+        ef = StripStrain(s, s.x_A);
+        const double z = ResultantDepth(c, fcd, s.x_A);
+        s.M_A = InternalMoment(st, c.h, sig, z, StripForce(s, ef));
+        if (s.M_A > s.Msd_A && std::abs(s.Msd_A - s.M_A) < 0.05 * s.Msd_A) return true;
+    }
+    return false;
+}
+
+AnchorageOutcome AnchorageSearch() {
+    DesignState& s = State();
+    ForgetAnchorageCheck();
 
     // Bond capacity of the strips side by side in one layer.
     const double perLayer = s.applied_n_strips / s.n_layers_bond;
@@ -142,39 +186,8 @@ AnchorageOutcome AnchorageSearch() {
     s.Nbd_max = bond.Nbd_max;
     s.lbd_max = bond.lbd_max;
 
-    // The strain state at A whose moment first exceeds M_sd,A, by less than 5 %.
-    const double step = s.IterStep;
-    const double depthStep = 10 * s.IterTol;
-    const double tolerance = 100 * s.IterTol;
     double ef = 0;
-    bool found = false;
-    for (s.i = step; s.i <= kCrushingStrain; s.i += step) {
-        s.eps_c_A = s.i;
-        StressBlockAnchorage();
-        SteelStresses sig{};
-        for (s.x_A = depthStep; s.x_A <= c.h; s.x_A += depthStep) {
-            sig = SteelStressesAt(st, c.h, s.eps_c_A, s.x_A, fy);
-            const double T = NetTension(st, sig) + StripForce(s, StripStrain(s, s.x_A));
-            if (BelowFlange(c, s.x_A)) FlangeBlock(c, s.x_A, s.eps_c_A);
-            s.x_new = EquilibriumDepth(c, fcd, T, s.x_A);
-            if (std::abs(s.x_A - s.x_new) < tolerance) {
-                s.x_A = ConvergedDepth(c, s.x_A, s.x_new, s.eps_c_A);
-                break;
-            }
-        }
-        s.sigma_s11 = sig.s11;
-        s.sigma_s12 = sig.s12;
-        s.sigma_s2 = sig.s2;
-        ef = StripStrain(s, s.x_A);
-        const double z = ResultantDepth(c, fcd, s.x_A);
-        s.M_A = InternalMoment(st, c.h, sig, z, StripForce(s, ef));
-        if (s.M_A > s.Msd_A && std::abs(s.Msd_A - s.M_A) < 0.05 * s.Msd_A) {
-            found = true;
-            break;
-        }
-    }
-
-    if (!found) {
+    if (!DesignSearches().anchorageStrains(ef)) {
         if (s.M_A > s.Msd_A) return Refused(kNoStateAtA, AnchorageField::Moment);
         // The concrete crushes before the section carries the moment: there is no state whose
         // strip force could be checked.

@@ -65,6 +65,10 @@ std::optional<AnchorageOutcome> AnchorageRefusal();
 // The bond capacity, the strain search at A and the verdict (k_b, Nbd_max, lbd_max, the scan
 // fields, Nfd_A). Refused when no strain state carries M_sd,A within 5 %.
 AnchorageOutcome AnchorageSearch();
+// The strain search at A: the first strain whose state carries more than M_sd,A by less than
+// 5 % (true), or the last strain (false); the scan fields of its last trial and ef, the strip
+// strain of that trial.
+bool AnchorageStrains(double& ef);
 // Both in turn.
 AnchorageOutcome CheckAnchorage();
 

@@ -7,6 +7,7 @@
 
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
+#include "engine/Searches.h"
 #include "platform/NumberFormat.h"
 
 namespace kord {
@@ -58,8 +59,6 @@ const char* const kUnexpected =
 
 // 4 − 3.14159: the corners cut off a rectangle by rounding them with the radius R, over R².
 constexpr double kCornerFactor = 0.85841;
-// The thickness scan ends here (cm).
-constexpr double kMaxThickness = 4;
 
 // The section's effectiveness factors ke and ks, after the geometry checks. On a problem the
 // refusal is returned; it gives the focus before its message.
@@ -203,46 +202,16 @@ struct ThicknessScan {
     std::optional<DesignOutcome> refusal;
 };
 
-// The thickness in steps of IterStep up to kMaxThickness, to the first that meets the goal.
+// The thickness in steps of IterStep up to 4 cm, to the first that meets the goal.
 ThicknessScan ScanThickness(DesignState& s, bool rectangular, short goal) {
+    const ConfinementScanResult found = DesignSearches().confinementThickness(rectangular, goal);
     ThicknessScan scan;
-    bool& strainComputed = scan.strainComputed;
-    bool& hit = scan.hit;
-    s.eps_cu_max = 0;
-    s.fcc_max = 0;
-    for (s.i = s.IterStep; s.i <= kMaxThickness; s.i += s.IterStep) {
-        s.tf_c = s.i;
-        const ConfinementTrialResult trial =
-            ConfinementTrial(s.tf_c, rectangular, CircularKfl::Evaluated);
-        if (trial.ultimateStrain) {
-            s.eps_cu = *trial.ultimateStrain;
-            strainComputed = true;
-        }
-        const auto confinedStrength = [&s, &trial] {
-            s.fcc = ConfinedStrength(s.eps_cu, trial.peak);
-            s.fcc_max = std::max(s.fcc_max, s.fcc);
-        };
-        s.eps_cu_max = std::max(s.eps_cu_max, s.eps_cu);
-        const bool strainMet = strainComputed && s.eps_cu >= s.eps_cu_req;
-        if (goal == StrengthGoal) {
-            confinedStrength();
-            if (s.fcc >= s.fcc_req) hit = true;
-        } else if (goal == StrainGoal) {
-            if (s.tf_c == s.IterStep && strainComputed && s.eps_cu > s.eps_cu_req) {
-                scan.refusal = Refuse(kStrainBelowUnconfinedHead + FormatGeneral(s.eps_cu_req) +
-                                          kStrainBelowUnconfinedTail,
-                                      F::RequiredStrain);
-                return scan;
-            }
-            if (strainMet) {
-                confinedStrength();
-                hit = true;
-            }
-        } else if (goal == BothGoals) {
-            confinedStrength();
-            if (s.fcc >= s.fcc_req && strainMet) hit = true;
-        }
-        if (hit) break;
+    scan.hit = found.hit;
+    scan.strainComputed = found.strainComputed;
+    if (found.strainAtFirstStep) {
+        scan.refusal = Refuse(
+            kStrainBelowUnconfinedHead + FormatGeneral(s.eps_cu_req) + kStrainBelowUnconfinedTail,
+            F::RequiredStrain);
     }
     return scan;
 }

@@ -29,6 +29,16 @@ ConfinementTrialResult ConfinementTrial(double tf, bool rectangular, CircularKfl
 // The confined strength: the largest of eps_cu·Esec_u, the peak and fco.
 double ConfinedStrength(double eps_cu, double peak);
 
+// How the thickness scan ended.
+struct ConfinementScanResult {
+    bool hit = false;                // a thickness met the goal: the last trial's
+    bool strainComputed = false;     // some trial gave an ultimate strain
+    bool strainAtFirstStep = false;  // the strain goal is exceeded by the thinnest wrap already
+};
+// The thickness scan of a prepared section: tf_c from IterStep up to 4 cm until a thickness meets
+// the goal; the fields of the trial that met it, or of the last, and eps_cu_max, fcc_max.
+ConfinementScanResult ConfinementThickness(bool rectangular, short goal);
+
 // Checks the confinement inputs of the design state and scans the thickness. On success the
 // results stand in the design state, ResultKind = 2 and LaminateApplied is cleared.
 DesignOutcome DesignConfinement();

@@ -1,13 +1,16 @@
 #include "engine/FlexureDesign.h"
 
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "engine/DepthScan.h"
 #include "engine/DesignState.h"
 #include "engine/FlexureLimits.h"
 #include "engine/FlexureServiceability.h"
 #include "engine/MessageTexts.h"
+#include "engine/Searches.h"
 #include "engine/StressBlock.h"
 #include "platform/NumberFormat.h"
 
@@ -129,6 +132,8 @@ void InitialState() {
     const double step = s.IterStep;
     const double depthStep = 10 * s.IterTol;
     const double tolerance = 100 * s.IterTol;
+    const StepScan depths(depthStep, depthStep, c.h);
+    std::int64_t hint = -1;
 
     s.x_o = 0;
     s.dz_T = 0;
@@ -137,18 +142,26 @@ void InitialState() {
     for (s.i = step; s.i <= kRareStrain; s.i += step) {
         s.eps_c_r = s.i;
         StressBlockSls();
-        for (s.x_o = depthStep; s.x_o <= c.h; s.x_o += depthStep) {
-            const SteelStresses sig = SteelStressesAt(st, c.h, s.eps_c_r, s.x_o, s.fyk);
-            s.sigma_s11 = sig.s11;
-            s.sigma_s12 = sig.s12;
-            s.sigma_s2 = sig.s2;
-            if (BelowFlange(c, s.x_o)) FlangeBlock(c, s.x_o, s.eps_c_r);
-            s.x_new = EquilibriumDepth(c, s.fck, NetTension(st, sig), s.x_o);
-            if (std::abs(s.x_o - s.x_new) < tolerance) {
-                s.x_o = ConvergedDepth(c, s.x_o, s.x_new, s.eps_c_r);
-                break;
-            }
-        }
+        const double t = s.eps_c_r;
+        const double psi = s.psi;
+        bool accepted = false;
+        s.x_o = ScanDepth(
+            depths, tolerance, hint, accepted,
+            [&](double x) {
+                const double T = NetTension(st, SteelStressesAt(st, c.h, t, x, s.fyk));
+                return x - EquilibriumDepthAt(c, s.fck, T, x, psi, t);
+            },
+            [&](double x) {
+                s.x_o = x;
+                const SteelStresses sig = SteelStressesAt(st, c.h, t, x, s.fyk);
+                s.sigma_s11 = sig.s11;
+                s.sigma_s12 = sig.s12;
+                s.sigma_s2 = sig.s2;
+                if (BelowFlange(c, x)) FlangeBlock(c, x, t);
+                s.x_new = EquilibriumDepth(c, s.fck, NetTension(st, sig), x);
+                return std::abs(x - s.x_new) < tolerance;
+            });
+        if (accepted) s.x_o = ConvergedDepth(c, s.x_o, s.x_new, t);
         const double z = ResultantDepth(c, s.fck, s.x_o);
         s.M_initial = InternalMoment(st, c.h, {s.sigma_s11, s.sigma_s12, s.sigma_s2}, z, 0);
         // The moment grows with the strain: the first trial beyond Mo is the state, even where
@@ -227,7 +240,7 @@ DesignOutcome DesignFlexure() {
             DesignField::Mo);
     }
 
-    InitialState();
+    DesignSearches().initialState();
     // A depth that is not positive leaves no strain at bonding to work with.
     if (!(s.x_o > 0) || !std::isfinite(s.eps_o)) {
         return DesignOutcome::Refused(kInitialStateMessage, DesignField::Mo);

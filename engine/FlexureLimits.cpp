@@ -1,8 +1,11 @@
 #include "engine/FlexureLimits.h"
 
 #include <cmath>
+#include <cstdint>
 
+#include "engine/DepthScan.h"
 #include "engine/DesignState.h"
+#include "engine/Searches.h"
 
 namespace kord {
 
@@ -60,6 +63,37 @@ double SlsMoment(const SlsCombination& sc, const Concrete& c, const Steel& st, d
     return InternalMoment(st, c.h, {sc.sigma_s11, sc.sigma_s12, sc.sigma_s2}, z, F);
 }
 
+void CapacityDepth() {
+    DesignState& s = State();
+    const Concrete c = FlexureConcrete();
+    const Steel st = FlexureSteel();
+    const double k = UltimateConcreteStrength(s.fck);
+    const double fy = UltimateYieldStress(s.fyk);
+    const double tolerance = 80 * s.IterTol;
+    const double t = s.eps_c;
+    const double psi = s.psi;
+    const StepScan depths(s.IterTol, s.IterTol, c.h);
+    std::int64_t hint = -1;
+    bool accepted = false;
+    s.x = ScanDepth(
+        depths, tolerance, hint, accepted,
+        [&](double x) {
+            const double T = NetTension(st, SteelStressesAt(st, c.h, t, x, fy));
+            return x - EquilibriumDepthAt(c, k, T, x, psi, t);
+        },
+        [&](double x) {
+            s.x = x;
+            const SteelStresses sig = SteelStressesAt(st, c.h, t, x, fy);
+            s.sigma_s11 = sig.s11;
+            s.sigma_s12 = sig.s12;
+            s.sigma_s2 = sig.s2;
+            if (BelowFlange(c, x)) FlangeBlock(c, x, t);
+            s.x_new = EquilibriumDepth(c, k, NetTension(st, sig), x);
+            return std::abs(x - s.x_new) < tolerance;
+        });
+    if (accepted) s.x = ConvergedDepth(c, s.x, s.x_new, t);
+}
+
 bool CapacityUnstrengthened() {
     DesignState& s = State();
     const Concrete c = FlexureConcrete();
@@ -71,20 +105,7 @@ bool CapacityUnstrengthened() {
     StressBlock();
     s.AbortCalc = false;
 
-    const double step = s.IterTol;
-    const double tolerance = 80 * s.IterTol;
-    for (s.x = step; s.x <= c.h; s.x += step) {
-        const SteelStresses sig = SteelStressesAt(st, c.h, s.eps_c, s.x, fy);
-        s.sigma_s11 = sig.s11;
-        s.sigma_s12 = sig.s12;
-        s.sigma_s2 = sig.s2;
-        if (BelowFlange(c, s.x)) FlangeBlock(c, s.x, s.eps_c);
-        s.x_new = EquilibriumDepth(c, k, NetTension(st, sig), s.x);
-        if (std::abs(s.x - s.x_new) < tolerance) {
-            s.x = ConvergedDepth(c, s.x, s.x_new, s.eps_c);
-            break;
-        }
-    }
+    DesignSearches().capacityDepth();
 
     const bool yielded = (st.As11 > 0 && s.sigma_s11 == fy) || (st.As12 > 0 && s.sigma_s12 == fy);
     if (s.OnlyDesiredModes && !yielded) {

@@ -58,6 +58,9 @@ double SlsMoment(const SlsCombination& sc, const Concrete& c, const Steel& st, d
 // bottom layer that is present yields, it sets AbortCalc, leaves MRd_o as it was and returns false
 // (the section is over-reinforced).
 bool CapacityUnstrengthened();
+// Its depth scan at the crushing strain eps_c (stress block set): x, the steel stresses, x_new
+// and the flange block of the converged or the last depth trial.
+void CapacityDepth();
 // Mser_r_o: concrete at 0.6·fck or the outer bottom steel at 0.8·fyk.
 void SlsRareUnstrengthened();
 // Mser_qp_o: the creep-reduced concrete at 0.45·fck or the outer bottom steel at 0.8·fyk.

@@ -1,9 +1,12 @@
 #include "engine/FlexureServiceability.h"
 
 #include <cmath>
+#include <cstdint>
 
+#include "engine/DepthScan.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
+#include "engine/Searches.h"
 #include "platform/NumberFormat.h"
 
 namespace kord {
@@ -84,7 +87,7 @@ bool SlsCheck(const SlsCombination& sc) {
         sc.Af_trial = 0;
         return false;
     }
-    if (sc.Af_trial <= 0 && sc.Mser < sc.Mser_max) SlsStrengthened(sc);
+    if (sc.Af_trial <= 0 && sc.Mser < sc.Mser_max) DesignSearches().slsStrengthened(sc);
     return true;
 }
 
@@ -96,18 +99,35 @@ void SlsStrengthened(const SlsCombination& sc) {
     const double depthStep = 10 * s.IterTol;
     const double tolerance = 100 * s.IterTol;
     const double end = sc.concreteLimit;
+    const StepScan depths(depthStep, depthStep, c.h);
+    std::int64_t hint = -1;
 
     for (s.i = step; s.i <= end; s.i += step) {
         sc.eps_c = s.i;
         sc.stressBlock();
-        for (sc.x = depthStep; sc.x <= c.h; sc.x += depthStep) {
-            SlsStresses(sc, c, st, true);
-            SlsEquilibriumDepth(sc, c, st);
-            if (std::abs(sc.x - s.x_new) < tolerance) {
-                sc.x = ConvergedDepth(c, sc.x, s.x_new, sc.LawStrain());
-                break;
-            }
-        }
+        const double psi = s.psi;
+        bool accepted = false;
+        sc.x = ScanDepth(
+            depths, tolerance, hint, accepted,
+            [&](double x) {
+                // A layer without area keeps the stress it had, times its zero area.
+                const double fy = s.fyk;
+                const SteelStresses sig{
+                    st.As11 > 0 ? BottomSteelStress(c.h, st.d11, sc.eps_c, x, st.Es, fy)
+                                : sc.sigma_s11,
+                    st.As12 > 0 ? BottomSteelStress(c.h, st.d12, sc.eps_c, x, st.Es, fy)
+                                : sc.sigma_s12,
+                    st.As2 > 0 ? TopSteelStress(st.d2, sc.eps_c, x, st.Es, fy) : sc.sigma_s2};
+                return x -
+                       EquilibriumDepthAt(c, s.fck, NetTension(st, sig), x, psi, sc.LawStrain());
+            },
+            [&](double x) {
+                sc.x = x;
+                SlsStresses(sc, c, st, true);
+                SlsEquilibriumDepth(sc, c, st);
+                return std::abs(x - s.x_new) < tolerance;
+            });
+        if (accepted) sc.x = ConvergedDepth(c, sc.x, s.x_new, sc.LawStrain());
         sc.Mser_calc = SlsMoment(sc, c, st, 0);
         // The moment grows with the strain: the first trial beyond the moment is the state,
         // even where one step jumps past a narrow window above it.

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "engine/DesignState.h"
+#include "engine/FastScan.h"
 #include "engine/MessageTexts.h"
+#include "engine/Searches.h"
 
 namespace kord {
 
@@ -59,6 +62,30 @@ double ShearTrial(double tf, const ShearForm& form) {
            std::sin(a);
 }
 
+bool ShearThickness(const ShearForm& form) {
+    DesignState& s = State();
+    s.Vfd_calc = 0;
+    // The contribution grows with the thickness, so the first trial above the demand is the
+    // thinnest that carries it: rho_f grows as tf, each effective strain falls as q^c with
+    // q ∝ 1/tf and c < 1 (rho_f·q^c ∝ tf^(1−c)) or is the fixed limit, and the smallest of
+    // growing products grows. The remaining factor 0.9·Ef·100·d·b·(1/tan a + 1)·sin a is fixed;
+    // where it is not positive no trial carries a positive demand. One step changes tf by at
+    // least 1.25e-7 of itself, far more than rounding, so "above the demand" is false up to one
+    // trial and true from it on.
+    const StepScan thicknesses(s.IterStep, s.IterStep, kMaxThickness);
+    const std::int64_t n = thicknesses.Count();
+    if (n == 0) return false;
+    const std::int64_t k = FirstTrue(
+        0, n, [&](std::int64_t k) { return ShearTrial(thicknesses.At(k), form) > s.Vfd; });
+    // The taken trial, or the last one, evaluated last: its fields are the scan's.
+    s.i = thicknesses.At(k < n ? k : n - 1);
+    s.tf = s.i;
+    s.Vfd_calc = ShearTrial(s.tf, form);
+    if (k < n) return true;
+    s.i = thicknesses.At(n);
+    return false;
+}
+
 DesignOutcome DesignShear() {
     DesignState& s = State();
 
@@ -76,17 +103,10 @@ DesignOutcome DesignShear() {
     }
 
     const ShearForm form = ChosenShearForm();
-    s.Vfd_calc = 0;
-    // The contribution grows with the thickness: the first trial above the demand is the
-    // thinnest that carries it.
-    for (s.i = s.IterStep; s.i <= kMaxThickness; s.i += s.IterStep) {
-        s.tf = s.i;
-        s.Vfd_calc = ShearTrial(s.tf, form);
-        if (s.Vfd_calc > s.Vfd) {
-            s.LaminateApplied = false;
-            s.ResultKind = Shear;
-            return DesignOutcome::Success();
-        }
+    if (DesignSearches().shearThickness(form)) {
+        s.LaminateApplied = false;
+        s.ResultKind = Shear;
+        return DesignOutcome::Success();
     }
     s.tf = 0;
     return DesignOutcome::Refused(kShearTooHigh, DesignField::ShearForce, true);

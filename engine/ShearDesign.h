@@ -20,6 +20,10 @@ ShearForm ChosenShearForm();
 // the shear force the composite carries; the design scans it, the recomputation evaluates it once.
 double ShearTrial(double tf, const ShearForm& form);
 
+// The thickness scan: tf from IterStep up to 4 cm until the contribution Vfd_calc exceeds Vfd
+// (true); the fields of the taken or the last trial.
+bool ShearThickness(const ShearForm& form);
+
 // Checks the shear inputs of the design state and scans the thickness. On success the results
 // stand in the design state, ResultKind = 1 and LaminateApplied is cleared.
 DesignOutcome DesignShear();

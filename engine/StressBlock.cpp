@@ -1,16 +1,24 @@
 #include "engine/StressBlock.h"
 
+#include <cstdint>
+
 #include "engine/DesignState.h"
+#include "engine/FastScan.h"
 
 namespace kord {
 
 double CreepStrainLimit(double phi) {
-    double e = 0;
-    for (; e <= 0.02; e += 1e-8) {
-        const double r = (e / (1 + phi)) / 0.002;
-        if ((2 - r) * r > 0.45) return e;
-    }
-    return e;  // one step past the end; with phi within its range the limit comes far earlier
+    // The creep-reduced parabola (2 − r)·r rises with the strain until r = 1, where it is 1, and
+    // r grows by some 5e-7 a step, far more than rounding: "beyond 0.45, or r ≥ 1" is false up to
+    // the first strain beyond 0.45 and true from it on.
+    const StepScan strains(0, 1e-8, 0.02);
+    const std::int64_t k = FirstTrue(0, strains.Count(), [&](std::int64_t k) {
+        const double r = (strains.At(k) / (1 + phi)) / 0.002;
+        return (2 - r) * r > 0.45 || r >= 1;
+    });
+    // One step past the end when none qualifies; with phi within its range the limit comes far
+    // earlier.
+    return strains.At(k);
 }
 
 BlockFactors ConcreteBlock(double s) {
@@ -94,11 +102,19 @@ double ConvergedDepth(const Concrete& c, double trial, double x_new, double t) {
 }
 
 double EquilibriumDepth(const Concrete& c, double k, double T, double x) {
-    const DesignState& s = State();
-    if (!c.tee) return T / (k * s.psi * c.b);
-    if (x <= c.hf) return T / (k * s.psi * c.beff);
-    return (T - k * s.psi2 * (c.beff - c.b) * c.hf) /
-           (k * (c.beff * s.psi - (c.beff - c.b) * s.psi2));
+    return EquilibriumDepth(c, k, T, x, State().psi, State().psi2);
+}
+
+double EquilibriumDepth(const Concrete& c, double k, double T, double x, double psi, double psi2) {
+    if (!c.tee) return T / (k * psi * c.b);
+    if (x <= c.hf) return T / (k * psi * c.beff);
+    return (T - k * psi2 * (c.beff - c.b) * c.hf) / (k * (c.beff * psi - (c.beff - c.b) * psi2));
+}
+
+double EquilibriumDepthAt(const Concrete& c, double k, double T, double x, double psi, double t) {
+    // The flange block as FlangeBlock computes it.
+    const double psi2 = BelowFlange(c, x) ? ConcreteBlock((x - c.hf) * t / x).psi : 0;
+    return EquilibriumDepth(c, k, T, x, psi, psi2);
 }
 
 double ConcreteForce(const Concrete& c, double k, double x) {

@@ -88,6 +88,11 @@ double ConvergedDepth(const Concrete& c, double trial, double x_new, double t);
 // The neutral-axis depth that force equilibrium gives for a trial of depth x with the net steel
 // tension T and the strength k (flange block current when the zone reaches below the flange).
 double EquilibriumDepth(const Concrete& c, double k, double T, double x);
+// The same from the stress-block factors psi of the zone and psi2 of its part below the flange.
+double EquilibriumDepth(const Concrete& c, double k, double T, double x, double psi, double psi2);
+// The same for the top-fibre strain t (the one the concrete law sees), with the flange block
+// evaluated here: the design state is not touched.
+double EquilibriumDepthAt(const Concrete& c, double k, double T, double x, double psi, double t);
 // The concrete compression C of the zone of depth x.
 double ConcreteForce(const Concrete& c, double k, double x);
 // The depth of the concrete resultant below the top face; below the flange of a T section it

@@ -1,0 +1,15 @@
+#include "engine/Searches.h"
+
+#include "engine/AnchorageCheck.h"
+#include "engine/FlexureDesign.h"
+#include "engine/FlexureServiceability.h"
+
+namespace kord {
+
+Searches& DesignSearches() {
+    static Searches searches{CapacityDepth,    InitialState,   SlsStrengthened,
+                             AnchorageStrains, ShearThickness, ConfinementThickness};
+    return searches;
+}
+
+}  // namespace kord
