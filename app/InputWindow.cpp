@@ -8,6 +8,7 @@
 #include "app/InputFile.h"
 #include "app/InputTabReset.h"
 #include "app/OptionsWindow.h"
+#include "app/RowKit.h"
 #include "engine/ConcreteClasses.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
@@ -63,114 +64,81 @@ int BoxColumn(int frameWidth) {
     return frameWidth - 120 - kUnitW - 75 - kBoxW;
 }
 
-const Font kSubFont{"Arial", 7};
-const Font kSupFont{"Arial", 6};
-const Font kSymbolFont{"Symbol", 10};
+// The input window's labels: a little wider than their text, tall subscripts, the raised two
+// level with the box's top.
+constexpr RowStyle kStyle{.pad = 15, .subscriptHeight = 210, .twoRise = 30};
 
-// Builds the rows of the input window: caption (with its letter), Greek letter, subscript,
-// field, unit and superscript two.
 }  // namespace
 
-class InputRowBuilder {
+// The rows of the input window: captions from a frame's left, boxes in the frame's box column,
+// units after the boxes. Rows are given by the top of their box.
+class InputRows {
   public:
-    InputRowBuilder(FrmData& w, std::vector<std::pair<Label*, int>>& greek)
-        : w_(w), greekCodes_(greek) {}
+    InputRows(RowKit& kit, std::vector<std::pair<Label*, int>>& greek)
+        : kit_(kit), greekLetters_(greek) {}
 
-    // A fresh name for a label that nothing else refers to.
-    std::string Fresh() { return "Label" + std::to_string(next_++); }
+    RowKit In(Control* c) const { return kit_.In(c); }
 
-    Label& Lbl(const std::string& name, Control* container, const std::string& text, int x, int y,
-               int width = 0, int height = 240) {
-        Label& l = AddLabel(name, container);
-        l.SetCaption(text);
-        l.Move(x, y, width > 0 ? width : TextWidthTwips(text, l.Font()) + 15, height);
-        return l;
-    }
-
+    // The parts of a row; a name left empty gives a fresh label.
     struct Parts {
-        std::string caption;  // name of the caption label ("" for a fresh one)
+        std::string caption;  // the caption label, the row's letter ending its text
         std::string captionText;
-        std::string greek;  // name of a Greek label placed after the caption, or ""
+        std::string greek;  // a Greek letter placed after the caption, or ""
         int greekCode = 0;
-        std::string sub;  // subscript label name ("" for a fresh one when subText is given)
+        std::string sub;  // the subscript label, when subText is given
         std::string subText;
         std::string unit;
         std::string unitText;
-        std::string sup;  // superscript two after the unit ("" none, "*" fresh)
+        std::string sup;  // the raised two after the unit ("" none, "*" a fresh label)
     };
 
-    // A one-line row; the field stands in the frame's field column.
+    // A one-line row; the box stands in the frame's box column.
     void Row(Control& frame, TextBox& box, int y, const Parts& p) {
-        const int x0 = 120;
-        Label& cap = Lbl(Name(p.caption), &frame, p.captionText, x0, y + 30);
-        Symbol(frame, p, x0 + TextWidthTwips(p.captionText, cap.Font()), y);
+        RowKit k = In(&frame);
+        const int end = k.Text(k.Named(p.caption), p.captionText, 120, y + 30);
+        Symbol(frame, p, end, y);
         PlaceBox(frame, box, BoxColumn(frame.Width()), y, p);
     }
 
     // The Greek letter and subscript from x on; returns where they end.
     int Symbol(Control& frame, const Parts& p, int x, int y) {
+        RowKit k = In(&frame);
         if (!p.greek.empty()) {
-            Label& g = Lbl(p.greek, &frame, "", x, y, 180, 270);
-            g.SetFont(kSymbolFont);
-            greekCodes_.push_back({&g, p.greekCode});
-            x += TextWidthTwips(SymbolChar(p.greekCode), kSymbolFont);
+            Label& g = k.Named(p.greek);
+            greekLetters_.push_back({&g, p.greekCode});
+            x = k.Greek(g, p.greekCode, x, y, 180);
         }
-        if (!p.subText.empty()) {
-            Label& s = AddLabel(Name(p.sub), &frame);
-            s.SetFont(kSubFont);
-            s.SetCaption(p.subText);
-            s.Move(x, y + 120, TextWidthTwips(p.subText, kSubFont) + 15, 210);
-            x += TextWidthTwips(p.subText, kSubFont);
-        }
+        if (!p.subText.empty()) x = k.Subscript(k.Named(p.sub), p.subText, x, y + 30);
         return x;
     }
 
     void PlaceBox(Control& frame, TextBox& box, int boxX, int y, const Parts& p) {
-        box.Move(boxX, y, kBoxW, kBoxH);
-        box.SetText("0");
+        RowKit k = In(&frame);
+        k.Box(box, boxX, y + 30, kBoxW, kBoxH);
         if (p.unitText.empty()) return;
-        const int ux = boxX + kBoxW + 75;
-        Label& u = Lbl(Name(p.unit), &frame, p.unitText, ux, y + 30);
-        if (!p.sup.empty()) {
-            Label& s = AddLabel(p.sup == "*" ? Fresh() : p.sup, &frame);
-            s.SetFont(kSupFont);
-            s.SetCaption("2");
-            s.Move(ux + TextWidthTwips(p.unitText, u.Font()), y, 120, 180);
-        }
+        Label& unit = k.Named(p.unit);
+        Label* two = p.sup.empty() ? nullptr : &k.Named(p.sup == "*" ? "" : p.sup);
+        k.Unit(unit, two, p.unitText, boxX + kBoxW + 75, y + 30);
     }
 
-    // A row whose description wraps over two lines; the symbol stands right before the field.
+    // A row whose description wraps over two lines; the symbol stands right before the box.
     void WrappedRow(Control& frame, TextBox& box, int y, const std::string& description,
                     const std::string& letter, const Parts& p) {
+        RowKit k = In(&frame);
         const int boxX = BoxColumn(frame.Width());
-        kord::Font f = w_.Font();
-        int symbolW = TextWidthTwips(letter, f) + TextWidthTwips(p.subText, kSubFont);
-        if (!p.greek.empty()) symbolW += TextWidthTwips(SymbolChar(p.greekCode), kSymbolFont);
+        int symbolW = TextWidthTwips(letter, kRowFont) + TextWidthTwips(p.subText, kSubscriptFont);
+        if (!p.greek.empty()) symbolW += TextWidthTwips(SymbolChar(p.greekCode), kGreekFont);
         const int symbolX = boxX - 90 - symbolW;
-        Label& d = Lbl(Fresh(), &frame, description, 120, y - 60, symbolX - 240, 450);
-        d.SetWordWrap(true);
+        k.Sized(k.Fresh(), description, 120, y - 60, symbolX - 240, 450).SetWordWrap(true);
         int x = symbolX;
-        if (!letter.empty()) {
-            Lbl(Fresh(), &frame, letter, x, y + 30);
-            x += TextWidthTwips(letter, f);
-        }
+        if (!letter.empty()) x = k.Text(letter, x, y + 30);
         Symbol(frame, p, x, y);
         PlaceBox(frame, box, boxX, y, p);
     }
 
   private:
-    std::string Name(const std::string& n) { return n.empty() ? Fresh() : n; }
-
-    // "Label4(2)" names an element of a control array.
-    Label& AddLabel(const std::string& name, Control* container) {
-        const auto open = name.find('(');
-        if (open == std::string::npos) return w_.Add<Label>(name, container);
-        return w_.Add<Label>(name.substr(0, open), std::stoi(name.substr(open + 1)), container);
-    }
-
-    FrmData& w_;
-    int next_ = 140;
-    std::vector<std::pair<Label*, int>>& greekCodes_;
+    RowKit& kit_;
+    std::vector<std::pair<Label*, int>>& greekLetters_;
 };
 
 FrmData::FrmData() : Window("frmData") {
@@ -178,7 +146,9 @@ FrmData::FrmData() : Window("frmData") {
     SetFont(kord::Font{"Arial", 9});
     SetSize(kWindowWidth, kWindowHeight);
     SetBorder(BorderStyle::FixedSingle);
-    InputRowBuilder rows(*this, greekLetters_);
+    int freshLabel = 140;
+    RowKit kit(*this, nullptr, freshLabel, kStyle);
+    InputRows rows(kit, greekLetters_);
     TabStrip1.Move(120, 120, kWindowWidth - 240, 8040);
     TabStrip1.AddTab("    ELEMENTY ZGINANE    ");
     TabStrip1.AddTab("    ELEMENTY ŚCINANE    ");
@@ -201,10 +171,16 @@ FrmData::FrmData() : Window("frmData") {
     WireEvents();
 }
 
-void FrmData::BuildPages(InputRowBuilder& r) {
-    using P = InputRowBuilder::Parts;
+void FrmData::BuildPages(InputRows& r) {
+    BuildSharedFrames(r);
+    BuildFlexurePage(r);
+    BuildShearPage(r);
+    BuildConfinementPage(r);
+}
 
-    // Parts shared by the three tabs: drawing, geometry, concrete and composite frames.
+// Parts shared by the three tabs: drawing, geometry, concrete and composite frames.
+void FrmData::BuildSharedFrames(InputRows& r) {
+    using P = InputRows::Parts;
     for (int k = 0; k < 3; ++k) {
         Frame& page = Frame4(k);
         Add(Picture1, "Picture1", k, &page).Move(kLeftX + (kLeftW - 4050) / 2, 930, 4050, 3000);
@@ -227,9 +203,9 @@ void FrmData::BuildPages(InputRowBuilder& r) {
         static const char* kSub[] = {"Label78", "Label77", "Label80"};
         static const char* kSup[] = {"Label111", "Label114", "Label116"};
         const std::string idx = "(" + std::to_string(k) + ")";
-        Label& f = r.Lbl("Label37" + idx, &concrete, "f", 2700, 720);
-        r.Lbl(kSub[k], &concrete, "cm", 2700 + TextWidthTwips("f", f.Font()), 810, 300, 210)
-            .SetFont(kSubFont);
+        RowKit c = r.In(&concrete);
+        const int fEnd = c.Text(c.Named("Label37" + idx), "f", 2700, 720);
+        c.Sized(c.Named(kSub[k]), "cm", fEnd, 810, 300, 210).SetFont(kSubscriptFont);
         r.PlaceBox(concrete, fcm, BoxColumn(kLeftW), 660,
                    P{.unit = "Label34" + idx, .unitText = "N/mm", .sup = kSup[k]});
 
@@ -248,8 +224,10 @@ void FrmData::BuildPages(InputRowBuilder& r) {
         CommandButton& sheet = Add(Command9, "Command9", k, &composite);
         sheet.SetCaption("Właściwości materiałów Vendrik Plankor");
     }
+}
 
-    // Tab 0: flexure.
+void FrmData::BuildFlexurePage(InputRows& r) {
+    using P = InputRows::Parts;
     Frame5.SetCaption("Typ przekroju poprzecznego");
     Frame5.Move(kLeftX, 270, kLeftW, 600);
     Option4.SetCaption("Teowy");
@@ -318,14 +296,12 @@ void FrmData::BuildPages(InputRowBuilder& r) {
     const Layer layers[] = {{"Górne  A", "s2", &as2, &d2, "2"},
                             {"Dolne  A", "s12", &Text16, &Text17, "12"},
                             {"Dolne  A", "s11", &as11, &d11, "11"}};
+    RowKit steel = r.In(&Frame2_0);
     int y = 990;
     for (const Layer& l : layers) {
-        Label& cap = r.Lbl(r.Fresh(), &Frame2_0, l.word, 120, y + 30);
-        r.Symbol(Frame2_0, P{.subText = l.sub}, 120 + TextWidthTwips(l.word, cap.Font()), y);
+        r.Symbol(Frame2_0, P{.subText = l.sub}, steel.Text(l.word, 120, y + 30), y);
         r.PlaceBox(Frame2_0, *l.area, 1500, y, P{.unitText = "mm", .sup = "*"});
-        Label& at = r.Lbl(r.Fresh(), &Frame2_0, "w odległości  d", 3120, y + 30);
-        r.Symbol(Frame2_0, P{.subText = l.distSub}, 3120 + TextWidthTwips(at.Caption(), at.Font()),
-                 y);
+        r.Symbol(Frame2_0, P{.subText = l.distSub}, steel.Text("w odległości  d", 3120, y + 30), y);
         r.PlaceBox(Frame2_0, *l.dist, 4710, y, P{.unitText = "m"});
         y += kPitch;
     }
@@ -348,8 +324,10 @@ void FrmData::BuildPages(InputRowBuilder& r) {
         r.WrappedRow(Frame3, *m.box, y, m.text, "M", P{.subText = m.sub, .unitText = "kNm"});
         y += 720;
     }
+}
 
-    // Tab 1: shear.
+void FrmData::BuildShearPage(InputRows& r) {
+    using P = InputRows::Parts;
     Frame10.SetCaption("Metoda zamocowania");
     Frame10.Move(kLeftX, 270, kLeftW, 600);
     Option1.SetCaption("Zamknięte wzmocnienie");
@@ -380,37 +358,20 @@ void FrmData::BuildPages(InputRowBuilder& r) {
             .greekCode = 101,
             .subText = "f,lim",
             .unitText = "-"});
-    r.Lbl(r.Fresh(), &Frame14_1, "Rodzaj włókien", 120, 1365);
+    r.In(&Frame14_1).Text("Rodzaj włókien", 120, 1365);
     Combo3.Move(BoxColumn(kRightW) - 1500, 1335, 2505 + 855, 315);
     Command9(1).Move(120, 1725, kRightW - 240, 360);
-
-    Frame11_0.SetCaption("Forma wzmocnienia");
-    Frame11_0.Move(kRightX, 2520, kRightW, 1380);
-    Option6.SetCaption("Mata");
-    Option6.Move(240, 270, 1500, 255);
-    Option7.SetCaption("Kształtki");
-    Option7.Move(2040, 270, 1800, 255);
-    r.Row(Frame11_0, Text18, 630,
-          P{.caption = "Label40",
-            .captionText = "Szerokość L-kształtki  b",
-            .sub = "Label72",
-            .subText = "f",
-            .unit = "Label38",
-            .unitText = "m"});
-    r.Row(Frame11_0, Text19, 975,
-          P{.caption = "Label41",
-            .captionText = "Odległość w osiach L-kształtek  s",
-            .sub = "Label73",
-            .subText = "f",
-            .unit = "Label39",
-            .unitText = "m"});
+    BuildFormFrame(r, Frame11_0, 2520, Option6, Option7, Text18, Text19,
+                   {"Label40", "Label72", "Label38", "Label41", "Label73", "Label39"});
 
     Frame6.SetCaption("Przyrost siły ścinającej");
     Frame6.Move(kRightX, 3960, kRightW, 720);
     r.Row(Frame6, Text12, 300,
           P{.captionText = "Dodatkowe ścinanie  V", .subText = "fd", .unitText = "kN"});
+}
 
-    // Tab 2: confinement.
+void FrmData::BuildConfinementPage(InputRows& r) {
+    using P = InputRows::Parts;
     Frame8.SetCaption("Typ przekroju poprzecznego");
     Frame8.Move(kLeftX, 270, kLeftW, 600);
     Option8.SetCaption("Prostokątny");
@@ -440,43 +401,24 @@ void FrmData::BuildPages(InputRowBuilder& r) {
             .greekCode = 101,
             .subText = "fu",
             .unitText = "-"});
-    r.Lbl(r.Fresh(), &Frame14_2, "Obliczeniowa wartość wydłużenia przy zerwaniu", 120, 1020);
+    RowKit fu = r.In(&Frame14_2);
+    fu.Text("Obliczeniowa wartość wydłużenia przy zerwaniu", 120, 1020);
     {
         // ε_fu,e = [factor] x ε_fu
         const int boxX = BoxColumn(kRightW);
         const int y2 = 1335;
-        const int symW = TextWidthTwips(SymbolChar(101), kSymbolFont) +
-                         TextWidthTwips("fu,e", kSubFont) + TextWidthTwips(" =", Font());
+        const int symW = TextWidthTwips(SymbolChar(101), kGreekFont) +
+                         TextWidthTwips("fu,e", kSubscriptFont) + TextWidthTwips(" =", Font());
         int x = r.Symbol(Frame14_2, P{.greek = "Label106", .greekCode = 101, .subText = "fu,e"},
                          boxX - 90 - symW, y2);
-        r.Lbl(r.Fresh(), &Frame14_2, " =", x, y2 + 30);
+        fu.Text(" =", x, y2 + 30);
         Text25.Move(boxX, y2, kBoxW, kBoxH);
-        Label& times = r.Lbl(r.Fresh(), &Frame14_2, "x ", boxX + kBoxW + 75, y2 + 30);
         r.Symbol(Frame14_2, P{.greek = "Label108", .greekCode = 101, .subText = "fu"},
-                 times.Left() + TextWidthTwips("x ", times.Font()), y2);
+                 fu.Text("x ", boxX + kBoxW + 75, y2 + 30), y2);
     }
     Command9(2).Move(120, 1740, kRightW - 240, 360);
-
-    Frame11_1.SetCaption("Forma wzmocnienia");
-    Frame11_1.Move(kRightX, 2550, kRightW, 1380);
-    Option3.SetCaption("Mata");
-    Option3.Move(240, 270, 1500, 255);
-    Option12.SetCaption("Kształtki");
-    Option12.Move(2040, 270, 1800, 255);
-    r.Row(Frame11_1, Text28, 630,
-          P{.caption = "Label94",
-            .captionText = "Szerokość L-kształtki  b",
-            .sub = "Label91",
-            .subText = "f",
-            .unit = "Label92",
-            .unitText = "m"});
-    r.Row(Frame11_1, Text29, 975,
-          P{.caption = "Label95",
-            .captionText = "Odległość w osiach L-kształtek  s",
-            .sub = "Label90",
-            .subText = "f",
-            .unit = "Label93",
-            .unitText = "m"});
+    BuildFormFrame(r, Frame11_1, 2550, Option3, Option12, Text28, Text29,
+                   {"Label94", "Label91", "Label92", "Label95", "Label90", "Label93"});
 
     Frame12.SetCaption("Wymagania odnośnie przekroju wzmocnionego");
     Frame12.Move(kRightX, 3990, kRightW, 1860);
@@ -486,29 +428,57 @@ void FrmData::BuildPages(InputRowBuilder& r) {
     Check2.Move(240, 975, 5000, 255);
     {
         const int y1 = 600;
-        Label& d =
-            r.Lbl("Label43", &Frame12, "Średnia wytrzymałość po wzmocnieniu  ", 120, y1 + 30);
-        Label& f = r.Lbl("Label57", &Frame12, "f", d.Left() + d.Width() - 15, y1 + 30);
-        r.Symbol(Frame12, P{.sub = "Label89", .subText = "cc"}, f.Left() + f.Width() - 15, y1);
+        RowKit q = r.In(&Frame12);
+        const int dEnd =
+            q.Text(q.Named("Label43"), "Średnia wytrzymałość po wzmocnieniu  ", 120, y1 + 30);
+        const int fEnd = q.Text(q.Named("Label57"), "f", dEnd, y1 + 30);
+        r.Symbol(Frame12, P{.sub = "Label89", .subText = "cc"}, fEnd, y1);
         r.PlaceBox(Frame12, Text21, BoxColumn(kRightW), y1,
                    P{.unit = "Label45", .unitText = "N/mm", .sup = "Label117"});
         // The long description wraps; the symbol stands right before the field.
         const int y2 = 1305;
         const int boxX = BoxColumn(kRightW);
-        const int symbolX = boxX - 90 - TextWidthTwips(SymbolChar(101), kSymbolFont) -
-                            TextWidthTwips("cu", kSubFont);
-        Label& e = r.Lbl("Label47", &Frame12, "Odkształcenie przy zniszczeniu po wzmocnieniu", 120,
-                         y2 - 60, symbolX - 240, 450);
-        e.SetWordWrap(true);
-        Label& gap = r.Lbl("Label58", &Frame12, "", symbolX, y2 + 30, 15);
+        const int symbolX = boxX - 90 - TextWidthTwips(SymbolChar(101), kGreekFont) -
+                            TextWidthTwips("cu", kSubscriptFont);
+        q.Sized(q.Named("Label47"), "Odkształcenie przy zniszczeniu po wzmocnieniu", 120, y2 - 60,
+                symbolX - 240, 450)
+            .SetWordWrap(true);
+        q.Sized(q.Named("Label58"), "", symbolX, y2 + 30, 15);
         r.Symbol(Frame12,
                  P{.greek = "Label107", .greekCode = 101, .sub = "Label88", .subText = "cu"},
-                 gap.Left(), y2);
+                 symbolX, y2);
         r.PlaceBox(Frame12, Text23, BoxColumn(kRightW), y2, P{.unit = "Label49", .unitText = "-"});
     }
 }
 
-void FrmData::BuildBottom(InputRowBuilder& r) {
+// "Forma wzmocnienia": a mat or strips, and the strips' width and spacing.
+void FrmData::BuildFormFrame(InputRows& r, Frame& frame, int top, OptionButton& mat,
+                             OptionButton& strips, TextBox& width, TextBox& spacing,
+                             const std::array<const char*, 6>& labels) {
+    frame.SetCaption("Forma wzmocnienia");
+    frame.Move(kRightX, top, kRightW, 1380);
+    mat.SetCaption("Mata");
+    mat.Move(240, 270, 1500, 255);
+    strips.SetCaption("Kształtki");
+    strips.Move(2040, 270, 1800, 255);
+    const struct {
+        TextBox* box;
+        int y;
+        const char* caption;
+        int names;
+    } rows[] = {{&width, 630, "Szerokość L-kształtki  b", 0},
+                {&spacing, 975, "Odległość w osiach L-kształtek  s", 3}};
+    for (const auto& row : rows)
+        r.Row(frame, *row.box, row.y,
+              InputRows::Parts{.caption = labels[row.names],
+                               .captionText = row.caption,
+                               .sub = labels[row.names + 1],
+                               .subText = "f",
+                               .unit = labels[row.names + 2],
+                               .unitText = "m"});
+}
+
+void FrmData::BuildBottom(InputRows& r) {
     const int y1 = 8340, y2 = 8820;
     struct Button {
         CommandButton* b;
@@ -527,12 +497,14 @@ void FrmData::BuildBottom(InputRowBuilder& r) {
     Image1.Move(1920, 8310, 870, 870);
     Image1.SetStretch(true);
     kord::Font brand{"Arial", 11, true};
-    Label& name = r.Lbl("Label98", nullptr, "Vendrik   Plankor", 2940, 8580);
+    RowKit k = r.In(nullptr);
+    Label& name = k.Named("Label98");
     name.SetFont(brand);
-    name.Move(2940, 8580, TextWidthTwips("Vendrik   Plankor", brand) + 30, 300);
-    Label& r1 = r.Lbl("Label99", nullptr, "", 2940 + TextWidthTwips("Vendrik", brand), 8520, 150);
-    Label& r2 = r.Lbl("Label100", nullptr, "", 2940 + TextWidthTwips("Vendrik   Plankor", brand),
-                      8520, 150);
+    k.Sized(name, "Vendrik   Plankor", 2940, 8580, TextWidthTwips("Vendrik   Plankor", brand) + 30,
+            300);
+    Label& r1 = k.Sized(k.Named("Label99"), "", 2940 + TextWidthTwips("Vendrik", brand), 8520, 150);
+    Label& r2 = k.Sized(k.Named("Label100"), "", 2940 + TextWidthTwips("Vendrik   Plankor", brand),
+                        8520, 150);
     r1.SetFontSize(7);
     r2.SetFontSize(7);
 

@@ -2,6 +2,7 @@
 // The input window: the three design cases on the pages of a tab strip, the option rules that
 // enable rows and swap the section drawings, and the buttons below.
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,7 +12,7 @@
 
 namespace kord {
 
-class InputRowBuilder;
+class InputRows;
 
 class FrmData : public Window {
   public:
@@ -147,8 +148,15 @@ class FrmData : public Window {
     void Form_Load() override;
 
   private:
-    void BuildPages(InputRowBuilder& rows);
-    void BuildBottom(InputRowBuilder& rows);
+    void BuildPages(InputRows& rows);
+    void BuildSharedFrames(InputRows& rows);
+    void BuildFlexurePage(InputRows& rows);
+    void BuildShearPage(InputRows& rows);
+    void BuildConfinementPage(InputRows& rows);
+    void BuildFormFrame(InputRows& rows, Frame& frame, int top, OptionButton& mat,
+                        OptionButton& strips, TextBox& width, TextBox& spacing,
+                        const std::array<const char*, 6>& labels);
+    void BuildBottom(InputRows& rows);
     void WireEvents();
     void ApplyClassRule(int index);
     void RectangularStripsWarning();

@@ -11,6 +11,7 @@
 
 #include "app/Exit.h"
 #include "app/Help.h"
+#include "app/RowKit.h"
 #include "engine/AnchorageCheck.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
@@ -26,11 +27,8 @@ FormSlot<FrmBond> frmBond;
 
 namespace {
 
-const Font kWindowFont{"Arial", 9};
-const Font kBoldFont{"Arial", 9, true};
-const Font kSubFont{"Arial", 7};
-const Font kBoldSubFont{"Arial", 7, true};
-const Font kSupFont{"Arial", 6};
+const Font& kWindowFont = kRowFont;
+const Font& kBoldFont = kRowBoldFont;
 
 // Layout in twips.
 constexpr int kClientWidth = 10710, kClientHeight = 6465;
@@ -40,7 +38,7 @@ constexpr int kInputTop = 60, kInputHeight = 4470;
 constexpr int kRightLeft = 4410;
 constexpr int kRightWidth = kClientWidth - 2 * kMargin - kRightLeft - 90;
 constexpr int kResultTop = kInputTop + kInputHeight + 60, kResultHeight = 1290;
-constexpr int kLabelH = 240, kBoxH = 300, kButtonH = 375, kButtonW = 1455;
+constexpr int kLabelH = 240, kButtonH = 375, kButtonW = 1455;
 
 int TextW(const std::string& text, const Font& f) {
     return TextWidthTwips(text, f);
@@ -58,73 +56,18 @@ std::string SymbolText(const std::string& letter, const std::string& sub, const 
 const char* const kPositive = "Wynik sprawdzenia jest POZYTYWNY.";
 const char* const kNegative = "Wynik sprawdzenia jest NEGATYWNY.";
 
+// The letter with its subscript in the blanks after it and "="; returns where the sign ends.
+int BondSymbol(RowKit& k, Label& letter, Label& sub, const std::string& l,
+               const std::string& subText, int x, int y, bool bold = false) {
+    const std::string caption = bold ? SymbolText(l, subText, kBoldFont, kBoldSubscriptFont)
+                                     : SymbolText(l, subText, kWindowFont, kSubscriptFont);
+    return k.Symbol(letter, sub, caption, subText, x, y, bold);
+}
+int BondSymbol(RowKit& k, const std::string& l, const std::string& subText, int x, int y) {
+    return k.Symbol(SymbolText(l, subText, kWindowFont, kSubscriptFont), subText, x, y);
+}
+
 }  // namespace
-
-// Places the rows: texts, symbols with their subscripts, boxes, units.
-class BondRowKit {
-  public:
-    BondRowKit(FrmBond& w, Control& container, int& next)
-        : w_(w), container_(container), next_(next) {}
-
-    Label& Fresh(const std::string& caption = "", const Font& font = kWindowFont) {
-        Label& l = w_.Add<Label>("Label" + std::to_string(next_++), &container_);
-        l.SetFont(font);
-        l.SetCaption(caption);
-        return l;
-    }
-
-    // A text at x; returns where it ends.
-    int Text(Label& l, const std::string& text, int x, int y, const Font& font = kWindowFont) {
-        l.SetFont(font);
-        l.SetCaption(text);
-        const int w = TextW(text, font);
-        l.Move(x, y, w + 30, kLabelH);
-        return x + w;
-    }
-    int Text(const std::string& text, int x, int y) { return Text(Fresh(), text, x, y); }
-
-    // The letter, its subscript in the blanks after it and "="; returns where the sign ends.
-    int Symbol(Label& letter, Label& subLabel, const std::string& l, const std::string& sub, int x,
-               int y, bool bold = false) {
-        const Font& font = bold ? kBoldFont : kWindowFont;
-        const Font& subFont = bold ? kBoldSubFont : kSubFont;
-        const int end = Text(letter, SymbolText(l, sub, font, subFont), x, y, font);
-        subLabel.SetFont(subFont);
-        subLabel.SetCaption(sub);
-        subLabel.Move(x + TextW(l, font), y + 90, TextW(sub, subFont) + 30, 195);
-        return end;
-    }
-    int Symbol(const std::string& l, const std::string& sub, int x, int y) {
-        return Symbol(Fresh(), Fresh(), l, sub, x, y);
-    }
-
-    void Box(TextBox& box, int x, int y, int width) { box.Move(x, y - 30, width, kBoxH); }
-
-    // "[ mm   ]", "[ N/mm   ]" and "[ kN/mm   ]" carry a raised two in their blanks.
-    int Unit(const std::string& unit, int x, int y, const Font& font = kWindowFont) {
-        Label& u = Fresh();
-        const int end = Text(u, unit, x, y, font);
-        const size_t blanks = unit.find("   ]");
-        if (blanks != std::string::npos) {
-            Label& two = Fresh("2", kSupFont);
-            two.Move(x + TextW(unit.substr(0, blanks), font), y - 45, 120, 180);
-        }
-        return end;
-    }
-
-    Label& Value(Label& v, int x, int y, int width, const Font& font = kWindowFont) {
-        v.SetFont(font);
-        v.SetCaption("0");
-        v.SetAlignment(Alignment::Right);
-        v.Move(x, y, width, kLabelH);
-        return v;
-    }
-
-  private:
-    FrmBond& w_;
-    Control& container_;
-    int& next_;
-};
 
 FrmBond::FrmBond() : Window("frmBond") {
     SetCaption("Wzmacnianie elementów zginanych - sprawdzanie zakotwienia");
@@ -154,15 +97,15 @@ void FrmBond::BuildInputs() {
     Frame3.SetCaption("Własności przekroju A");
     Frame3.Move(kRightLeft, 180, kRightWidth, 930);
     {
-        BondRowKit k(*this, Frame3, freshLabel_);
+        RowKit k(*this, &Frame3, freshLabel_);
         const std::string strength = "Wytrzymałość średnia podłoża na rozciąganie ";
         const std::string moment = "Projektowany moment zginający w przekroju ";
         const int symbolX =
             kMargin + std::max(TextW(strength, kWindowFont), TextW(moment, kWindowFont));
         k.Text(strength, kMargin, 330);
-        const int e1 = k.Symbol("f", "ctm", symbolX, 330);
+        const int e1 = BondSymbol(k, "f", "ctm", symbolX, 330);
         k.Text(moment, kMargin, 630);
-        const int e2 = k.Symbol("M", "sd,A", symbolX, 630);
+        const int e2 = BondSymbol(k, "M", "sd,A", symbolX, 630);
         const int boxX = std::max(e1, e2) + 60;
         k.Box(Text1, boxX, 330, 600);
         k.Box(Text2, boxX, 630, 600);
@@ -174,15 +117,15 @@ void FrmBond::BuildInputs() {
     Frame2.SetCaption("Zbrojenie w przekroju A");
     Frame2.Move(kRightLeft, 1170, kRightWidth, 2130);
     {
-        BondRowKit k(*this, Frame2, freshLabel_);
+        RowKit k(*this, &Frame2, freshLabel_);
         const std::string modulus = "Moduł sprężystości  ";
         const std::string yield = "Charakterystyczna granica plastyczności  ";
         const int symbolX =
             kMargin + std::max(TextW(modulus, kWindowFont), TextW(yield, kWindowFont));
         k.Text(modulus, kMargin, 330);
-        const int e1 = k.Symbol("E", "s", symbolX, 330);
+        const int e1 = BondSymbol(k, "E", "s", symbolX, 330);
         k.Text(yield, kMargin, 630);
-        const int e2 = k.Symbol("f", "yk", symbolX, 630);
+        const int e2 = BondSymbol(k, "f", "yk", symbolX, 630);
         const int boxX = std::max(e1, e2) + 90;
         k.Box(Text32, boxX, 330, 750);
         k.Box(Text30, boxX, 630, 750);
@@ -202,19 +145,19 @@ void FrmBond::BuildInputs() {
                                 {"Dolne", "s11", &Text4, "11", &Text6, 1770}};
         const int areaX = kMargin + TextW("Dolne  ", kWindowFont);
         const int areaBoxX =
-            areaX + TextW(SymbolText("A", "s12", kWindowFont, kSubFont), kWindowFont) + 90;
+            areaX + TextW(SymbolText("A", "s12", kWindowFont, kSubscriptFont), kWindowFont) + 90;
         const int unitX = areaBoxX + 840;
         const int distTextX = unitX + TextW("[ mm   ]", kWindowFont) + 150;
         const int distX = distTextX + TextW("w odległości  ", kWindowFont);
         const int distBoxX =
-            distX + TextW(SymbolText("d", "12", kWindowFont, kSubFont), kWindowFont) + 90;
+            distX + TextW(SymbolText("d", "12", kWindowFont, kSubscriptFont), kWindowFont) + 90;
         for (const Layer& l : layers) {
             k.Text(l.text, kMargin, l.y);
-            k.Symbol("A", l.areaSub, areaX, l.y);
+            BondSymbol(k, "A", l.areaSub, areaX, l.y);
             k.Box(*l.area, areaBoxX, l.y, 750);
             k.Unit("[ mm   ]", unitX, l.y);
             k.Text("w odległości", distTextX, l.y);
-            k.Symbol("d", l.distSub, distX, l.y);
+            BondSymbol(k, "d", l.distSub, distX, l.y);
             k.Box(*l.dist, distBoxX, l.y, 600);
             k.Unit("[ m ]", distBoxX + 690, l.y);
         }
@@ -224,7 +167,7 @@ void FrmBond::BuildInputs() {
     Frame5.SetCaption("Wzmocnienie taśmami kompozytowymi w przekroju A");
     Frame5.Move(kRightLeft, 3360, kRightWidth, 1005);
     {
-        BondRowKit k(*this, Frame5, freshLabel_);
+        RowKit k(*this, &Frame5, freshLabel_);
         const std::string layers = "Liczba warstw, w których ułożone są taśmy:";
         const int valueX = kMargin + TextW(layers, kWindowFont) + 150;
         k.Text("Liczba taśm:", kMargin, 330);
@@ -243,15 +186,15 @@ void FrmBond::BuildResult() {
     Command4.SetCaption("Obliczanie");
     Command4.Move(kMargin + 60, 450, kButtonW, kButtonH);
 
-    BondRowKit k(*this, Frame4, freshLabel_);
+    RowKit k(*this, &Frame4, freshLabel_);
     const int row1 = 360, row2 = 840;
     constexpr int kValueW = 700;
     const int x0 = kMargin + 60 + kButtonW + 300;
 
     // N_fd,A  <  N_bd,max [ kN ] and the verdict; under them l_bd,A [ mm ], l_bd,max [ mm ] and
     // the hints. The values of each column line up.
-    const int fdEnd = k.Symbol("N", "fd,A", x0, row1);
-    const int lEnd = k.Symbol(Label32, Label33, "l", "bd,A", x0, row2, true);
+    const int fdEnd = BondSymbol(k, "N", "fd,A", x0, row1);
+    const int lEnd = BondSymbol(k, Label32, Label33, "l", "bd,A", x0, row2, true);
     int x = std::max(fdEnd, lEnd) + 60;
     k.Value(Label11, x, row1, kValueW);
     k.Value(Label34, x, row2, kValueW, kBoldFont);
@@ -262,8 +205,8 @@ void FrmBond::BuildResult() {
     const int lUnitEnd = k.Text(Label35, "[ mm ]", x + 30, row2, kBoldFont);
     x = std::max(x + 360, lUnitEnd) + 150;
 
-    const int bdEnd = k.Symbol("N", "bd,max", x, row1);
-    const int lMaxEnd = k.Symbol("l", "bd,max", x, row2);
+    const int bdEnd = BondSymbol(k, "N", "bd,max", x, row1);
+    const int lMaxEnd = BondSymbol(k, "l", "bd,max", x, row2);
     x = std::max(bdEnd, lMaxEnd) + 60;
     k.Value(Label14, x, row1, kValueW);
     k.Value(Label27, x, row2, kValueW);

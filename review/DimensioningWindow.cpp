@@ -7,6 +7,7 @@
 
 #include "app/Exit.h"
 #include "app/Help.h"
+#include "app/RowKit.h"
 #include "engine/AppliedLaminate.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
@@ -23,11 +24,8 @@ FormSlot<FrmDim> frmDim;
 
 namespace {
 
-const Font kWindowFont{"Arial", 9};
-const Font kBoldFont{"Arial", 9, true};
-const Font kSubFont{"Arial", 7};
-const Font kSupFont{"Arial", 6};
-const Font kSymbolFont{"Symbol", 10};
+const Font& kWindowFont = kRowFont;
+const Font& kBoldFont = kRowBoldFont;
 
 // Layout in twips. The window's client area, the two frames on top of each other, the buttons
 // below them.
@@ -35,7 +33,7 @@ constexpr int kClientWidth = 6855, kClientHeight = 4830;
 constexpr int kFrameLeft = 100, kFrameTop = 150;
 constexpr int kFrameWidth = kClientWidth - 2 * kFrameLeft, kFrameHeight = 3930;
 constexpr int kTextX = 120;
-constexpr int kLabelH = 240, kBoxH = 300, kButtonH = 345;
+constexpr int kButtonH = 345;
 constexpr int kValueW = 800, kComputeW = 1200;
 
 // Rows of both frames, from the top.
@@ -83,92 +81,44 @@ std::string PaddedLetter(const std::string& letter, int width) {
 
 }  // namespace
 
-// Places the labels of the rows: texts, symbols (letter, subscript, equals sign), values, units.
-class DimRowKit {
+// The rows' own parts: each symbol ends at the equals sign, values and boxes stand in their column.
+class DimRows {
   public:
-    DimRowKit(FrmDim& w, Control& frame, int& next)
-        : w_(w), frame_(frame), cols_(ColumnsOf()), next_(next) {}
-
-    Label& Fresh(const std::string& caption, const Font& font = kWindowFont) {
-        Label& l = w_.Add<Label>("Label" + std::to_string(next_++), &frame_);
-        l.SetFont(font);
-        l.SetCaption(caption);
-        return l;
-    }
-
-    void Text(Label& l, const std::string& text, int y) {
-        l.SetCaption(text);
-        l.Move(kTextX, y, TextW(text, kWindowFont) + 30, kLabelH);
-    }
-    Label& Text(const std::string& text, int y) {
-        Label& l = Fresh(text);
-        Text(l, text, y);
-        return l;
-    }
+    DimRows(FrmDim& w, Control& frame, int& next) : k(w, &frame, next), cols(ColumnsOf()) {}
 
     // The letter with its equals sign in one label, the subscript in its blanks.
     void Symbol(Label& letter, Label& sub, const std::string& letterText,
                 const std::string& subText, int y) {
         const int x = SymbolLeft(TextW(letterText, kWindowFont), subText);
-        const std::string caption = PaddedLetter(letterText, cols_.equals - x);
-        letter.SetCaption(caption);
-        letter.Move(x, y, TextW(caption, kWindowFont) + 30, kLabelH);
-        Subscript(sub, subText, x + TextW(letterText, kWindowFont), y);
+        k.Symbol(letter, sub, PaddedLetter(letterText, cols.equals - x), subText, x, y);
     }
     void Symbol(const std::string& letterText, const std::string& subText, int y) {
-        Symbol(Fresh(""), Fresh(""), letterText, subText, y);
+        const int x = SymbolLeft(TextW(letterText, kWindowFont), subText);
+        k.Symbol(PaddedLetter(letterText, cols.equals - x), subText, x, y);
     }
     // Where a symbol of a letter that wide starts, to end at the equals sign.
     int SymbolLeft(int letterW, const std::string& subText) const {
-        return cols_.equals - 45 - letterW - TextW(subText, kSubFont);
+        return cols.equals - 45 - letterW - TextW(subText, kSubscriptFont);
     }
-
-    void Subscript(Label& sub, const std::string& text, int x, int y) {
-        sub.SetFont(kSubFont);
-        sub.SetCaption(text);
-        sub.Move(x, y + 90, TextW(text, kSubFont) + 30, 195);
-    }
-
+    void Text(Label& l, const std::string& text, int y) { k.Text(l, text, kTextX, y); }
+    void Text(const std::string& text, int y) { k.Text(text, kTextX, y); }
     void Value(Label& v, int y, bool bold = false) {
-        v.SetFont(bold ? kBoldFont : kWindowFont);
-        v.SetCaption("0");
-        v.SetAlignment(Alignment::Right);
-        v.Move(cols_.value, y, kValueW, kLabelH);
+        k.Value(v, cols.value, y, kValueW, bold ? kBoldFont : kWindowFont);
     }
-
-    void Box(TextBox& box, int y) {
-        box.SetText("0");
-        box.Move(cols_.value, y - 30, kValueW, kBoxH);
-    }
-
-    // "[ mm   ]" and "[ N/mm   ]" carry a raised two in their blanks.
+    void Box(TextBox& box, int y) { k.Box(box, cols.value, y, kValueW); }
+    void Unit(const std::string& unit, int y) { k.Unit(unit, cols.unit, y); }
     void Unit(Label& u, Label* two, const std::string& unit, int y) {
-        u.SetCaption(unit);
-        u.Move(cols_.unit, y, TextW(unit, kWindowFont) + 30, kLabelH);
-        if (!two) return;
-        const std::string lead = unit.substr(0, unit.find("   ]"));
-        two->SetFont(kSupFont);
-        two->SetCaption("2");
-        two->Move(cols_.unit + TextW(lead, kWindowFont), y - 45, 120, 180);
-    }
-    void Unit(const std::string& unit, int y, bool squared = false) {
-        Label& u = Fresh("");
-        Unit(u, squared ? &Fresh("") : nullptr, unit, y);
+        k.Unit(u, two, unit, cols.unit, y);
     }
 
-    void Button(CommandButton& b, const std::string& caption, int x, int y, int width) {
-        b.SetCaption(caption);
-        b.Move(x, y, width, kButtonH);
-    }
-
-    const Columns& Cols() const { return cols_; }
-
-  private:
-    FrmDim& w_;
-    Control& frame_;
-    Columns cols_;
-    int& next_;
+    RowKit k;
+    const Columns cols;
 };
+
+void PlaceButton(CommandButton& b, const std::string& caption, int x, int y, int width) {
+    b.SetCaption(caption);
+    b.Move(x, y, width, kButtonH);
+}
 
 FrmDim::FrmDim() : Window("frmDim") {
     SetCaption("Wprowadzanie wymiarów elementu wzmacniającego");
@@ -202,8 +152,8 @@ FrmDim::FrmDim() : Window("frmDim") {
 }
 
 void FrmDim::BuildStripFrame() {
-    DimRowKit k(*this, Frame1, freshLabel_);
-    const Columns& c = k.Cols();
+    DimRows k(*this, Frame1, freshLabel_);
+    const Columns& c = k.cols;
 
     k.Text("Pożądane:", kRowWanted);
     const struct {
@@ -222,10 +172,10 @@ void FrmDim::BuildStripFrame() {
     k.Text("Wymagany przekrój wzmocnienia:", kRowRequired);
     k.Symbol("A", "f", kRowRequired);
     k.Value(Label8, kRowRequired);
-    k.Unit("[ mm   ]", kRowRequired, true);
+    k.Unit("[ mm   ]", kRowRequired);
 
-    k.Button(Command6_0, " Właściwości materiałów Vendrik Plankor", kTextX, kRowSheet,
-             c.unit + TextW("[ kNm ]", kWindowFont) - kTextX);
+    PlaceButton(Command6_0, " Właściwości materiałów Vendrik Plankor", kTextX, kRowSheet,
+                c.unit + TextW("[ kNm ]", kWindowFont) - kTextX);
 
     k.Text("Szerokość taśm wzmacniających:", kRowSize);
     k.Box(Text1, kRowSize);
@@ -234,7 +184,7 @@ void FrmDim::BuildStripFrame() {
     k.Box(Text2, kRowSize2);
     k.Unit("[ mm ]", kRowSize2);
 
-    k.Button(Command3, "Obliczenia", c.value + kValueW - kComputeW, kRowCompute, kComputeW);
+    PlaceButton(Command3, "Obliczenia", c.value + kValueW - kComputeW, kRowCompute, kComputeW);
 
     k.Text("Liczba wymaganych taśm:", kRowCount);
     k.Value(Label4, kRowCount, true);
@@ -246,7 +196,7 @@ void FrmDim::BuildStripFrame() {
     k.Text("Przekrój poprzeczny zastosowanego wzmocnienia:", kRowTotal);
     k.Symbol("A", "f", kRowTotal);
     k.Value(Label7, kRowTotal);
-    k.Unit("[ mm   ]", kRowTotal, true);
+    k.Unit("[ mm   ]", kRowTotal);
 
     int tab = 0;
     for (Control* ctl :
@@ -257,8 +207,8 @@ void FrmDim::BuildStripFrame() {
 }
 
 void FrmDim::BuildLayerFrame() {
-    DimRowKit k(*this, Frame2, freshLabel_);
-    const Columns& c = k.Cols();
+    DimRows k(*this, Frame2, freshLabel_);
+    const Columns& c = k.cols;
 
     // Shear wants a force, confinement a strength and a strain; the load shows one of them.
     k.Text("Pożądane:", kRowWanted);
@@ -270,13 +220,11 @@ void FrmDim::BuildLayerFrame() {
     k.Value(Label39, kRowWanted);
     k.Unit(Label41, &Label42, "[ N/mm   ]", kRowWanted);
     // The epsilon gets its letter at load; its equals sign stands apart, in the window font.
-    const int epsilonW = TextW(SymbolChar(101), kSymbolFont);
+    const int epsilonW = TextW(SymbolChar(101), kGreekFont);
     const int epsilonX = k.SymbolLeft(epsilonW, "cu");
-    Label47.SetFont(kSymbolFont);
-    Label47.Move(epsilonX, kRowWanted2 - 30, epsilonW + 30, kLabelH + 30);
-    k.Subscript(Label44, "cu", epsilonX + epsilonW, kRowWanted2);
-    Label52.SetCaption("=");
-    Label52.Move(c.equals, kRowWanted2, TextW("=", kWindowFont) + 30, kLabelH);
+    k.k.Greek(Label47, 101, epsilonX, kRowWanted2 - 30);
+    k.k.Subscript(Label44, "cu", epsilonX + epsilonW, kRowWanted2);
+    k.k.Text(Label52, "=", c.equals, kRowWanted2);
     k.Value(Label43, kRowWanted2);
     k.Unit(Label45, nullptr, "[  -  ]", kRowWanted2);
 
@@ -285,15 +233,15 @@ void FrmDim::BuildLayerFrame() {
     k.Value(Label14, kRowRequired);
     k.Unit("[ mm ]", kRowRequired);
 
-    k.Button(Command6_1, "Własności taśm Vendrik Plankor", kTextX, kRowSheet,
-             c.unit + TextW("[ kNm ]", kWindowFont) - kTextX);
+    PlaceButton(Command6_1, "Własności taśm Vendrik Plankor", kTextX, kRowSheet,
+                c.unit + TextW("[ kNm ]", kWindowFont) - kTextX);
 
     k.Text("Grubość pojedynczej warstwy wzmocnienia:", kRowSize);
     k.Box(Text3, kRowSize);
     k.Unit("[ mm ]", kRowSize);
 
-    k.Button(Command4, "Obliczenia", c.value + kValueW - kComputeW, kRowCompute - kLayerRise,
-             kComputeW);
+    PlaceButton(Command4, "Obliczenia", c.value + kValueW - kComputeW, kRowCompute - kLayerRise,
+                kComputeW);
 
     k.Text("Wymagana liczba warstw wzmocnienia:", kRowCount - kLayerRise);
     k.Value(Label11, kRowCount - kLayerRise, true);

@@ -12,6 +12,7 @@
 #include "app/Exit.h"
 #include "app/Help.h"
 #include "app/InputWindow.h"
+#include "app/RowKit.h"
 #include "engine/DesignState.h"
 #include "engine/ResultQuantities.h"
 #include "platform/NumberFormat.h"
@@ -43,9 +44,6 @@ constexpr int kSignW = 210;
 
 const Font kWindowFont{"Arial", 9};
 const Font kButtonFont{"Arial", 9.75};
-const Font kSubFont{"Arial", 7};
-const Font kSupFont{"Arial", 6};
-const Font kSymbolFont{"Symbol", 10};
 
 const char* const kUltimateText = "Stan graniczny nośności";
 const char* const kRareText =
@@ -120,136 +118,104 @@ int TextW(const std::string& text, const Font& f) {
 
 }  // namespace
 
-// Builds the rows of the frames: row text, symbol (letter or Greek letter with its subscript),
-// value and unit.
-class ResultRowBuilder {
-  public:
-    explicit ResultRowBuilder(FrmResult& w) : w_(w) {}
+namespace {
 
-    // A label that nothing else refers to.
-    Label& Fresh(Control& frame) {
-        return w_.Add<Label>("Label" + std::to_string(next_++), &frame);
-    }
+// The results' labels: as wide as their text and a little more.
+constexpr RowStyle kStyle{.pad = 15};
 
-    void Text(Label& l, const std::string& text, int x, int y, int width) {
-        l.SetCaption(text);
-        l.Move(x, y, width, kLabelH);
-    }
-
-    // The symbol from x on; returns where it ends.
-    int Symbol(Control& frame, int x, int y, const std::string& letter, Label* greek, int greekCode,
-               const std::string& sub, Label* subLabel = nullptr,
-               std::vector<Label*>* created = nullptr) {
-        if (greek) {
-            // The Greek letter gets its character when the window loads.
-            greek->SetFont(kSymbolFont);
-            const int gw = TextW(SymbolChar(greekCode), kSymbolFont);
-            greek->Move(x, y - 15, gw + 30, kLabelH + 30);
-            x += gw;
-        } else {
-            Label& l = Fresh(frame);
-            l.SetCaption(letter);
-            const int lw = TextW(letter, kWindowFont);
-            l.Move(x, y, lw + 15, kLabelH);
-            x += lw;
-            if (created) created->push_back(&l);
-        }
-        Label& s = subLabel ? *subLabel : Fresh(frame);
+// The symbol from x on, a letter or a Greek letter with its subscript; returns where it ends.
+int ResultSymbol(RowKit& k, int x, int y, const std::string& letter, Label* greek, int greekCode,
+                 const std::string& sub, Label* subLabel = nullptr,
+                 std::vector<Label*>* created = nullptr) {
+    int end;
+    if (greek) {
+        // The Greek letter gets its character when the window loads.
+        const int gx = k.Greek(*greek, greekCode, x, y - 15);
+        Label& s = subLabel ? *subLabel : k.Fresh();
         if (created) created->push_back(&s);
-        s.SetFont(kSubFont);
-        s.SetCaption(sub);
-        const int sw = TextW(sub, kSubFont);
-        s.Move(x, y + 90, sw + 15, 195);
-        return x + sw + 15;
+        end = k.Subscript(s, sub, gx, y);
+    } else {
+        Label& l = k.Fresh();
+        Label& s = subLabel ? *subLabel : k.Fresh();
+        if (created) created->insert(created->end(), {&l, &s});
+        end = k.Symbol(l, s, letter, sub, x, y);
     }
+    return end + 15;
+}
 
-    void Value(Label& v, int left, int right, int y) {
-        v.SetCaption("0");
-        v.SetAlignment(Alignment::Right);
-        v.Move(left, y, right - left, kLabelH);
-    }
+void ResultValue(RowKit& k, Label& v, int left, int right, int y) {
+    k.Value(v, left, y, right - left);
+}
 
-    // "[ mm   ]" and "[ N/mm   ]" carry a raised two in their blanks.
-    void Unit(Control& frame, int y, const std::string& unit, bool squared) {
-        Label& u = Fresh(frame);
-        u.SetCaption(unit);
-        u.Move(kUnitX, y, TextW(unit, kWindowFont) + 15, kLabelH);
-        if (!squared) return;
-        const std::string lead = unit.substr(0, unit.find("   ]"));
-        Label& two = Fresh(frame);
-        two.SetFont(kSupFont);
-        two.SetCaption("2");
-        two.Move(kUnitX + TextW(lead, kWindowFont), y - 45, 120, 180);
-    }
-
-    struct Row {
-        const char* text;
-        // Texts that the row may hold later, which the symbol must stay clear of.
-        std::initializer_list<const char*> laterTexts = {};
-        const char* letter = "";
-        Label* greek = nullptr;
-        int greekCode = 0;
-        const char* sub = "";
-        const char* unit = "";
-        bool squared = false;
-        // A text too long for one line wraps over two within this width.
-        int wrapWidth = 0;
-        // Receives the symbol's labels.
-        std::vector<Label*>* symbolLabels = nullptr;
-    };
-
-    // A row: text, symbol after the longest text the row may hold, value, unit.
-    void Plain(Control& frame, int y, Label& text, Label& value, const Row& r) {
-        int textW = TextW(r.text, kWindowFont);
-        for (const char* t : r.laterTexts) textW = std::max(textW, TextW(t, kWindowFont));
-        if (r.wrapWidth > 0) {
-            textW = r.wrapWidth;
-            text.SetCaption(r.text);
-            text.SetWordWrap(true);
-            text.Move(kTextX, y - kLabelH / 2, textW, 2 * kLabelH);
-        } else {
-            Text(text, r.text, kTextX, y, textW + 15);
-        }
-        const int end = Symbol(frame, kTextX + textW + 45, y, r.letter, r.greek, r.greekCode, r.sub,
-                               nullptr, r.symbolLabels);
-        Value(value, end, kValueRight, y);
-        Unit(frame, y, r.unit, r.squared);
-    }
-
-    // A stress row: text, symbol, stress, relation sign, limit text, limit value, unit. The limit
-    // text is right-aligned against its value; its subscript is placed when the text is set.
-    void Stress(Control& frame, int y, Label& text, const char* caption, Label* greek,
-                Label* subLabel, const char* sub, Label& stress, Label& sign, Label& limit,
-                Label& limitValue, Label*& limitSub) {
-        const int textW = TextW(caption, kWindowFont);
-        Text(text, caption, kTextX, y, textW + 15);
-        Symbol(frame, kTextX + textW + 45, y, "f", greek, 115, sub, subLabel);
-
-        const int limitValueX = kValueRight - kLimitValueW;
-        Value(limitValue, limitValueX, kValueRight, y);
-        int limitW = 0;
-        for (const LimitText& t : kLimitTexts)
-            limitW = std::max({limitW, TextW(t.comma, kWindowFont), TextW(t.point, kWindowFont)});
-        const int limitX = limitValueX - 30 - limitW;
-        limit.SetAlignment(Alignment::Right);
-        limit.Move(limitX, y, limitW, kLabelH);
-        limitSub = &Fresh(frame);
-        limitSub->SetFont(kSubFont);
-
-        const int signX = limitX - 45 - kSignW;
-        sign.SetFont(kSymbolFont);
-        sign.SetAlignment(Alignment::Center);
-        sign.Move(signX, y - 15, kSignW, kLabelH + 30);
-        const int stressRight = signX - 30;
-        Value(stress, stressRight - kStressValueW, stressRight, y);
-        Unit(frame, y, "[ N/mm   ]", true);
-    }
-
-  private:
-    FrmResult& w_;
-    // Above every name the window's own controls use.
-    int next_ = 200;
+struct Row {
+    const char* text;
+    // Texts that the row may hold later, which the symbol must stay clear of.
+    std::initializer_list<const char*> laterTexts = {};
+    const char* letter = "";
+    Label* greek = nullptr;
+    int greekCode = 0;
+    const char* sub = "";
+    const char* unit = "";
+    // A text too long for one line wraps over two within this width.
+    int wrapWidth = 0;
+    // Receives the symbol's labels.
+    std::vector<Label*>* symbolLabels = nullptr;
 };
+
+// A row: text, symbol after the longest text the row may hold, value, unit.
+void Plain(RowKit& k, int y, Label& text, Label& value, const Row& r) {
+    int textW = TextW(r.text, kWindowFont);
+    for (const char* t : r.laterTexts) textW = std::max(textW, TextW(t, kWindowFont));
+    if (r.wrapWidth > 0) {
+        textW = r.wrapWidth;
+        k.Sized(text, r.text, kTextX, y - kLabelH / 2, textW, 2 * kLabelH).SetWordWrap(true);
+    } else {
+        k.Sized(text, r.text, kTextX, y, textW + 15);
+    }
+    const int end = ResultSymbol(k, kTextX + textW + 45, y, r.letter, r.greek, r.greekCode, r.sub,
+                                 nullptr, r.symbolLabels);
+    ResultValue(k, value, end, kValueRight, y);
+    k.Unit(r.unit, kUnitX, y);
+}
+
+// The labels of a stress row after its text and symbol.
+struct StressLabels {
+    Label& stress;
+    Label& sign;
+    Label& limit;
+    Label& limitValue;
+    Label*& limitSub;
+};
+
+// A stress row: text, symbol, stress, relation sign, limit text, limit value, unit. The limit
+// text is right-aligned against its value; its subscript is placed when the text is set.
+void Stress(RowKit& k, int y, Label& text, const char* caption, Label* greek, Label* subLabel,
+            const char* sub, const StressLabels& l) {
+    const int textW = TextW(caption, kWindowFont);
+    k.Sized(text, caption, kTextX, y, textW + 15);
+    ResultSymbol(k, kTextX + textW + 45, y, "f", greek, 115, sub, subLabel);
+
+    const int limitValueX = kValueRight - kLimitValueW;
+    ResultValue(k, l.limitValue, limitValueX, kValueRight, y);
+    int limitW = 0;
+    for (const LimitText& t : kLimitTexts)
+        limitW = std::max({limitW, TextW(t.comma, kWindowFont), TextW(t.point, kWindowFont)});
+    const int limitX = limitValueX - 30 - limitW;
+    l.limit.SetAlignment(Alignment::Right);
+    l.limit.Move(limitX, y, limitW, kLabelH);
+    l.limitSub = &k.Fresh();
+    l.limitSub->SetFont(kSubscriptFont);
+
+    const int signX = limitX - 45 - kSignW;
+    l.sign.SetFont(kGreekFont);
+    l.sign.SetAlignment(Alignment::Center);
+    l.sign.Move(signX, y - 15, kSignW, kLabelH + 30);
+    const int stressRight = signX - 30;
+    ResultValue(k, l.stress, stressRight - kStressValueW, stressRight, y);
+    k.Unit("[ N/mm   ]", kUnitX, y);
+}
+
+}  // namespace
 
 FrmResult::FrmResult() : Window("frmResult") {
     SetCaption("Wyniki");
@@ -275,7 +241,7 @@ FrmResult::FrmResult() : Window("frmResult") {
         f.frame->Move(kFrameOutside.left, kFrameOutside.top, kFrameWidth, f.height);
     }
 
-    ResultRowBuilder rows(*this);
+    RowKit rows(*this, nullptr, freshLabel_, kStyle);
     BuildUltimateFrame(rows);
     for (int k = 0; k < 2; ++k) BuildServiceabilityFrame(rows, k);
     BuildGoverningFrame(rows);
@@ -284,130 +250,125 @@ FrmResult::FrmResult() : Window("frmResult") {
     BuildButtons();
 }
 
-void FrmResult::BuildUltimateFrame(ResultRowBuilder& r) {
-    using Row = ResultRowBuilder::Row;
-    r.Plain(Frame4, 420, Label22, Label25,
-            Row{.text = "Nośność obliczeniowa przed wzmocnieniem",
-                .letter = "M",
-                .sub = "rd,o",
-                .unit = "[ kNm ]"});
-    r.Plain(Frame4, 900, Label2, Label1,
-            Row{.text = "Wymagany przekrój wzmocnienia",
-                .laterTexts = {"Zastosowany przekrój wzmocnienia"},
-                .letter = "A",
-                .sub = "f",
-                .unit = "[ mm   ]",
-                .squared = true});
-    r.Plain(Frame4, 1380, Label50, Label52,
-            Row{.text = "Nośność obliczeniowa po wzmocnieniu",
-                .letter = "M",
-                .sub = "rd",
-                .unit = "[ kNm ]"});
+void FrmResult::BuildUltimateFrame(RowKit& r) {
+    r.SetContainer(&Frame4);
+    Plain(r, 420, Label22, Label25,
+          Row{.text = "Nośność obliczeniowa przed wzmocnieniem",
+              .letter = "M",
+              .sub = "rd,o",
+              .unit = "[ kNm ]"});
+    Plain(r, 900, Label2, Label1,
+          Row{.text = "Wymagany przekrój wzmocnienia",
+              .laterTexts = {"Zastosowany przekrój wzmocnienia"},
+              .letter = "A",
+              .sub = "f",
+              .unit = "[ mm   ]"});
+    Plain(r, 1380, Label50, Label52,
+          Row{.text = "Nośność obliczeniowa po wzmocnieniu",
+              .letter = "M",
+              .sub = "rd",
+              .unit = "[ kNm ]"});
 
     // The strengthening ratio: M rd over M rd,o as a fraction, then "=" and the ratio.
     const int y = 1860;
     const char* text = "Stopień wzmocnienia";
     const int textW = TextW(text, kWindowFont);
-    r.Text(Label32, text, kTextX, y + 150, textW + 15);
-    const int upperW = TextW("M", kWindowFont) + TextW("rd", kSubFont) + 15;
-    const int lowerW = TextW("M", kWindowFont) + TextW("rd,o", kSubFont) + 15;
+    r.Sized(Label32, text, kTextX, y + 150, textW + 15);
+    const int upperW = TextW("M", kWindowFont) + TextW("rd", kSubscriptFont) + 15;
+    const int lowerW = TextW("M", kWindowFont) + TextW("rd,o", kSubscriptFont) + 15;
     const int lineW = std::max(upperW, lowerW) + 60;
     const int x = kTextX + textW + 90;
-    r.Symbol(Frame4, x + (lineW - upperW) / 2, y, "M", nullptr, 0, "rd");
-    r.Symbol(Frame4, x + (lineW - lowerW) / 2, y + 330, "M", nullptr, 0, "rd,o");
+    ResultSymbol(r, x + (lineW - upperW) / 2, y, "M", nullptr, 0, "rd");
+    ResultSymbol(r, x + (lineW - lowerW) / 2, y + 330, "M", nullptr, 0, "rd,o");
     Add<LineControl>("Line1", &Frame4).SetEnds(x, y + 300, x + lineW, y + 300);
     const int ratioX = x + lineW + 60;
     Label39.SetCaption("=   0");
     Label39.Move(ratioX, y + 150, kValueRight - ratioX, kLabelH);
 }
 
-void FrmResult::BuildServiceabilityFrame(ResultRowBuilder& r, int k) {
-    using Row = ResultRowBuilder::Row;
+void FrmResult::BuildServiceabilityFrame(RowKit& r, int k) {
     const bool rare = k == 0;
     Frame& f = rare ? Frame6 : Frame3;
+    r.SetContainer(&f);
     Label& second = Add(Label57, "Label57", k + 2, &f);
     second.SetFontBold(true);
-    r.Text(second, rare ? "o wartościach wyjątkowych" : "o wartościach prawie stałych", kTextX, 255,
-           kFrameWidth - 2 * kTextX);
+    r.Sized(second, rare ? "o wartościach wyjątkowych" : "o wartościach prawie stałych", kTextX,
+            255, kFrameWidth - 2 * kTextX);
 
-    r.Plain(f, 600, Add(Label57, "Label57", k, &f), rare ? Label68 : Label41,
-            Row{.text = "Wartość momentu przed wzmocnieniem",
-                .letter = "M",
-                .sub = rare ? "ser,r,o" : "ser,q-p,o",
-                .unit = "[ kNm ]"});
-    r.Plain(f, 1020, Add(Label84, "Label84", k, &f), rare ? Label82 : Label33,
-            Row{.text = "Wymagany przekrój wzmocnienia",
-                .laterTexts = {"Zastosowany przekrój wzmocnienia"},
-                .letter = "A",
-                .sub = "f",
-                .unit = "[ mm   ]",
-                .squared = true});
-    r.Plain(f, 1440, Add(Label87, "Label87", k, &f), rare ? Label94 : Label40,
-            Row{.text = "Wartość momentu po wzmocnieniu",
-                .letter = "M",
-                .sub = rare ? "ser,r" : "ser,q-p",
-                .unit = "[ kNm ]"});
-    r.Stress(f, 1860, Add(Label60, "Label60", k, &f), "Napr. w stali", nullptr,
-             rare ? &Label67 : &Label107, "s11", rare ? Label59 : Label103,
-             rare ? Label79 : Label105, rare ? Label63 : Label110, rare ? Label73 : Label43,
-             limitSubscript_[rare ? 0 : 2]);
-    r.Stress(f, 2280, Add(Label61, "Label61", k, &f), "Napr. w betonie",
-             rare ? &Label69 : &Label109, nullptr, "c", rare ? Label62 : Label104,
-             rare ? Label81 : Label106, rare ? Label64 : Label111, rare ? Label75 : Label102,
-             limitSubscript_[rare ? 1 : 3]);
+    Plain(r, 600, Add(Label57, "Label57", k, &f), rare ? Label68 : Label41,
+          Row{.text = "Wartość momentu przed wzmocnieniem",
+              .letter = "M",
+              .sub = rare ? "ser,r,o" : "ser,q-p,o",
+              .unit = "[ kNm ]"});
+    Plain(r, 1020, Add(Label84, "Label84", k, &f), rare ? Label82 : Label33,
+          Row{.text = "Wymagany przekrój wzmocnienia",
+              .laterTexts = {"Zastosowany przekrój wzmocnienia"},
+              .letter = "A",
+              .sub = "f",
+              .unit = "[ mm   ]"});
+    Plain(r, 1440, Add(Label87, "Label87", k, &f), rare ? Label94 : Label40,
+          Row{.text = "Wartość momentu po wzmocnieniu",
+              .letter = "M",
+              .sub = rare ? "ser,r" : "ser,q-p",
+              .unit = "[ kNm ]"});
+    Stress(r, 1860, Add(Label60, "Label60", k, &f), "Napr. w stali", nullptr,
+           rare ? &Label67 : &Label107, "s11",
+           {rare ? Label59 : Label103, rare ? Label79 : Label105, rare ? Label63 : Label110,
+            rare ? Label73 : Label43, limitSubscript_[rare ? 0 : 2]});
+    Stress(r, 2280, Add(Label61, "Label61", k, &f), "Napr. w betonie", rare ? &Label69 : &Label109,
+           nullptr, "c",
+           {rare ? Label62 : Label104, rare ? Label81 : Label106, rare ? Label64 : Label111,
+            rare ? Label75 : Label102, limitSubscript_[rare ? 1 : 3]});
 }
 
-void FrmResult::BuildGoverningFrame(ResultRowBuilder& r) {
-    using Row = ResultRowBuilder::Row;
+void FrmResult::BuildGoverningFrame(RowKit& r) {
+    r.SetContainer(&Frame5);
     const char* text = "Decydujący wpływ na wynik końcowy ma:";
-    r.Text(Label71, text, kTextX, 330, TextW(text, kWindowFont) + 15);
+    r.Sized(Label71, text, kTextX, 330, TextW(text, kWindowFont) + 15);
     Label72.SetCaption("0");
     Label72.SetWordWrap(true);
     Label72.Move(kTextX, 600, 4050, 2 * kLabelH - 15);
-    r.Plain(Frame5, 1170, Label74, Label77,
-            Row{.text = "Ostateczny przekrój wzmocnienia",
-                .laterTexts = {"Ostateczny przyjęty przekrój wzmocnienia"},
-                .letter = "A",
-                .sub = "f",
-                .unit = "[ mm   ]",
-                .squared = true});
+    Plain(r, 1170, Label74, Label77,
+          Row{.text = "Ostateczny przekrój wzmocnienia",
+              .laterTexts = {"Ostateczny przyjęty przekrój wzmocnienia"},
+              .letter = "A",
+              .sub = "f",
+              .unit = "[ mm   ]"});
 }
 
-void FrmResult::BuildShearFrame(ResultRowBuilder& r) {
-    using Row = ResultRowBuilder::Row;
-    r.Plain(Frame1, 390, Label3, Label5,
-            Row{.text = "Wymagana grubość wzmocnienia",
-                .laterTexts = {"Grubość wszystkich warstw wzmocnienia    t    ="},
-                .letter = "t",
-                .sub = "f",
-                .unit = "[ mm ]",
-                .symbolLabels = &thicknessSymbols_[&Label3]});
-    r.Plain(Frame1, 780, Label46, Label48,
-            Row{.text = "Dodatkowe ścinanie", .letter = "V", .sub = "fd", .unit = "[ kN ]"});
+// The required thickness; a recomputation later names the applied one in the row's text.
+void FrmResult::ThicknessRow(RowKit& r, Label& text, Label& value) {
+    Plain(r, 390, text, value,
+          Row{.text = "Wymagana grubość wzmocnienia",
+              .laterTexts = {"Grubość wszystkich warstw wzmocnienia    t    ="},
+              .letter = "t",
+              .sub = "f",
+              .unit = "[ mm ]",
+              .symbolLabels = &thicknessSymbols_[&text]});
 }
 
-void FrmResult::BuildConfinementFrame(ResultRowBuilder& r) {
-    using Row = ResultRowBuilder::Row;
-    r.Plain(Frame2, 390, Label11, Label13,
-            Row{.text = "Wymagana grubość wzmocnienia",
-                .laterTexts = {"Grubość wszystkich warstw wzmocnienia    t    ="},
-                .letter = "t",
-                .sub = "f",
-                .unit = "[ mm ]",
-                .symbolLabels = &thicknessSymbols_[&Label11]});
-    r.Plain(Frame2, 870, Label9, Label14,
-            Row{.text = "Średnia wytrzymałość po wzmocnieniu",
-                .letter = "f",
-                .sub = "cc",
-                .unit = "[ N/mm   ]",
-                .squared = true});
-    r.Plain(Frame2, 1350, Label4, Label15,
-            Row{.text = "Odkształcenie przy zniszczeniu po wzmocnieniu",
-                .greek = &Label55,
-                .greekCode = 101,
-                .sub = "cu",
-                .unit = "[  -  ]",
-                .wrapWidth = TextW("Średnia wytrzymałość po wzmocnieniu", kWindowFont)});
+void FrmResult::BuildShearFrame(RowKit& r) {
+    r.SetContainer(&Frame1);
+    ThicknessRow(r, Label3, Label5);
+    Plain(r, 780, Label46, Label48,
+          Row{.text = "Dodatkowe ścinanie", .letter = "V", .sub = "fd", .unit = "[ kN ]"});
+}
+
+void FrmResult::BuildConfinementFrame(RowKit& r) {
+    r.SetContainer(&Frame2);
+    ThicknessRow(r, Label11, Label13);
+    Plain(r, 870, Label9, Label14,
+          Row{.text = "Średnia wytrzymałość po wzmocnieniu",
+              .letter = "f",
+              .sub = "cc",
+              .unit = "[ N/mm   ]"});
+    Plain(r, 1350, Label4, Label15,
+          Row{.text = "Odkształcenie przy zniszczeniu po wzmocnieniu",
+              .greek = &Label55,
+              .greekCode = 101,
+              .sub = "cu",
+              .unit = "[  -  ]",
+              .wrapWidth = TextW("Średnia wytrzymałość po wzmocnieniu", kWindowFont)});
 }
 
 void FrmResult::BuildButtons() {
@@ -488,7 +449,7 @@ void FrmResult::PlaceLimitSubscripts() {
         const std::string lead = l.Caption().substr(0, l.Caption().find('f') + 1);
         sub.SetCaption(kLimitTexts[n].subscript);
         sub.Move(textX + TextW(lead, l.Font()), l.Top() + 90,
-                 TextW(kLimitTexts[n].subscript, kSubFont) + 15, 195);
+                 TextW(kLimitTexts[n].subscript, kSubscriptFont) + 15, 195);
     }
 }
 

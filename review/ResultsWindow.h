@@ -10,7 +10,7 @@
 
 namespace kord {
 
-class ResultRowBuilder;
+class RowKit;
 
 class FrmResult : public Window {
   public:
@@ -123,11 +123,14 @@ class FrmResult : public Window {
 
   private:
     std::map<const Label*, std::vector<Label*>> thicknessSymbols_;
-    void BuildUltimateFrame(ResultRowBuilder& rows);
-    void BuildServiceabilityFrame(ResultRowBuilder& rows, int k);
-    void BuildGoverningFrame(ResultRowBuilder& rows);
-    void BuildShearFrame(ResultRowBuilder& rows);
-    void BuildConfinementFrame(ResultRowBuilder& rows);
+    // Above every name the window's own controls use.
+    int freshLabel_ = 200;
+    void BuildUltimateFrame(RowKit& rows);
+    void BuildServiceabilityFrame(RowKit& rows, int k);
+    void BuildGoverningFrame(RowKit& rows);
+    void ThicknessRow(RowKit& rows, Label& text, Label& value);
+    void BuildShearFrame(RowKit& rows);
+    void BuildConfinementFrame(RowKit& rows);
     void BuildButtons();
 
     // The steps of the load: symbols, limit texts, layout and values of the current design.

@@ -1,5 +1,6 @@
 #include "review/StrainDiagrams.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -172,32 +173,12 @@ class Diagram {
     }
 
     void Draw(const DesignState& s, const Scales& sc) {
-        const StrainState st = c_.state;
-        const bool initial = st == StrainState::Initial;
-        const bool ultimate = st == StrainState::Ultimate;
-        const bool composite = CompositeActs(s, st);
+        const bool composite = CompositeActs(s, c_.state);
         if (c_.composite.sub) w_.Lbl(c_.composite.sub).SetCaption(composite ? "f" : "b");
-
-        // Absent layers: no line, and their labels here and their rows in the frame go.
-        const bool present[3] = {LayerPresent(s, SteelLayer::Top2),
+        const Present present = {LayerPresent(s, SteelLayer::Top2),
                                  LayerPresent(s, SteelLayer::Bottom12),
                                  LayerPresent(s, SteelLayer::Bottom11)};
-        const Controls::Symbol* symbols[3] = {&c_.s2, &c_.s12, &c_.s11};
-        const Controls::RowIndex rows[3] = {Controls::S2Row, Controls::S12Row, Controls::S11Row};
-        for (int k = 0; k < 3; ++k) {
-            if (present[k]) continue;
-            HideSymbol(*symbols[k]);
-            HideRow(rows[k]);
-        }
-        if (!initial && !ultimate) {
-            if (composite) {
-                w_.Lbl(c_.soffit.epsilon).SetVisible(true);
-                w_.Lbl(c_.soffit.sub).SetVisible(true);
-            } else {
-                HideSymbol(c_.soffit);
-            }
-        }
-
+        HideAbsent(composite, present);
         if (!sc.strain) {
             // Without a strain scale nothing can be drawn or placed.
             for (const Controls::Symbol* sym :
@@ -206,12 +187,55 @@ class Diagram {
             HideAxisLabels();
             return;
         }
+        PlaceLabels(DrawProfile(s, sc, composite, present), composite, present);
+    }
+
+  private:
+    // Which of the layers s2, s12, s11 the section has.
+    using Present = std::array<bool, 3>;
+
+    // Where the drawn profile puts what the labels point at, in drawing units.
+    struct Profile {
+        double axis = 0;
+        double soffit = 0;
+        std::optional<double> layerY[3];  // depths of s2, s12, s11
+        // Layer strains: bottom layers tension positive (drawn leftward), the top layer
+        // compression positive (drawn rightward).
+        std::optional<double> s2, s12, s11;
+        std::optional<double> neutralAxis;
+    };
+
+    // Absent layers: their labels here and their rows in the frame go; the soffit symbol of a
+    // serviceability diagram shows only while the composite acts.
+    void HideAbsent(bool composite, const Present& present) {
+        const Controls::Symbol* symbols[3] = {&c_.s2, &c_.s12, &c_.s11};
+        const Controls::RowIndex rows[3] = {Controls::S2Row, Controls::S12Row, Controls::S11Row};
+        for (int k = 0; k < 3; ++k) {
+            if (present[k]) continue;
+            HideSymbol(*symbols[k]);
+            HideRow(rows[k]);
+        }
+        if (c_.state != StrainState::Initial && c_.state != StrainState::Ultimate) {
+            if (composite) {
+                w_.Lbl(c_.soffit.epsilon).SetVisible(true);
+                w_.Lbl(c_.soffit.sub).SetVisible(true);
+            } else {
+                HideSymbol(c_.soffit);
+            }
+        }
+    }
+
+    // The strain profile, the layers' strains and the neutral axis's depth mark.
+    Profile DrawProfile(const DesignState& s, const Scales& sc, bool composite,
+                        const Present& present) {
+        const StrainState st = c_.state;
+        const bool initial = st == StrainState::Initial;
         const double S = *sc.strain;
-        const double A = Axis(s, S);
+        Profile p;
+        const double A = p.axis = Axis(s, S);
         const double et = TopFibreStrain(s, st) * S;
-        const double eb = SoffitStrain(s, st) * S;
+        const double eb = p.soffit = SoffitStrain(s, st) * S;
         const double ef = CompositeStrain(s, st) * S;
-        const double xs = NeutralAxisDepth(s, st);
 
         Line(A - eb, 95, A + et, 5);
         Line(A, 5, A, initial ? 95 : 96);
@@ -228,38 +252,39 @@ class Diagram {
             Line(A - eb, 95, A, 95);
         }
 
-        std::optional<double> y[3];
         if (sc.depth) {
             const double D = *sc.depth;
-            y[0] = 5 + LayerDepth(s, SteelLayer::Top2) * D;
-            y[1] = 5 + LayerDepth(s, SteelLayer::Bottom12) * D;
-            y[2] = 5 + LayerDepth(s, SteelLayer::Bottom11) * D;
+            p.layerY[0] = 5 + LayerDepth(s, SteelLayer::Top2) * D;
+            p.layerY[1] = 5 + LayerDepth(s, SteelLayer::Bottom12) * D;
+            p.layerY[2] = 5 + LayerDepth(s, SteelLayer::Bottom11) * D;
         }
-        // Layer strains in drawing units: bottom layers tension positive (drawn leftward), the
-        // top layer compression positive (drawn rightward).
         auto drawn = [&](SteelLayer layer, int k) -> std::optional<double> {
-            if (!present[k] || !y[k]) return std::nullopt;
+            if (!present[k] || !p.layerY[k]) return std::nullopt;
             const std::optional<double> e = BarStrain(s, st, layer, BarGradient::Soffit);
             if (!e) return std::nullopt;
             return *e * S;
         };
-        const std::optional<double> t11 = drawn(SteelLayer::Bottom11, 2);
-        const std::optional<double> t12 = drawn(SteelLayer::Bottom12, 1);
-        const std::optional<double> c2 = drawn(SteelLayer::Top2, 0);
-        if (t11) Line(A, *y[2], A - *t11, *y[2]);
-        if (t12) Line(A, *y[1], A - *t12, *y[1]);
-        if (c2) Line(A, *y[0], A + *c2, *y[0]);
+        p.s11 = drawn(SteelLayer::Bottom11, 2);
+        p.s12 = drawn(SteelLayer::Bottom12, 1);
+        p.s2 = drawn(SteelLayer::Top2, 0);
+        if (p.s11) Line(A, *p.layerY[2], A - *p.s11, *p.layerY[2]);
+        if (p.s12) Line(A, *p.layerY[1], A - *p.s12, *p.layerY[1]);
+        if (p.s2) Line(A, *p.layerY[0], A + *p.s2, *p.layerY[0]);
 
-        std::optional<double> xd;  // the neutral-axis depth in drawing units
         if (sc.depth) {
-            xd = xs * *sc.depth;
+            const double xd = *(p.neutralAxis = NeutralAxisDepth(s, st) * *sc.depth);
             const double X = 0.7 * A;
-            Line(X, 4, X, 5 + *xd + 1);
+            Line(X, 4, X, 5 + xd + 1);
             Line(X - 1, 5, X + 1, 5);
-            Line(X - 1, 5 + *xd, X + 1, 5 + *xd);
+            Line(X - 1, 5 + xd, X + 1, 5 + xd);
         }
+        return p;
+    }
 
-        // Labels.
+    void PlaceLabels(const Profile& p, bool composite, const Present& present) {
+        const bool initial = c_.state == StrainState::Initial;
+        const bool ultimate = c_.state == StrainState::Ultimate;
+        const double A = p.axis, eb = p.soffit;
         if (initial)
             PlaceSymbol(c_.top, A - 10, -2, A - 7, 1);
         else
@@ -272,40 +297,40 @@ class Diagram {
         else if (composite)
             PlaceSymbol(c_.soffit, A - eb - 7, 91, A - eb - 4, 94);
 
+        const std::optional<double>* y = p.layerY;
         if (present[2]) {
-            if (t11)
+            if (p.s11)
                 PlaceSymbol(c_.s11, A + 3, *y[2] - 6, A + 6, *y[2] - 2);
             else
                 HideSymbol(c_.s11);
         }
         if (present[1]) {
-            if (!t12)
+            if (!p.s12)
                 HideSymbol(c_.s12);
-            else if (*t12 > 0)
+            else if (*p.s12 > 0)
                 PlaceSymbol(c_.s12, A + 3, *y[1] - 6, A + 6, *y[1] - 2);
             else
                 PlaceSymbol(c_.s12, A - 12, *y[1] - 6, A - 9, *y[1] - 2);
         }
         if (present[0]) {
-            if (!c2)
+            if (!p.s2)
                 HideSymbol(c_.s2);
-            else if (*c2 > 0)
+            else if (*p.s2 > 0)
                 PlaceSymbol(c_.s2, A - 10, *y[0] - 4, A - 7, *y[0]);
             else
                 PlaceSymbol(c_.s2, A + 3, *y[0] - 4, A + 6, *y[0]);
         }
 
-        if (!xd) {
+        if (!p.neutralAxis) {
             HideAxisLabels();
         } else if (initial) {
-            Place(c_.axisX, 0.7 * A - 7, *xd / 2);
-            Place(c_.axisSub, 0.7 * A - 4, *xd / 2 + 3);
+            Place(c_.axisX, 0.7 * A - 7, *p.neutralAxis / 2);
+            Place(c_.axisSub, 0.7 * A - 4, *p.neutralAxis / 2 + 3);
         } else {
-            Place(c_.axisX, 0.7 * A - 4, *xd / 2);
+            Place(c_.axisX, 0.7 * A - 4, *p.neutralAxis / 2);
         }
     }
 
-  private:
     double Axis(const DesignState& s, double S) const {
         switch (c_.state) {
             case StrainState::Initial:
