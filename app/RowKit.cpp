@@ -11,6 +11,14 @@ namespace {
 const char* const kTwoBlanks = "   ]";
 }
 
+int PatternWidth(const std::string& pattern, const Font& font) {
+    std::string widest = pattern;
+    // Digits are equally wide; the decimal separator of either form is as wide as the point.
+    for (char& c : widest)
+        if (c == '#' || c == '0') c = '0';
+    return TextWidthTwips(widest, font);
+}
+
 Label& RowKit::Fresh(const std::string& caption) {
     Label& l = w_.Add<Label>("Label" + std::to_string(next_++), container_);
     l.SetCaption(caption);

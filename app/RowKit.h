@@ -21,6 +21,13 @@ constexpr int kRowBoxHeight = 300;
 
 // How a window's labels sit: the room a label gets beyond its text, the height of a subscript,
 // how far the raised two of a unit stands above the unit.
+// The room a value keeps from the symbol before it.
+constexpr int kValueGap = 60;
+
+// The width of the widest text a number pattern writes: every place a digit ("####0.00" five
+// digits and two decimals).
+int PatternWidth(const std::string& pattern, const Font& font = kRowFont);
+
 struct RowStyle {
     int pad = 30;
     int subscriptHeight = 195;

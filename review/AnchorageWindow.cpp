@@ -188,7 +188,8 @@ void FrmBond::BuildResult() {
 
     RowKit k(*this, &Frame4, freshLabel_);
     const int row1 = 360, row2 = 840;
-    constexpr int kValueW = 700;
+    // The values stand 60 after their symbols; the widest keeps its room from them.
+    const int kValueW = PatternWidth("####0.00") + kValueGap - 60;
     const int x0 = kMargin + 60 + kButtonW + 300;
 
     // N_fd,A  <  N_bd,max [ kN ] and the verdict; under them l_bd,A [ mm ], l_bd,max [ mm ] and
@@ -214,7 +215,7 @@ void FrmBond::BuildResult() {
     k.Unit("[ kN ]", unitX, row1);
     k.Unit("[ mm ]", unitX, row2);
 
-    const int verdictX = unitX + TextW("[ kN ]", kWindowFont) + 300;
+    const int verdictX = unitX + TextW("[ kN ]", kWindowFont) + 225;
     Label17.SetFont(kBoldFont);
     Label17.SetCaption("Sprawdzenie");
     Label17.Move(verdictX, row1,

@@ -38,7 +38,6 @@ constexpr int kTextX = 120;
 constexpr int kUnitX = 4770;
 constexpr int kValueRight = kUnitX - 45;
 constexpr int kLabelH = 240;
-constexpr int kLimitValueW = 645;
 constexpr int kStressValueW = 750;
 constexpr int kSignW = 210;
 
@@ -156,18 +155,30 @@ struct Row {
     int greekCode = 0;
     const char* sub = "";
     const char* unit = "";
-    // A text too long for one line wraps over two within this width.
+    // The pattern of the row's values: its widest value keeps its room from the symbol.
+    const char* pattern = "####0.00";
+    // A text too long for one line wraps over two within this width; a text that leaves the
+    // widest value no room wraps too.
     int wrapWidth = 0;
     // Receives the symbol's labels.
     std::vector<Label*>* symbolLabels = nullptr;
 };
 
+int SymbolWidth(const Row& r) {
+    const int letter =
+        r.greek ? TextW(SymbolChar(r.greekCode), kGreekFont) : TextW(r.letter, kWindowFont);
+    return letter + TextW(r.sub, kSubscriptFont);
+}
+
 // A row: text, symbol after the longest text the row may hold, value, unit.
 void Plain(RowKit& k, int y, Label& text, Label& value, const Row& r) {
     int textW = TextW(r.text, kWindowFont);
     for (const char* t : r.laterTexts) textW = std::max(textW, TextW(t, kWindowFont));
-    if (r.wrapWidth > 0) {
-        textW = r.wrapWidth;
+    const int symbolRoom = kValueRight - PatternWidth(r.pattern) - kValueGap - kTextX - 45;
+    int wrapW = r.wrapWidth;
+    if (wrapW == 0 && textW + SymbolWidth(r) > symbolRoom) wrapW = symbolRoom - SymbolWidth(r);
+    if (wrapW > 0) {
+        textW = wrapW;
         k.Sized(text, r.text, kTextX, y - kLabelH / 2, textW, 2 * kLabelH).SetWordWrap(true);
     } else {
         k.Sized(text, r.text, kTextX, y, textW + 15);
@@ -195,7 +206,7 @@ void Stress(RowKit& k, int y, Label& text, const char* caption, Label* greek, La
     k.Sized(text, caption, kTextX, y, textW + 15);
     ResultSymbol(k, kTextX + textW + 45, y, "f", greek, 115, sub, subLabel);
 
-    const int limitValueX = kValueRight - kLimitValueW;
+    const int limitValueX = kValueRight - PatternWidth("###0.00") - kValueGap + 30;
     ResultValue(k, l.limitValue, limitValueX, kValueRight, y);
     int limitW = 0;
     for (const LimitText& t : kLimitTexts)
@@ -344,6 +355,7 @@ void FrmResult::ThicknessRow(RowKit& r, Label& text, Label& value) {
               .letter = "t",
               .sub = "f",
               .unit = "[ mm ]",
+              .pattern = "##0.00",
               .symbolLabels = &thicknessSymbols_[&text]});
 }
 
@@ -351,7 +363,11 @@ void FrmResult::BuildShearFrame(RowKit& r) {
     r.SetContainer(&Frame1);
     ThicknessRow(r, Label3, Label5);
     Plain(r, 780, Label46, Label48,
-          Row{.text = "Dodatkowe ścinanie", .letter = "V", .sub = "fd", .unit = "[ kN ]"});
+          Row{.text = "Dodatkowe ścinanie",
+              .letter = "V",
+              .sub = "fd",
+              .unit = "[ kN ]",
+              .pattern = "###0.00"});
 }
 
 void FrmResult::BuildConfinementFrame(RowKit& r) {
@@ -361,13 +377,15 @@ void FrmResult::BuildConfinementFrame(RowKit& r) {
           Row{.text = "Średnia wytrzymałość po wzmocnieniu",
               .letter = "f",
               .sub = "cc",
-              .unit = "[ N/mm   ]"});
+              .unit = "[ N/mm   ]",
+              .pattern = "##0.00"});
     Plain(r, 1350, Label4, Label15,
           Row{.text = "Odkształcenie przy zniszczeniu po wzmocnieniu",
               .greek = &Label55,
               .greekCode = 101,
               .sub = "cu",
               .unit = "[  -  ]",
+              .pattern = "0.00000",
               .wrapWidth = TextW("Średnia wytrzymałość po wzmocnieniu", kWindowFont)});
 }
 
