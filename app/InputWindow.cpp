@@ -160,6 +160,7 @@ FrmData::FrmData() : Window("frmData") {
     }
     BuildPages(rows);
     BuildBottom(rows);
+    SetTabOrder();
     // Chosen in the window's design: the load selects the other groups' defaults itself.
     Option3.SetValue(true);
     rules_ = std::make_unique<FieldRules>(*this, kNotNumberMessage, kWarningTitle);
@@ -514,6 +515,30 @@ void FrmData::BuildBottom(InputRows& r) {
     StatusBar1.AddPanel({"Firma:", PanelStyle::Text, 3300});
     StatusBar1.AddPanel({"", PanelStyle::Date, 1230});
     StatusBar1.AddPanel({"", PanelStyle::Time, 1230});
+}
+
+// The Tab key follows the reading order: the tab strip, on each page the left column and then the
+// right one, frames top to bottom and rows left to right; then the buttons below, row by row.
+void FrmData::SetTabOrder() {
+    const std::vector<Control*> order = {
+        &TabStrip1,
+        // Flexure.
+        &Option4, &Option5, &Text4(0), &Text3(0), &Text1(0), &Text2(0), &Option10(0), &Combo1(0),
+        &Option11(0), &Text22(0), &Text34, &Text24(0), &Text26(0), &Command9(0), &Text32, &Text30,
+        &Text5(0), &Text9(0), &Text16, &Text17, &Text6(0), &Text10(0), &Text7, &Text8, &Text31,
+        &Text33,
+        // Shear.
+        &Option1, &Option2, &Text4(1), &Text14(1), &Text13(1), &Option10(1), &Combo1(1),
+        &Option11(1), &Text22(1), &Text24(1), &Text15(1), &Text26(1), &Combo3, &Command9(1),
+        &Option6, &Option7, &Text18, &Text19, &Text12,
+        // Confinement.
+        &Option8, &Option9, &Text4(2), &Text1(2), &Text20, &Text27, &Option10(2), &Combo1(2),
+        &Option11(2), &Text22(2), &Text24(2), &Text11, &Text25, &Command9(2), &Option3, &Option12,
+        &Text28, &Text29, &Check1, &Text21, &Check2, &Text23,
+        // Below the pages.
+        &Command6, &Command5, &Command8, &Command1, &Command3, &Command7, &Command4, &Command2};
+    int tab = 0;
+    for (Control* c : order) c->SetTabIndex(tab++);
 }
 
 void FrmData::WireEvents() {

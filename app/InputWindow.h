@@ -149,6 +149,7 @@ class FrmData : public Window {
 
   private:
     void BuildPages(InputRows& rows);
+    void SetTabOrder();
     void BuildSharedFrames(InputRows& rows);
     void BuildFlexurePage(InputRows& rows);
     void BuildShearPage(InputRows& rows);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,23 @@ class AppTest : public ::testing::Test {
     ScriptedHostScope scope;
     ScriptedHost& host = scope.host;
 };
+
+// The controls that the Tab key visits, in its order; within a container when one is given.
+inline std::vector<std::string> TabOrder(const Window& w, const Control* within = nullptr) {
+    std::vector<const Control*> order;
+    for (const auto& c : w.Controls()) {
+        if (!c->Focusable() || !c->TabStop()) continue;
+        const Control* up = c.get();
+        while (within && up && up != within) up = up->Container();
+        if (!within || up) order.push_back(c.get());
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    std::vector<std::string> names;
+    for (const Control* c : order) names.push_back(c->Name());
+    return names;
+}
 
 // Records the order in which windows are unloaded.
 class UnloadRecorder : public WindowObserver {

@@ -123,6 +123,41 @@ TEST_F(InputWindowTest, OnlyTheFrontPageTakesTheFocus) {
     EXPECT_FALSE(w.Text4(0).EffectivelyShown());
 }
 
+// Each page: left column, then right column; frames top to bottom, rows left to right.
+TEST_F(InputWindowTest, TabFollowsTheReadingOrderOfEachPage) {
+    FrmData& w = frmData();
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(
+        TabOrder(w, &w.Frame4(0)),
+        (Names{"Option4",     "Option5",     "Text4(0)",    "Text3(0)",  "Text1(0)", "Text2(0)",
+               "Option10(0)", "Combo1(0)",   "Option11(0)", "Text22(0)", "Text34",   "Text24(0)",
+               "Text26(0)",   "Command9(0)", "Text32",      "Text30",    "Text5(0)", "Text9(0)",
+               "Text16",      "Text17",      "Text6(0)",    "Text10(0)", "Text7",    "Text8",
+               "Text31",      "Text33"}));
+    EXPECT_EQ(TabOrder(w, &w.Frame4(1)),
+              (Names{"Option1", "Option2", "Text4(1)", "Text14(1)", "Text13(1)", "Option10(1)",
+                     "Combo1(1)", "Option11(1)", "Text22(1)", "Text24(1)", "Text15(1)", "Text26(1)",
+                     "Combo3", "Command9(1)", "Option6", "Option7", "Text18", "Text19", "Text12"}));
+    EXPECT_EQ(
+        TabOrder(w, &w.Frame4(2)),
+        (Names{"Option8",     "Option9",     "Text4(2)",    "Text1(2)",  "Text20",    "Text27",
+               "Option10(2)", "Combo1(2)",   "Option11(2)", "Text22(2)", "Text24(2)", "Text11",
+               "Text25",      "Command9(2)", "Option3",     "Option12",  "Text28",    "Text29",
+               "Check1",      "Text21",      "Check2",      "Text23"}));
+    const Names all = TabOrder(w);
+    EXPECT_EQ(Names(all.end() - 8, all.end()),
+              (Names{"Command6", "Command5", "Command8", "Command1", "Command3", "Command7",
+                     "Command4", "Command2"}));
+    // The keyboard walks it, passing over the disabled diameter row.
+    w.Show();
+    w.TabStrip1.Select(2);
+    w.Text1(2).SetFocus();
+    w.UserPressTab(false);
+    EXPECT_EQ(w.ActiveControl(), &w.Text20);
+    w.UserPressTab(false);
+    EXPECT_EQ(w.ActiveControl(), &w.Option10(2));
+}
+
 TEST_F(InputWindowTest, ConcreteClassRuleSetsStrengthAndMeanStrength) {
     struct ClassCase {
         int position;
