@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
       libbenchmark-dev fonts-liberation qt6-translations-l10n xvfb xauth poppler-utils
-      desktop-file-utils xdotool)
+      desktop-file-utils xdotool clang)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
