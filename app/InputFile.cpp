@@ -133,9 +133,9 @@ std::vector<std::string> SplitLines(const std::string& text) {
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
+        std::size_t length = end - start;
+        if (length > 0 && text[end - 1] == '\r') --length;
+        lines.emplace_back(text, start, length);
         start = end + 1;
     }
     return lines;

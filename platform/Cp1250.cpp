@@ -78,7 +78,10 @@ std::string Cp1250ToUtf8(const std::string& bytes) {
     out.reserve(bytes.size());
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        out += b < 0x80 ? std::string(1, ch) : EncodeUtf8(kHigh[b - 0x80]);
+        if (b < 0x80)
+            out += ch;
+        else
+            out += EncodeUtf8(kHigh[b - 0x80]);
     }
     return out;
 }

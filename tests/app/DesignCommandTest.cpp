@@ -12,39 +12,6 @@ namespace {
 
 using DesignCommandTest = AppTest;
 
-void FillFlexure(FrmData& w) {
-    w.Option5.SetValue(true);
-    w.Text4(0).SetText("0,30");
-    w.Text1(0).SetText("0,50");
-    w.Combo1(0).SetListIndex(2);
-    w.Text6(0).SetText("500");
-    w.Text10(0).SetText("0,05");
-    w.Text24(0).SetText("165");
-    w.Text7.SetText("20");
-    w.Text8.SetText("150");
-    w.Text31.SetText("100");
-    w.Text33.SetText("80");
-}
-
-void FillShear(FrmData& w) {
-    w.Text4(1).SetText("0,30");
-    w.Text14(1).SetText("0,50");
-    w.Combo1(1).SetListIndex(2);
-    w.Text24(1).SetText("230");
-    w.Text15(1).SetText("0,015");
-    w.Text12.SetText("100");
-}
-
-void FillConfinement(FrmData& w) {
-    w.Option9.SetValue(true);
-    w.Text27.SetText("0,40");
-    w.Combo1(2).SetListIndex(2);
-    w.Text24(2).SetText("230");
-    w.Text11.SetText("0,015");
-    w.Text21.SetText("35");
-    w.Check2.SetValue(0);
-}
-
 TEST_F(DesignCommandTest, ObliczanieDesignsTheSelectedTabAndShowsTheResults) {
     struct Case {
         int tab;

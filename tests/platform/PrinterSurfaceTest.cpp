@@ -15,6 +15,7 @@
 #include "platform/RecordingSurface.h"
 #include "platform/Symbols.h"
 #include "platform/qt/QtPrinterSurface.h"
+#include "tests/SmallDisk.h"
 
 namespace kord {
 namespace {
@@ -367,6 +368,40 @@ TEST(QtPrinterSurfaceTest, UnavailableTargetsFailWithoutOutput) {
     EXPECT_EQ(toMissingPrinter.DeviceName(), "Kordelan-brak-drukarki");
     EXPECT_THROW(toMissingPrinter.Print("x"), PrintError);
     EXPECT_NE(toMissingPrinter.LastError().find("niedostępna"), std::string::npos);
+}
+
+// A report that the disk cannot hold whole is not printed: the PDF writer's short write is a
+// failure with its message, and the partial file is removed; a read-only folder fails at once.
+TEST(QtPrinterSurfaceTest, ADiskThatFillsUpOrIsReadOnlyFailsThePrint) {
+    for (const bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "fills up");
+        test::SmallDisk disk("256k");
+        if (!disk.Mounted()) GTEST_SKIP() << "No disk to fill: " << disk.Why();
+        const std::string file = (disk.Path() / "raport.pdf").string();
+        if (readOnly)
+            ASSERT_TRUE(disk.MakeReadOnly());
+        else
+            disk.Fill(8 * 1024);
+        QtPrinterSurface q(PrinterChoice{.outputFile = file});
+        try {
+            q.SetFontName("Arial");
+            for (int page = 1; page <= 3; ++page) {
+                for (int line = 0; line < 40; ++line)
+                    q.Print("Strona " + std::to_string(page) + ", wiersz " + std::to_string(line) +
+                            ": zbrojenie żelbetowe ąćęłńóśźż");
+                q.PaintPicture(Picture::Load(ProgramPath("Drawings/vendrik.gif")), 600, 600, 1000,
+                               800);
+                q.NewPage();
+            }
+            q.EndDoc();
+            ADD_FAILURE() << "printed";
+        } catch (const PrintError&) {
+        }
+        EXPECT_NE(q.LastError().find("Nie można zapisać pliku " + file), std::string::npos)
+            << q.LastError();
+        EXPECT_FALSE(q.DocumentOpen());
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
+    }
 }
 
 TEST(QtPrinterSurfaceTest, TheFactoryMakesQtSurfaces) {
