@@ -1,6 +1,6 @@
-// The one main of the benchmarks: the designs run on a design state built directly, with no
-// windows, no host and no Qt application. After the usual report a table sets the literal and the
-// fast time of each case side by side.
+// The one main of the benchmarks: the designs run on a design state built directly (the click
+// cases excepted, which drive the real windows). After the usual report a table sets the literal
+// and the fast time of each case side by side.
 
 #include <benchmark/benchmark.h>
 
