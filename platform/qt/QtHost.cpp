@@ -300,7 +300,7 @@ bool QtHost::ChoosePrinter(PrinterChoice& choice) {
 
 bool QtHost::ChooseFont(Font& font, int minSize, int maxSize) {
     const QFont asked = QtFontFor(font);
-    // A name the font database does not list (Arial drawn by its metric-compatible face) would
+    // A face the font database does not list (one this system lacks, which Qt substitutes) would
     // make the dialog fall back to another family: it opens on the face that draws the font.
     const QString drawn = QFontInfo(asked).family();
     QFont initial = asked;
