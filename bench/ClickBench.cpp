@@ -15,6 +15,7 @@
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
 #include "platform/Window.h"
+#include "platform/qt/QtBinding.h"
 #include "platform/qt/QtHost.h"
 #include "review/ResultsWindow.h"
 #include "tests/engine/DesignInputs.h"
@@ -114,6 +115,7 @@ void ClickCase(benchmark::State& bs, int tab, void (*fill)(FrmData&), bool liter
     while (!Forms::Loaded().empty()) Forms::Loaded().back()->Unload();
     Settle();
     Forms::Collect();
+    QtBinding::DropKeptWidgets();
     SetHost(nullptr);
     SetCurrentLocale(NumericLocale::FromName("en_US"));
     State() = DesignState{};

@@ -27,11 +27,10 @@ Control* Window::Find(const std::string& fullName) const {
     return nullptr;
 }
 
-std::vector<Control*> Window::ChildrenOf(const Control* container) const {
-    std::vector<Control*> out;
-    for (const auto& c : controls_)
-        if (c->Container() == container) out.push_back(c.get());
-    return out;
+const std::vector<Control*>& Window::ChildrenOf(const Control* container) const {
+    static const std::vector<Control*> none;
+    auto it = children_.find(container);
+    return it == children_.end() ? none : it->second;
 }
 
 void Window::Load() {

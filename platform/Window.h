@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Control.h"
@@ -45,6 +46,10 @@ class Window {
     void SetShowInTaskbar(bool s) { showInTaskbar_ = s; }
     const kord::Font& Font() const { return font_; }
     void SetFont(const kord::Font& f) { font_ = f; }
+    // A window unloaded and loaded again for every design: a binding may keep what it built for
+    // the next load instead of building it anew.
+    bool ReloadedOften() const { return reloadedOften_; }
+    void SetReloadedOften(bool r) { reloadedOften_ = r; }
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool k) { keyPreview_ = k; }
 
@@ -67,7 +72,8 @@ class Window {
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
     // By full name: "Text4(1)", "Label57".
     Control* Find(const std::string& fullName) const;
-    std::vector<Control*> ChildrenOf(const Control* container) const;
+    // In the order they were added; the window's own controls under nullptr.
+    const std::vector<Control*>& ChildrenOf(const Control* container) const;
 
     CommandButton* DefaultButton() const { return default_; }
     void SetDefaultButton(CommandButton* b) { default_ = b; }
@@ -134,6 +140,9 @@ class Window {
         auto c = std::make_unique<T>(*this, name, index, container);
         T& ref = *c;
         controls_.push_back(std::move(c));
+        // Containers never change, so the index is kept as controls are added: stacking and
+        // visibility ask for siblings on every change, too often to scan every control.
+        children_[container].push_back(&ref);
         ref.SetTabIndex(static_cast<int>(controls_.size()));
         return ref;
     }
@@ -145,7 +154,9 @@ class Window {
     bool showInTaskbar_ = true;
     kord::Font font_;
     bool keyPreview_ = false;
+    bool reloadedOften_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
+    std::unordered_map<const Control*, std::vector<Control*>> children_;
     CommandButton* default_ = nullptr;
     CommandButton* cancel_ = nullptr;
     bool loaded_ = false;

@@ -233,6 +233,8 @@ FrmResult::FrmResult() : Window("frmResult") {
     SetFont(kWindowFont);
     SetBorder(BorderStyle::FixedSingle);
     SetSize(kLayouts[0].width - kBorderWidth, kLayouts[0].height - kBorderHeight);
+    // A new one for every design.
+    SetReloadedOften(true);
 
     struct FrameSpec {
         Frame* frame;

@@ -10,6 +10,7 @@ namespace kord {
 class FormWidget : public QWidget {
   public:
     explicit FormWidget(std::function<void()> onCloseBox);
+    void SetOnCloseBox(std::function<void()> onCloseBox) { onCloseBox_ = std::move(onCloseBox); }
 
   protected:
     void closeEvent(QCloseEvent* e) override;

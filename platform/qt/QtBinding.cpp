@@ -22,6 +22,7 @@
 #include "platform/PictureData.h"
 #include "platform/QtString.h"
 #include "platform/qt/FormWidget.h"
+#include "platform/qt/FrameWidget.h"
 #include "platform/qt/LineWidget.h"
 #include "platform/qt/PictureWidget.h"
 #include "platform/qt/QtHost.h"
@@ -231,15 +232,52 @@ Control* QtBinding::ControlOf(const QObject* widget) const {
 
 // ---- building ----
 
+namespace {
+
+// The widgets of an unloaded window that is loaded again and again, kept hidden for its next
+// load: building some hundred widgets costs more than the design that fills them.
+struct KeptWidgets {
+    FormWidget* form = nullptr;
+    // The names and kinds of the controls they were built for, in the window's order.
+    std::vector<std::pair<std::string, ControlKind>> controls;
+    std::vector<QWidget*> widgets;
+    std::map<QWidget*, QButtonGroup*> groups;
+};
+
+std::map<std::string, KeptWidgets>& Kept() {
+    static std::map<std::string, KeptWidgets> kept;
+    return kept;
+}
+
+std::vector<std::pair<std::string, ControlKind>> ControlList(const Window& w) {
+    std::vector<std::pair<std::string, ControlKind>> list;
+    list.reserve(w.Controls().size());
+    for (const auto& c : w.Controls()) list.emplace_back(c->Name(), c->Kind());
+    return list;
+}
+
+}  // namespace
+
+void QtBinding::DropKeptWidgets() {
+    for (auto& [name, kept] : Kept()) delete kept.form;
+    Kept().clear();
+}
+
 void QtBinding::EnsureBuilt() {
     if (built_ || !alive_) return;
     built_ = true;
-    form_ = new FormWidget([this] { OnCloseBox(); });
-    form_->setObjectName(Q(window_.Name()));
-    form_->setAttribute(Qt::WA_DeleteOnClose, false);
+    if (!AdoptKeptWidgets()) {
+        form_ = new FormWidget([this] { OnCloseBox(); });
+        form_->setObjectName(Q(window_.Name()));
+        form_->setAttribute(Qt::WA_DeleteOnClose, false);
+        // Controls come after their containers, so each parent exists when its children are
+        // made. Its font is set before it has children: a later font change goes through all.
+        for (const auto& c : window_.Controls()) {
+            Attach(*c, MakeWidget(*c));
+            SyncFont(*c);
+        }
+    }
     form_->installEventFilter(this);
-    // Controls come after their containers, so each parent exists when its children are made.
-    for (const auto& c : window_.Controls()) CreateWidget(*c);
     for (const auto& c : window_.Controls()) SyncControl(*c);
     SyncFrame();
     Restack();
@@ -247,7 +285,44 @@ void QtBinding::EnsureBuilt() {
     ApplyTabOrder();
 }
 
-void QtBinding::CreateWidget(Control& c) {
+bool QtBinding::AdoptKeptWidgets() {
+    auto it = Kept().find(window_.Name());
+    if (it == Kept().end()) return false;
+    KeptWidgets kept = std::move(it->second);
+    Kept().erase(it);
+    if (kept.controls != ControlList(window_)) {
+        delete kept.form;
+        return false;
+    }
+    form_ = kept.form;
+    form_->SetOnCloseBox([this] { OnCloseBox(); });
+    groups_ = std::move(kept.groups);
+    for (size_t i = 0; i < kept.widgets.size(); ++i)
+        Attach(*window_.Controls()[i], kept.widgets[i]);
+    return true;
+}
+
+void QtBinding::KeepWidgets() {
+    // Nothing of this binding may answer for the widgets any more.
+    KeptWidgets kept;
+    kept.controls = ControlList(window_);
+    for (const auto& c : window_.Controls()) {
+        QWidget* w = widgets_.at(c.get());
+        QObject::disconnect(w, nullptr, this, nullptr);
+        w->removeEventFilter(this);
+        kept.widgets.push_back(w);
+    }
+    form_->removeEventFilter(this);
+    form_->SetOnCloseBox(nullptr);
+    kept.form = form_;
+    kept.groups = std::move(groups_);
+    form_ = nullptr;
+    KeptWidgets& slot = Kept()[window_.Name()];
+    delete slot.form;
+    slot = std::move(kept);
+}
+
+QWidget* QtBinding::MakeWidget(Control& c) {
     QWidget* parent = form_;
     if (c.Container()) {
         auto it = widgets_.find(c.Container());
@@ -261,21 +336,13 @@ void QtBinding::CreateWidget(Control& c) {
             w = l;
             break;
         }
-        case ControlKind::TextBox: {
-            auto* e = new QLineEdit(parent);
-            connect(e, &QLineEdit::textEdited, this,
-                    [this, &c](const QString& t) { OnTextEdited(c, t); });
-            connect(e, &QLineEdit::selectionChanged, this, [this, &c] { OnSelectionMoved(c); });
-            connect(e, &QLineEdit::cursorPositionChanged, this,
-                    [this, &c] { OnSelectionMoved(c); });
-            w = e;
+        case ControlKind::TextBox:
+            w = new QLineEdit(parent);
             break;
-        }
         case ControlKind::CommandButton: {
             auto* b = new QPushButton(parent);
             // Enter is the model's: the window's default button, or the focused button.
             b->setAutoDefault(false);
-            connect(b, &QPushButton::clicked, this, [this, &c] { OnClicked(c); });
             w = b;
             break;
         }
@@ -289,26 +356,21 @@ void QtBinding::CreateWidget(Control& c) {
                 group->setExclusive(false);
             }
             group->addButton(r);
-            connect(r, &QRadioButton::clicked, this, [this, &c] { OnClicked(c); });
             w = r;
             break;
         }
-        case ControlKind::CheckBox: {
-            auto* b = new QCheckBox(parent);
-            connect(b, &QCheckBox::clicked, this, [this, &c] { OnClicked(c); });
-            w = b;
+        case ControlKind::CheckBox:
+            w = new QCheckBox(parent);
             break;
-        }
         case ControlKind::ComboBox: {
             auto* b = new QComboBox(parent);
             b->setEditable(false);
-            connect(b, &QComboBox::activated, this, [this, &c](int i) { OnActivated(c, i); });
             w = b;
             break;
         }
         case ControlKind::Frame:
             if (static_cast<Frame&>(c).Border())
-                w = new QGroupBox(parent);
+                w = new FrameWidget(parent);
             else
                 w = new QWidget(parent);
             break;
@@ -327,6 +389,33 @@ void QtBinding::CreateWidget(Control& c) {
             break;
     }
     w->setObjectName(Q(c.Name()));
+    return w;
+}
+
+void QtBinding::Attach(Control& c, QWidget* w) {
+    switch (c.Kind()) {
+        case ControlKind::TextBox: {
+            auto* e = static_cast<QLineEdit*>(w);
+            connect(e, &QLineEdit::textEdited, this,
+                    [this, &c](const QString& t) { OnTextEdited(c, t); });
+            connect(e, &QLineEdit::selectionChanged, this, [this, &c] { OnSelectionMoved(c); });
+            connect(e, &QLineEdit::cursorPositionChanged, this,
+                    [this, &c] { OnSelectionMoved(c); });
+            break;
+        }
+        case ControlKind::CommandButton:
+        case ControlKind::OptionButton:
+        case ControlKind::CheckBox:
+            connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
+                    [this, &c] { OnClicked(c); });
+            break;
+        case ControlKind::ComboBox:
+            connect(static_cast<QComboBox*>(w), &QComboBox::activated, this,
+                    [this, &c](int i) { OnActivated(c, i); });
+            break;
+        default:
+            break;
+    }
     if (c.Kind() == ControlKind::TabStrip) {
         // Reached by the Tab key only: a click on a tab leaves the focus where the model puts it.
         w->setFocusPolicy(c.TabStop() ? Qt::TabFocus : Qt::NoFocus);
@@ -437,7 +526,9 @@ void QtBinding::SyncList(Control& c) {
 
 void QtBinding::SyncFont(Control& c) {
     QWidget* w = widgets_.at(&c);
-    w->setFont(QtFontFor(c.Font()));
+    const QFont font = QtFontFor(c.Font());
+    if (w->testAttribute(Qt::WA_SetFont) && w->font() == font) return;
+    w->setFont(font);
 }
 
 void QtBinding::SyncStyle(Control& c) {
@@ -448,6 +539,10 @@ void QtBinding::SyncStyle(Control& c) {
         colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
         w->setPalette(colours);
         w->setAutoFillBackground(true);
+    } else if (w->autoFillBackground()) {
+        // Kept widgets come back as a fresh load builds them.
+        w->setPalette(QPalette());
+        w->setAutoFillBackground(false);
     }
     if (c.Kind() == ControlKind::Label) {
         auto& label = static_cast<Label&>(c);
@@ -773,16 +868,19 @@ void QtBinding::OnUnloaded() {
     auto it = Registry().find(&window_);
     if (it != Registry().end() && it->second == this) Registry().erase(it);
     Forget(this);
-    widgets_.clear();
-    controls_.clear();
-    refused_ = nullptr;
-    mouseEntered_ = dragEaten_ = nullptr;
     bool wasActive = false;
     if (form_) {
         wasActive = form_->isActiveWindow();
         form_->hide();
-        form_->deleteLater();
+        if (window_.ReloadedOften() && built_)
+            KeepWidgets();
+        else
+            form_->deleteLater();
     }
+    widgets_.clear();
+    controls_.clear();
+    refused_ = nullptr;
+    mouseEntered_ = dragEaten_ = nullptr;
     // The user's event that unloaded the window may still be on the stack.
     deleteLater();
     QtHost::ScheduleCollect();

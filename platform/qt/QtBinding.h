@@ -43,6 +43,8 @@ class QtBinding : public QObject, public WindowObserver {
     // The shown window the user used last, leaving out `except`: where message boxes belong and
     // which window comes back when a message box or a modal window closes.
     static QtBinding* Topmost(const QtBinding* except = nullptr);
+    // Deletes the widgets kept for windows that are loaded again and again.
+    static void DropKeptWidgets();
 
     // False once the window is unloaded: the model must not be touched then.
     bool Alive() const { return alive_; }
@@ -68,7 +70,10 @@ class QtBinding : public QObject, public WindowObserver {
     class SyncGuard;
 
     void EnsureBuilt();
-    void CreateWidget(Control& c);
+    bool AdoptKeptWidgets();
+    void KeepWidgets();
+    QWidget* MakeWidget(Control& c);
+    void Attach(Control& c, QWidget* w);
     void SyncControl(Control& c);
     void SyncText(Control& c);
     void SyncValue(Control& c);

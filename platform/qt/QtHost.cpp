@@ -148,6 +148,7 @@ class LimitedFontDialog : public QFontDialog {
 
 QtHost::~QtHost() {
     while (busyDepth_ > 0) SetBusy(false);
+    QtBinding::DropKeptWidgets();
 }
 
 QtHost::NestedLoop::NestedLoop() {

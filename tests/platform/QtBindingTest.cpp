@@ -680,6 +680,47 @@ TEST_F(QtBindingTest, TheCloseBoxAsksTheModelAndAnUnloadFromAClickIsSafe) {
     EXPECT_EQ(host.quits, 1);
 }
 
+TEST_F(QtBindingTest, AWindowLoadedAgainGetsItsWidgetsBackAsAFreshLoadWouldBuildThem) {
+    probe().SetReloadedOften(true);
+    FrmProbe& first = ShowProbe();
+    first.Text4(0).SetText("12");
+    first.Check1.SetValue(1);
+    first.Label1.SetWindowColours(true);
+    first.Command2.SetEnabled(false);
+    first.Frame2(1).ZOrder(0);
+    Flush();
+    QPointer<QWidget> form = Binding().WindowWidget();
+    QPointer<QWidget> text = W<QLineEdit>("Text4(0)");
+    first.Unload();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Forms::Collect();
+    ASSERT_FALSE(form.isNull());
+    EXPECT_FALSE(form->isVisible());
+
+    probe().SetReloadedOften(true);
+    FrmProbe& again = ShowProbe();
+    EXPECT_EQ(Binding().WindowWidget(), form.data());
+    EXPECT_EQ(W<QLineEdit>("Text4(0)"), text.data());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(W<QLineEdit>("Text4(0)")->text(), "");
+    EXPECT_FALSE(W<QCheckBox>("Check1")->isChecked());
+    EXPECT_FALSE(W<QLabel>("Label1")->autoFillBackground());
+    EXPECT_TRUE(W<QPushButton>("Command2")->isEnabled());
+    EXPECT_TRUE(W<QLineEdit>("Text5(0)")->isVisible());
+    EXPECT_FALSE(W<QLineEdit>("Text5(1)")->isVisible());
+    // The widgets answer to the new window only, once.
+    Click(W<QPushButton>("Command1"));
+    Click(W<QCheckBox>("Check1"));
+    EXPECT_EQ(again.clicks, (std::vector<std::string>{"Command1", "Check1"}));
+    W<QLineEdit>("Text4(1)")->setFocus(Qt::MouseFocusReason);
+    Key(W<QLineEdit>("Text4(1)"), Qt::Key_5, Qt::NoModifier, "5");
+    EXPECT_EQ(again.changes, (std::vector<std::string>{"Text4(1)=5"}));
+    form->close();
+    EXPECT_FALSE(probe.Exists());
+    QtBinding::DropKeptWidgets();
+    EXPECT_TRUE(form.isNull());
+}
+
 }  // namespace
 }  // namespace kord
 
