@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
@@ -19,13 +20,32 @@ class ClientFrameWidget : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        QStylePainter p(this);
-        QStyleOptionTabWidgetFrame frame;
-        frame.initFrom(this);
-        frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-        frame.shape = QTabBar::RoundedNorth;
-        p.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+        // The style strokes this large frame span by span, handing the spans to helper threads
+        // and waiting for them: the window is drawn again every time it comes back, so the
+        // frame is drawn once, over the window's colour, and copied after that.
+        const qreal ratio = devicePixelRatioF();
+        const qint64 colours = palette().cacheKey();
+        if (drawn_.isNull() || drawn_.deviceIndependentSize() != QSizeF(size()) ||
+            drawnColours_ != colours || drawnEnabled_ != isEnabled()) {
+            drawn_ = QPixmap(size() * ratio);
+            drawn_.setDevicePixelRatio(ratio);
+            drawn_.fill(palette().color(QPalette::Window));
+            QStylePainter p(&drawn_, this);
+            QStyleOptionTabWidgetFrame frame;
+            frame.initFrom(this);
+            frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+            frame.shape = QTabBar::RoundedNorth;
+            p.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+            drawnColours_ = colours;
+            drawnEnabled_ = isEnabled();
+        }
+        QPainter(this).drawPixmap(0, 0, drawn_);
     }
+
+  private:
+    QPixmap drawn_;
+    qint64 drawnColours_ = 0;
+    bool drawnEnabled_ = true;
 };
 
 }  // namespace
