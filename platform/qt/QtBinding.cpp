@@ -23,6 +23,7 @@
 #include "platform/QtString.h"
 #include "platform/qt/FormWidget.h"
 #include "platform/qt/FrameWidget.h"
+#include "platform/qt/LabelWidget.h"
 #include "platform/qt/LineWidget.h"
 #include "platform/qt/PictureWidget.h"
 #include "platform/qt/QtHost.h"
@@ -330,12 +331,9 @@ QWidget* QtBinding::MakeWidget(Control& c) {
     }
     QWidget* w = nullptr;
     switch (c.Kind()) {
-        case ControlKind::Label: {
-            auto* l = new QLabel(parent);
-            l->setTextFormat(Qt::PlainText);
-            w = l;
+        case ControlKind::Label:
+            w = new LabelWidget(parent);
             break;
-        }
         case ControlKind::TextBox:
             w = new QLineEdit(parent);
             break;
