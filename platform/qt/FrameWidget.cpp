@@ -37,12 +37,20 @@ void FrameWidget::paintEvent(QPaintEvent*) {
     for (const QPoint& at : {QPoint(l, t), QPoint(r, t), QPoint(l, b), QPoint(r, b)})
         p.fillRect(QRect(at, QSize(1, 1)), corner);
     if (option.text.isEmpty()) return;
-    const QRect title =
-        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+    if (measuredTitle_ != option.text || measuredFont_ != font() || measuredSize_ != size()) {
+        titleArea_ =
+            style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        measuredTitle_ = option.text;
+        measuredFont_ = font();
+        measuredSize_ = size();
+    }
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    p.drawText(title, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-               option.text);
+    if (KeptText::Plain(option.text))
+        title_.Draw(p, titleArea_, option.text, font(), Qt::AlignLeft, false, false, this);
+    else
+        p.drawText(titleArea_, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                   option.text);
 }
 
 }  // namespace kord

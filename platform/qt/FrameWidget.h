@@ -5,6 +5,8 @@
 
 #include <QGroupBox>
 
+#include "platform/qt/KeptText.h"
+
 namespace kord {
 
 class FrameWidget : public QGroupBox {
@@ -13,6 +15,14 @@ class FrameWidget : public QGroupBox {
 
   protected:
     void paintEvent(QPaintEvent* e) override;
+
+  private:
+    // Where the style puts the title, measured again only when the title, font or size change.
+    QRect titleArea_;
+    QString measuredTitle_;
+    QFont measuredFont_;
+    QSize measuredSize_;
+    KeptText title_;
 };
 
 }  // namespace kord

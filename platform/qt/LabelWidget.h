@@ -1,13 +1,12 @@
 #pragma once
-// A label that keeps its text laid out between paints. A results window is drawn again for every
-// design with most of its captions unchanged, and laying a caption out (shaping its letters)
-// costs most of drawing it. The layout follows the one a label makes for each paint, so the
-// pixels are the same; what it does not cover (frames, margins, tabs, several paragraphs,
-// decorated fonts) the label draws itself.
+// A label that keeps its text laid out between paints: a results window is drawn again for every
+// design with most of its captions unchanged. The pixels are those the label draws itself; what
+// the kept text does not cover (frames, margins, decorated fonts, tabs, several paragraphs) the
+// label still draws itself.
 
 #include <QLabel>
-#include <QTextLayout>
-#include <memory>
+
+#include "platform/qt/KeptText.h"
 
 namespace kord {
 
@@ -20,15 +19,8 @@ class LabelWidget : public QLabel {
 
   private:
     bool Plain() const;
-    void LayOut(const QRect& area);
 
-    std::unique_ptr<QTextLayout> layout_;
-    // What the kept layout was made for.
-    QString laidText_;
-    QFont laidFont_;
-    int laidWidth_ = -1;
-    int laidHeight_ = -1;
-    bool laidWrap_ = false;
+    KeptText text_;
 };
 
 }  // namespace kord
