@@ -5,6 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTimer>
+#include <QWidget>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -12,11 +14,14 @@
 
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
+#include "engine/AnchorageCheck.h"
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
 #include "platform/Window.h"
 #include "platform/qt/QtBinding.h"
 #include "platform/qt/QtHost.h"
+#include "review/AnchorageWindow.h"
+#include "review/DimensioningWindow.h"
 #include "review/ResultsWindow.h"
 #include "tests/engine/DesignInputs.h"
 #include "tests/engine/LiteralScans.h"
@@ -85,60 +90,170 @@ void FillColumn(FrmData& w) {
     w.Combo1(2).SetListIndex(in.concreteClass);
 }
 
-// Notes the results window's first paint.
+// Notes a paint in a window.
 class PaintWatch : public QObject {
   public:
-    bool seen = false;
+    void Await(const char* window) {
+        window_ = window;
+        seen_ = false;
+    }
+    // Shown: drawn and handed to the display. A display server may expose a new window only
+    // after a round trip, so events are taken until the window has painted (a second at most).
+    void Wait(std::chrono::steady_clock::time_point start) {
+        const auto limit = start + std::chrono::seconds(1);
+        do {
+            QApplication::processEvents();
+        } while (!seen_ && std::chrono::steady_clock::now() < limit);
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::Paint && watched->objectName() == "frmResult") seen = true;
+        // A window drawn again in part paints only the controls that changed.
+        if (e->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window()->objectName() == window_)
+            seen_ = true;
         return false;
     }
+
+  private:
+    const char* window_ = "";
+    bool seen_ = false;
 };
 
-void ClickCase(benchmark::State& bs, int tab, void (*fill)(FrmData&), bool literal) {
-    QtHost& host = App();
-    PaintWatch painted;
-    qApp->installEventFilter(&painted);
-    SetHost(&host);
-    SetCurrentLocale(NumericLocale::FromName("pl_PL"));
-    State() = DesignState{};
-    State().DecimalComma = true;
-    const Searches saved = DesignSearches();
-    if (literal) DesignSearches() = test::LiteralSearches();
-    FrmData& w = frmData();
-    w.Show();
-    w.TabStrip1.UserSelect(tab);
-    fill(w);
-    Settle();
-    for (auto _ : bs) {
+double Since(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The input window filled for a tab, with the literal scans or the program's searches, for the
+// life of the scope; everything loaded goes at its end.
+class Session {
+  public:
+    Session(int tab, void (*fill)(FrmData&), bool literal) : saved_(DesignSearches()) {
+        SetHost(&App());
+        qApp->installEventFilter(&painted);
+        SetCurrentLocale(NumericLocale::FromName("pl_PL"));
+        State() = DesignState{};
+        State().DecimalComma = true;
+        if (literal) DesignSearches() = test::LiteralSearches();
+        FrmData& w = frmData();
+        w.Show();
+        w.TabStrip1.UserSelect(tab);
+        fill(w);
+        Settle();
+    }
+    ~Session() {
+        DesignSearches() = saved_;
+        while (!Forms::Loaded().empty()) Forms::Loaded().back()->Unload();
+        Settle();
+        Forms::Collect();
+        QtBinding::DropKeptWidgets();
+        SetHost(nullptr);
+        SetCurrentLocale(NumericLocale::FromName("en_US"));
+        State() = DesignState{};
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // "Obliczanie", up to the results window drawn; false when no results window came.
+    bool Design() {
+        painted.Await("frmResult");
         const auto start = std::chrono::steady_clock::now();
-        w.Command1.UserClick();
-        // Shown: drawn and handed to the display. A display server may expose the new window
-        // only after a round trip, so events are taken until the window has painted.
-        const auto limit = start + std::chrono::seconds(1);
-        painted.seen = false;
-        do {
-            QApplication::processEvents();
-        } while (!painted.seen && std::chrono::steady_clock::now() < limit);
-        const auto end = std::chrono::steady_clock::now();
-        bs.SetIterationTime(std::chrono::duration<double>(end - start).count());
-        if (!frmResult.Exists() || !frmResult().IsVisible()) {
+        frmData().Command1.UserClick();
+        painted.Wait(start);
+        seconds = Since(start);
+        return frmResult.Exists() && frmResult().IsVisible();
+    }
+
+    PaintWatch painted;
+    double seconds = 0;
+
+  private:
+    Searches saved_;
+};
+
+// Runs `inside` once the modal window that `open` shows is running.
+void InModal(const std::function<void()>& open, std::function<void()> inside) {
+    QTimer::singleShot(0, std::move(inside));
+    open();
+}
+
+void ClickCase(benchmark::State& bs, int tab, void (*fill)(FrmData&), bool literal) {
+    Session session(tab, fill, literal);
+    for (auto _ : bs) {
+        const bool shown = session.Design();
+        bs.SetIterationTime(session.seconds);
+        if (!shown) {
             bs.SkipWithError("no results window");
             break;
         }
         frmResult().Command2.UserClick();
         Settle();
     }
-    DesignSearches() = saved;
-    while (!Forms::Loaded().empty()) Forms::Loaded().back()->Unload();
-    Settle();
-    Forms::Collect();
-    QtBinding::DropKeptWidgets();
-    SetHost(nullptr);
-    SetCurrentLocale(NumericLocale::FromName("en_US"));
-    State() = DesignState{};
+}
+
+// Strips of the given width [mm], 1,2 mm thick, counted by "Obliczenia" in the dimensioning
+// window.
+void Dimension(FrmDim& d, const char* width) {
+    d.Text1.SetText(width);
+    d.Text2.SetText("1,2");
+    d.Command3.UserClick();
+}
+
+// The dimensioning window's "back, results recomputed" after the ordinary beam's design, up to
+// the results window drawn again with the applied laminate.
+void ClickApplied(benchmark::State& bs, bool literal) {
+    Session session(Flexure, FillBeam, literal);
+    if (!session.Design()) bs.SkipWithError("no results window");
+    // Strips of two widths by turns, so that every laminate changes the results shown.
+    bool wide = false;
+    while (bs.KeepRunning()) {
+        auto start = std::chrono::steady_clock::now();
+        wide = !wide;
+        InModal([] { frmResult().Command5.UserClick(); },
+                [&] {
+                    Dimension(frmDim(), wide ? "60" : "50");
+                    session.painted.Await("frmResult");
+                    start = std::chrono::steady_clock::now();
+                    frmDim().Command5.UserClick();
+                });
+        session.painted.Wait(start);
+        bs.SetIterationTime(Since(start));
+        if (frmDim.Exists()) {
+            frmDim.Unload();
+            bs.SkipWithError("the laminate was not applied");
+            break;
+        }
+    }
+}
+
+// The anchorage window's "Obliczanie" for the laminate applied to the ordinary beam, up to its
+// verdict drawn.
+void ClickAnchorage(benchmark::State& bs, bool literal) {
+    Session session(Flexure, FillBeam, literal);
+    if (!session.Design()) bs.SkipWithError("no results window");
+    InModal([] { frmResult().Command5.UserClick(); },
+            [] {
+                Dimension(frmDim(), "50");
+                frmDim().Command5.UserClick();
+            });
+    InModal([] { frmResult().Command7.UserClick(); },
+            [&] {
+                FrmBond& b = frmBond();
+                b.Text1.SetText("2,2");
+                b.Text2.SetText("80");
+                for (auto _ : bs) {
+                    session.painted.Await("frmBond");
+                    const auto start = std::chrono::steady_clock::now();
+                    b.Command4.UserClick();
+                    session.painted.Wait(start);
+                    bs.SetIterationTime(Since(start));
+                    if (!AnchorageCheckCurrent(State())) {
+                        bs.SkipWithError("no anchorage verdict");
+                        break;
+                    }
+                }
+                b.Command2.UserClick();
+            });
 }
 
 [[maybe_unused]] const bool registered = [] {
@@ -169,6 +284,17 @@ void ClickCase(benchmark::State& bs, int tab, void (*fill)(FrmData&), bool liter
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1);
     }
+    // The laminate applied to that beam, and the anchorage check of its strips.
+    using Run = void (*)(benchmark::State&, bool);
+    for (auto [name, run] : {std::pair<const char*, Run>{"ClickApplied", ClickApplied},
+                             std::pair<const char*, Run>{"ClickAnchorage", ClickAnchorage}})
+        for (bool literal : {true, false})
+            benchmark::RegisterBenchmark(
+                (std::string(name) + (literal ? "/literal" : "/fast")).c_str(),
+                [run, literal](benchmark::State& bs) { run(bs, literal); })
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond)
+                ->MinTime(0.2);
     return true;
 }();
 
