@@ -7,7 +7,9 @@
 // can be evaluated on its own, and FirstTrue finds the first trial of a monotone test by
 // galloping and bisection over the trial index.
 
+#include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 namespace kord {
@@ -69,6 +71,19 @@ std::int64_t FirstTrue(std::int64_t lo, std::int64_t hi, Test test, std::int64_t
             lo = mid + 1;
     }
     return lo;
+}
+
+// Runs trial(k) once for each index of ks that is not negative, in ascending order. A scan
+// answered by searching leaves in the state what its probes wrote; put back as it was before
+// them, the state takes the literal scan's fields from the trials that wrote them last, run again
+// in the order the literal scan ran them.
+template <class Trial>
+void RunAgain(std::initializer_list<std::int64_t> ks, Trial trial) {
+    std::vector<std::int64_t> order(ks);
+    std::sort(order.begin(), order.end());
+    order.erase(std::unique(order.begin(), order.end()), order.end());
+    for (const std::int64_t k : order)
+        if (k >= 0) trial(k);
 }
 
 }  // namespace kord

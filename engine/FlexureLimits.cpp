@@ -1,5 +1,6 @@
 #include "engine/FlexureLimits.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -118,49 +119,134 @@ bool CapacityUnstrengthened() {
     return true;
 }
 
+SlsSection ServiceSection() {
+    return {FlexureConcrete(), FlexureSteel(), OuterLayerDistance(), 80 * State().IterTol};
+}
+
+bool UnstrengthenedSteelTrial(const SlsCombination& sc, const SlsSection& sec, double es) {
+    DesignState& s = State();
+    sc.x = OuterSteelDepth(sec, sc.eps_c, es);
+    SlsStresses(sc, sec.c, sec.st);
+    SlsEquilibriumDepth(sc, sec.c, sec.st);
+    if (!(std::abs(sc.x - s.x_new) < sec.tolerance)) return false;
+    sc.x = ConvergedDepth(sec.c, sc.x, s.x_new, sc.LawStrain());
+    sc.Mser_o_s = SlsMoment(sc, sec.c, sec.st, 0);
+    return true;
+}
+
+bool UnstrengthenedConcreteTrial(const SlsCombination& sc, const SlsSection& sec, double e) {
+    DesignState& s = State();
+    sc.eps_c = e;
+    sc.stressBlock();
+    sc.x = OuterSteelDepth(sec, e, sc.eps_s_ser);
+    SlsStresses(sc, sec.c, sec.st);
+    SlsEquilibriumDepth(sc, sec.c, sec.st);
+    if (!(std::abs(sc.x - s.x_new) < sec.tolerance)) return false;
+    sc.x = ConvergedDepth(sec.c, sc.x, s.x_new, sc.LawStrain());
+    sc.Mser_o = SlsMoment(sc, sec.c, sec.st, 0);
+    return true;
+}
+
+// Both scans test a depth x fixed by the strains against its equilibrium depth x_new, through
+// the gap g = x − x_new. With x_new = T'/D (D > 0, see EquilibriumDepth), "g > −tol" is
+// T' < D·(x + tol) and "g < tol" is T' > D·(x − tol): the net steel tension against the
+// concrete force of a zone one tolerance deeper or shallower, with the trial's block factors.
+// - The first scan holds the top fibre at t and raises the outer steel strain: x falls. The
+//   bottom steel tensions (h − d − x)·Es·t/x rise and the top steel's compression falls, so T
+//   rises; the concrete force of x ± tol falls: of a rectangle kψw·(x ± tol) with ψ fixed; below
+//   a flange k·[b·ψ·(x ± tol) + (beff − b)·(∫ over the flange of the stress ± tol·(ψ − ψ2))],
+//   where ψ2 falls with the strain under the flange. Only +tol·(ψ − ψ2) rises, by some
+//   tol·ψ'·t·hf/x² a unit of x against the flange integral's fall of at least
+//   0.3·t·hf²/x²: it cannot win while hf > 2·tol. So "g < tol" is false up to one trial and true
+//   from it on, and "g ≤ −tol" once true stays true: only the first trial with g < tol can
+//   balance.
+// - The second scan holds the outer steel at eps_s_ser and raises the top strain e, so
+//   x = (h − d1)·e/(eps_s_ser + e) rises. The strain at depth y is e·(1 − y/(h − d1)) −
+//   eps_s_ser·y/(h − d1): it rises above the outer layer, so the other bottom layers' tensions
+//   fall and, with d2 < h − d1, the top steel's compression rises: T falls. ψ, x + tol and the
+//   flange integral rise (the ψ2 term again bounded by hf > 2·tol), so "g > −tol" is false up to
+//   one trial and true from it on; "g ≥ tol" once true stays true where x ≥ tol, as x − tol ≥ 0
+//   then rises. Trials on from the first with g > −tol are walked while x < tol.
+// x changes by 1e-6 cm a step or more, the gaps by as much; rounding moves them by some 1e-13.
+// The differential test of the searches guards this against the literal scans.
+void SlsUnstrengthenedScans(const SlsCombination& sc) {
+    DesignState& s = State();
+    const SlsSection sec = ServiceSection();
+    const Concrete& c = sec.c;
+    const Steel& st = sec.st;
+    const double step = s.IterStep;
+    const double tol = sec.tolerance;
+    const bool thinFlange = c.tee && !(c.hf > 2 * tol);
+    // x − x_new of the depth x at the top-fibre strain top, without touching the design state.
+    auto gap = [&](double x, double top, double psi) {
+        const double T = NetTension(st, SteelStressesAt(st, c.h, top, x, s.fyk));
+        return x - EquilibriumDepthAt(c, s.fck, T, x, psi, top / sc.creep);
+    };
+
+    const StepScan steelStrains(step, step, sc.eps_s_ser);
+    const std::int64_t n = steelStrains.Count();
+    auto steelTrial = [&](std::int64_t k) {
+        return UnstrengthenedSteelTrial(sc, sec, steelStrains.At(k));
+    };
+    if (thinFlange) {
+        for (s.eps_s = step; s.eps_s <= sc.eps_s_ser; s.eps_s += step)
+            if (UnstrengthenedSteelTrial(sc, sec, s.eps_s)) break;
+    } else {
+        auto depth = [&](std::int64_t k) {
+            return OuterSteelDepth(sec, sc.eps_c, steelStrains.At(k));
+        };
+        const double psi = s.psi;
+        const std::int64_t j =
+            FirstTrue(0, n, [&](std::int64_t k) { return gap(depth(k), sc.eps_c, psi) < tol; });
+        // The zone leaves the flange as x falls: the last trial below it wrote the flange block.
+        const std::int64_t below =
+            c.tee ? FirstTrue(0, n, [&](std::int64_t k) { return !BelowFlange(c, depth(k)); }) : 0;
+        bool accepted = false;
+        if (j < n) {
+            if (below - 1 < j) RunAgain({below - 1}, steelTrial);
+            accepted = steelTrial(j);
+        }
+        if (!accepted) RunAgain({std::min(n - 1, below - 1), n - 1}, steelTrial);
+        s.eps_s = steelStrains.At(accepted ? j : n);
+    }
+
+    const StepScan topStrains(step, step, sc.concreteLimit);
+    const std::int64_t n2 = topStrains.Count();
+    if (thinFlange || (st.As2 > 0 && !(st.d2 < c.h - sec.dOuter))) {
+        const double end = sc.concreteLimit;
+        for (s.i = step; s.i <= end; s.i += step)
+            if (UnstrengthenedConcreteTrial(sc, sec, s.i)) break;
+        return;
+    }
+    auto concreteTrial = [&](std::int64_t k) {
+        return UnstrengthenedConcreteTrial(sc, sec, topStrains.At(k));
+    };
+    std::int64_t k = FirstTrue(0, n2, [&](std::int64_t k) {
+        const double e = topStrains.At(k);
+        return gap(OuterSteelDepth(sec, e, sc.eps_s_ser), e, ConcreteBlock(e / sc.creep).psi) >
+               -tol;
+    });
+    bool accepted = false;
+    for (; k < n2; ++k) {
+        accepted = concreteTrial(k);
+        if (accepted || !(sc.x < tol)) break;
+    }
+    // The zone deepens as x rises: the last trial wrote every field, a flange block included.
+    if (!accepted && n2 > 0) concreteTrial(n2 - 1);
+    s.i = topStrains.At(accepted ? k : n2);
+}
+
 namespace {
 
 // The two limit moments of one combination before strengthening.
 void SlsUnstrengthened(const SlsCombination& sc) {
     DesignState& s = State();
-    const Concrete c = FlexureConcrete();
-    const Steel st = FlexureSteel();
-    const double dOuter = OuterLayerDistance();
-    const double tolerance = 80 * s.IterTol;
-    const double step = s.IterStep;
-
-    // The concrete at its limit: the outer steel strain rises until the section balances.
     sc.eps_c = sc.concreteLimit;
     sc.Mser_o = 0;
     sc.Mser_o_s = 0;
     sc.stressBlock();
     sc.eps_s_ser = 0.8 * s.fyk / s.Es / 1000;
-    for (s.eps_s = step; s.eps_s <= sc.eps_s_ser; s.eps_s += step) {
-        sc.x = (c.h - dOuter) * sc.eps_c / (s.eps_s + sc.eps_c);
-        SlsStresses(sc, c, st);
-        SlsEquilibriumDepth(sc, c, st);
-        if (std::abs(sc.x - s.x_new) < tolerance) {
-            sc.x = ConvergedDepth(c, sc.x, s.x_new, sc.LawStrain());
-            sc.Mser_o_s = SlsMoment(sc, c, st, 0);
-            break;
-        }
-    }
-
-    // The outer steel at its limit: the concrete strain rises until the section balances.
-    const double end = sc.concreteLimit;
-    for (s.i = step; s.i <= end; s.i += step) {
-        sc.eps_c = s.i;
-        sc.stressBlock();
-        sc.x = (c.h - dOuter) * sc.eps_c / (sc.eps_s_ser + sc.eps_c);
-        SlsStresses(sc, c, st);
-        SlsEquilibriumDepth(sc, c, st);
-        if (std::abs(sc.x - s.x_new) < tolerance) {
-            sc.x = ConvergedDepth(c, sc.x, s.x_new, sc.LawStrain());
-            sc.Mser_o = SlsMoment(sc, c, st, 0);
-            break;
-        }
-    }
-
+    DesignSearches().slsUnstrengthened(sc);
     if (sc.Mser_o_s > sc.Mser_o) sc.Mser_o = sc.Mser_o_s;
 }
 

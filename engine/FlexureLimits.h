@@ -44,6 +44,19 @@ SlsCombination QuasiPermanentCombination();
 // The distance of the outer bottom steel layer from the bottom face.
 double OuterLayerDistance();
 
+// What every trial of a serviceability scan works with.
+struct SlsSection {
+    Concrete c;
+    Steel st;
+    double dOuter;     // OuterLayerDistance()
+    double tolerance;  // how near its equilibrium depth a depth must come before strengthening
+};
+SlsSection ServiceSection();
+// The neutral-axis depth of the strains top at the top fibre and steel at the outer bottom layer.
+inline double OuterSteelDepth(const SlsSection& sec, double top, double steel) {
+    return (sec.c.h - sec.dOuter) * top / (steel + top);
+}
+
 // The stresses of a serviceability trial with the combination's top-fibre strain and depth,
 // capped at ±fyk, into its stress fields (with presentOnly a layer without area keeps its field),
 // and the flange block of a zone below the flange.
@@ -61,6 +74,15 @@ bool CapacityUnstrengthened();
 // Its depth scan at the crushing strain eps_c (stress block set): x, the steel stresses, x_new
 // and the flange block of the converged or the last depth trial.
 void CapacityDepth();
+// The two scans of a combination before strengthening, its stress block set at the concrete
+// limit eps_c and eps_s_ser set: the outer steel strain s.eps_s rises until the section balances
+// (Mser_o_s), then the concrete strain s.i (Mser_o).
+void SlsUnstrengthenedScans(const SlsCombination& sc);
+// Their trials: the outer steel strain es with the concrete at its limit, and the concrete strain
+// e with the outer steel at its limit. true: the depth balances, and the trial's limit moment is
+// set.
+bool UnstrengthenedSteelTrial(const SlsCombination& sc, const SlsSection& sec, double es);
+bool UnstrengthenedConcreteTrial(const SlsCombination& sc, const SlsSection& sec, double e);
 // Mser_r_o: concrete at 0.6·fck or the outer bottom steel at 0.8·fyk.
 void SlsRareUnstrengthened();
 // Mser_qp_o: the creep-reduced concrete at 0.45·fck or the outer bottom steel at 0.8·fyk.

@@ -1,7 +1,9 @@
 #include "engine/FlexureServiceability.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "engine/DepthScan.h"
 #include "engine/DesignState.h"
@@ -37,50 +39,141 @@ std::string SlsTooHighMessage(const SlsCombination& sc) {
            FormatGeneral(sc.Mser) + " kNm jest za wysoki. " + kAskLower;
 }
 
-bool SlsCheck(const SlsCombination& sc) {
+namespace {
+
+// The depth and the outer steel strain of the first scan's trial with the composite strain f.
+double CompositeTrialDepth(const SlsCombination& sc, const SlsSection& sec, double f) {
+    return sc.eps_c * sec.c.h / (sc.eps_c + f + State().eps_o);
+}
+double OuterSteelStrain(const SlsCombination& sc, const SlsSection& sec, double x) {
+    return (sec.c.h - sec.dOuter - x) * sc.eps_c / x;
+}
+// The composite strain of the second scan's trial with the top strain e and the depth x.
+double SoffitCompositeStrain(const SlsSection& sec, double e, double x) {
+    return (sec.c.h - x) * e / x - State().eps_o;
+}
+
+}  // namespace
+
+SlsTrial CompositeStrainTrial(const SlsCombination& sc, const SlsSection& sec, double f) {
     DesignState& s = State();
-    const Concrete c = FlexureConcrete();
-    const Steel st = FlexureSteel();
-    const double dOuter = OuterLayerDistance();
+    sc.eps_f = f;
+    sc.x = CompositeTrialDepth(sc, sec, f);
+    s.eps_s = OuterSteelStrain(sc, sec, sc.x);
+    if (s.eps_s > sc.eps_s_ser) return SlsTrial::Skipped;
+    SlsStresses(sc, sec.c, sec.st);
+    return BalancedTrial(sc, sec.c, sec.st) ? SlsTrial::Accepted : SlsTrial::Rejected;
+}
+
+SlsTrial ConcreteStrainTrial(const SlsCombination& sc, const SlsSection& sec, double e) {
+    const double x = OuterSteelDepth(sec, e, sc.eps_s_ser);
+    const double f = SoffitCompositeStrain(sec, e, x);
+    if (!(f > 0)) return SlsTrial::Skipped;
+    State().i = e;
+    sc.eps_c = e;
+    sc.stressBlock();
+    sc.x = x;
+    SlsStresses(sc, sec.c, sec.st);
+    sc.eps_f = f;
+    return BalancedTrial(sc, sec.c, sec.st) ? SlsTrial::Accepted : SlsTrial::Rejected;
+}
+
+// Why the composite scans can be searched. Both raise the neutral axis from trial to trial: the
+// first holds the top fibre at its limit t and raises the composite strain, so
+// x = t·h/(t + f + eps_o) falls; the second holds the outer steel at eps_s_ser and lowers the top
+// strain e, so x = (h − d1)·e/(eps_s_ser + e) falls and with it the strain of every fibre above
+// the outer layer, e·(1 − y/(h − d1)) − eps_s_ser·y/(h − d1).
+// - Skipped trials come last: in the first scan the outer steel strain (h − d1 − x)·t/x rises as
+//   x falls; in the second the soffit strain eps_s_ser·h/(h − d1) + e·d1/(h − d1) falls with e.
+// - The concrete force C falls (every fibre of a shrinking zone is less compressed) and the net
+//   steel tension T rises (the bottom layers stretch more, the top layer shortens less; in the
+//   second scan where d2 < h − d1): the area (C − T)/(f·Ef·1000) is positive on a first run of
+//   trials only.
+// - With the area that balances it, a trial's moment is the moment about the soffit of the
+//   concrete compression, plus (h − d2)·As2·σ2, minus d·As·σ of each bottom layer. The first term
+//   falls (every fibre's stress falls and its lever h − y stays positive, x < h), so do the
+//   others: the moment falls strictly. The running maximum is the moment of the first trial with
+//   an area, and the first trial below Mser is the only one that can lie within 5 % below it.
+// Forces and moments change by some 1e-5 of themselves a step, rounding by 1e-16: each test
+// changes its answer once. The differential test of the searches guards this against the literal
+// scans.
+void SlsCompositeScans(const SlsCombination& sc) {
+    DesignState& s = State();
+    const SlsSection sec = ServiceSection();
+    const Concrete& c = sec.c;
     const double step = s.IterStep;
 
+    // Trials [0, evaluated) are not skipped and each writes the trial's fields, a flange block
+    // while the zone reaches below the flange (trials [0, below)), the moment and dz_T only with
+    // a positive area. The probes write the state: it is put back, and the trials that the literal
+    // scan ran last for each field run again. Returns the last trial evaluated and whether it was
+    // accepted.
+    auto search = [&](std::int64_t evaluated, std::int64_t below, auto trial) {
+        const DesignState before = State();
+        const std::int64_t areas = FirstTrue(0, evaluated, [&](std::int64_t k) {
+            trial(k);
+            return sc.Af_trial <= 0;
+        });
+        const std::int64_t j = FirstTrue(0, areas, [&](std::int64_t k) {
+            trial(k);
+            return sc.Mser_calc < sc.Mser;
+        });
+        const bool accepted = j < areas && trial(j) == SlsTrial::Accepted;
+        const std::int64_t end = accepted ? j : evaluated - 1;
+        State() = before;
+        RunAgain({areas > 0 ? 0 : -1, std::min(end, below - 1), std::min(end, areas - 1),
+                  std::min({end, areas - 1, below - 1}), end},
+                 trial);
+        return std::pair{end, accepted};
+    };
+
+    const StepScan composite(step, step, s.eps_f_lim);
+    const std::int64_t n = composite.Count();
+    if (s.eps_o + step > 0) {
+        auto depth = [&](std::int64_t k) { return CompositeTrialDepth(sc, sec, composite.At(k)); };
+        auto trial = [&](std::int64_t k) { return CompositeStrainTrial(sc, sec, composite.At(k)); };
+        const std::int64_t evaluated = FirstTrue(0, n, [&](std::int64_t k) {
+            return OuterSteelStrain(sc, sec, depth(k)) > sc.eps_s_ser;
+        });
+        const std::int64_t below =
+            c.tee ? FirstTrue(0, n, [&](std::int64_t k) { return !BelowFlange(c, depth(k)); }) : 0;
+        const auto [end, accepted] = search(evaluated, below, trial);
+        // A skipped trial last leaves its strains and depth.
+        if (!accepted && end < n - 1) trial(n - 1);
+        s.i = composite.At(accepted ? end : n);
+    } else {
+        for (s.i = step; s.i <= s.eps_f_lim; s.i += step)
+            if (CompositeStrainTrial(sc, sec, s.i) == SlsTrial::Accepted) break;
+    }
+
+    if (!(sc.Mser_calc == 0 || sc.Mser < sc.Mser_calc)) return;
+    const StepScan tops(sc.concreteLimit, -step, step);
+    if (sec.st.As2 > 0 && !(sec.st.d2 < c.h - sec.dOuter)) {
+        for (double e = sc.concreteLimit; e >= step; e -= step)
+            if (ConcreteStrainTrial(sc, sec, e) == SlsTrial::Accepted) break;
+        return;
+    }
+    auto depth = [&](std::int64_t k) { return OuterSteelDepth(sec, tops.At(k), sc.eps_s_ser); };
+    const std::int64_t evaluated = FirstTrue(0, tops.Count(), [&](std::int64_t k) {
+        return !(SoffitCompositeStrain(sec, tops.At(k), depth(k)) > 0);
+    });
+    const std::int64_t below =
+        c.tee ? FirstTrue(0, evaluated, [&](std::int64_t k) { return !BelowFlange(c, depth(k)); })
+              : 0;
+    search(evaluated, below,
+           [&](std::int64_t k) { return ConcreteStrainTrial(sc, sec, tops.At(k)); });
+}
+
+bool SlsCheck(const SlsCombination& sc) {
+    DesignState& s = State();
     sc.Mser_max = 0;
     sc.Mser_calc = 0;
     sc.Af_trial = 0;
     sc.eps_f = 0;
-
-    // The concrete at its limit: the composite strain rises while the outer steel stays within
-    // its limit.
     sc.eps_c = sc.concreteLimit;
     sc.stressBlock();
     sc.eps_s_ser = 0.8 * s.fyk / s.Es / 1000;
-    const double strainEnd = s.eps_f_lim;
-    for (s.i = step; s.i <= strainEnd; s.i += step) {
-        sc.eps_f = s.i;
-        sc.x = sc.eps_c * c.h / (sc.eps_c + s.i + s.eps_o);
-        s.eps_s = (c.h - dOuter - sc.x) * sc.eps_c / sc.x;
-        if (s.eps_s > sc.eps_s_ser) continue;
-        SlsStresses(sc, c, st);
-        if (BalancedTrial(sc, c, st)) break;
-    }
-
-    // The outer steel at its limit: the concrete strain falls from its limit. A trial whose
-    // soffit has not passed the strain at bonding gives the composite nothing to carry: it is
-    // skipped and changes no field.
-    if (sc.Mser_calc == 0 || sc.Mser < sc.Mser_calc) {
-        for (double e = sc.concreteLimit; e >= step; e -= step) {
-            const double x = (c.h - dOuter) * e / (sc.eps_s_ser + e);
-            const double f = (c.h - x) * e / x - s.eps_o;
-            if (!(f > 0)) continue;
-            s.i = e;
-            sc.eps_c = e;
-            sc.stressBlock();
-            sc.x = x;
-            SlsStresses(sc, c, st);
-            sc.eps_f = f;
-            if (BalancedTrial(sc, c, st)) break;
-        }
-    }
+    DesignSearches().slsComposite(sc);
 
     sc.Af_req = sc.Af_trial > 0 ? sc.Af_trial : 0;
     if (sc.Mser > sc.Mser_max) {

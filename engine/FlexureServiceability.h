@@ -14,6 +14,18 @@ namespace kord {
 bool SlsCheck(const SlsCombination& sc);
 std::string SlsTooHighMessage(const SlsCombination& sc);
 
+// The two composite scans of a check, its fields cleared, the stress block of the concrete limit
+// eps_c and eps_s_ser set: the composite strain s.i rises with the concrete at its limit; then,
+// unless a trial was accepted, the concrete strain falls with the outer steel at its limit.
+void SlsCompositeScans(const SlsCombination& sc);
+// Their trials: the composite strain f with the concrete at its limit, skipped (eps_f, x and
+// s.eps_s set) while the outer steel passes its limit; and the concrete strain e with the outer
+// steel at its limit, skipped without a trace while the soffit has not passed the strain at
+// bonding.
+enum class SlsTrial { Skipped, Rejected, Accepted };
+SlsTrial CompositeStrainTrial(const SlsCombination& sc, const SlsSection& sec, double f);
+SlsTrial ConcreteStrainTrial(const SlsCombination& sc, const SlsSection& sec, double e);
+
 // The state under the combination's moment of a section that needs no added composite.
 void SlsStrengthened(const SlsCombination& sc);
 inline void SlsRareStrengthened() {

@@ -7,8 +7,9 @@
 namespace kord {
 
 Searches& DesignSearches() {
-    static Searches searches{CapacityDepth,    InitialState,   SlsStrengthened,
-                             AnchorageStrains, ShearThickness, ConfinementThickness};
+    static Searches searches{CapacityDepth,     InitialState,        SlsUnstrengthenedScans,
+                             SlsCompositeScans, SlsStrengthened,     AnchorageStrains,
+                             ShearThickness,    ConfinementThickness};
     return searches;
 }
 

@@ -15,6 +15,10 @@ struct Searches {
     void (*capacityDepth)();
     // The initial state under Mo.
     void (*initialState)();
+    // The two scans of a serviceability combination before strengthening.
+    void (*slsUnstrengthened)(const SlsCombination& sc);
+    // The two composite scans of a serviceability check.
+    void (*slsComposite)(const SlsCombination& sc);
     // The state of a serviceability combination without added composite.
     void (*slsStrengthened)(const SlsCombination& sc);
     // The strain state of the anchorage section A whose moment first exceeds M_sd,A by less than

@@ -75,6 +75,30 @@ void LiteralInitialState() {
     s.eps_o = (c.h - s.x_o) * s.eps_c_r / s.x_o;
 }
 
+void LiteralSlsUnstrengthenedScans(const SlsCombination& sc) {
+    DesignState& s = State();
+    const SlsSection sec = ServiceSection();
+    const double step = s.IterStep;
+    for (s.eps_s = step; s.eps_s <= sc.eps_s_ser; s.eps_s += step)
+        if (UnstrengthenedSteelTrial(sc, sec, s.eps_s)) break;
+    const double end = sc.concreteLimit;
+    for (s.i = step; s.i <= end; s.i += step)
+        if (UnstrengthenedConcreteTrial(sc, sec, s.i)) break;
+}
+
+void LiteralSlsCompositeScans(const SlsCombination& sc) {
+    DesignState& s = State();
+    const SlsSection sec = ServiceSection();
+    const double step = s.IterStep;
+    const double strainEnd = s.eps_f_lim;
+    for (s.i = step; s.i <= strainEnd; s.i += step)
+        if (CompositeStrainTrial(sc, sec, s.i) == SlsTrial::Accepted) break;
+    if (sc.Mser_calc == 0 || sc.Mser < sc.Mser_calc) {
+        for (double e = sc.concreteLimit; e >= step; e -= step)
+            if (ConcreteStrainTrial(sc, sec, e) == SlsTrial::Accepted) break;
+    }
+}
+
 void LiteralSlsStrengthened(const SlsCombination& sc) {
     DesignState& s = State();
     const Concrete c = FlexureConcrete();
@@ -192,8 +216,9 @@ ConfinementScanResult LiteralConfinementThickness(bool rectangular, short goal) 
 }
 
 Searches LiteralSearches() {
-    return {LiteralCapacityDepth,    LiteralInitialState,   LiteralSlsStrengthened,
-            LiteralAnchorageStrains, LiteralShearThickness, LiteralConfinementThickness};
+    return {LiteralCapacityDepth,     LiteralInitialState,        LiteralSlsUnstrengthenedScans,
+            LiteralSlsCompositeScans, LiteralSlsStrengthened,     LiteralAnchorageStrains,
+            LiteralShearThickness,    LiteralConfinementThickness};
 }
 
 }  // namespace kord::test

@@ -9,6 +9,8 @@ namespace kord::test {
 double LiteralCreepStrainLimit(double phi);
 void LiteralCapacityDepth();
 void LiteralInitialState();
+void LiteralSlsUnstrengthenedScans(const SlsCombination& sc);
+void LiteralSlsCompositeScans(const SlsCombination& sc);
 void LiteralSlsStrengthened(const SlsCombination& sc);
 bool LiteralAnchorageStrains(double& ef);
 bool LiteralShearThickness(const ShearForm& form);
