@@ -1,6 +1,5 @@
 #include "engine/FlexureLimits.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -123,28 +122,32 @@ SlsSection ServiceSection() {
     return {FlexureConcrete(), FlexureSteel(), OuterLayerDistance(), 80 * State().IterTol};
 }
 
-bool UnstrengthenedSteelTrial(const SlsCombination& sc, const SlsSection& sec, double es) {
+namespace {
+
+// The rest of a trial before strengthening whose depth is set: its stresses and equilibrium
+// depth; when the depth balances, the converged depth, and the trial's moment into moment.
+bool Balances(const SlsCombination& sc, const SlsSection& sec, double& moment) {
     DesignState& s = State();
-    sc.x = OuterSteelDepth(sec, sc.eps_c, es);
     SlsStresses(sc, sec.c, sec.st);
     SlsEquilibriumDepth(sc, sec.c, sec.st);
     if (!(std::abs(sc.x - s.x_new) < sec.tolerance)) return false;
     sc.x = ConvergedDepth(sec.c, sc.x, s.x_new, sc.LawStrain());
-    sc.Mser_o_s = SlsMoment(sc, sec.c, sec.st, 0);
+    moment = SlsMoment(sc, sec.c, sec.st, 0);
     return true;
 }
 
+}  // namespace
+
+bool UnstrengthenedSteelTrial(const SlsCombination& sc, const SlsSection& sec, double es) {
+    sc.x = OuterSteelDepth(sec, sc.eps_c, es);
+    return Balances(sc, sec, sc.Mser_o_s);
+}
+
 bool UnstrengthenedConcreteTrial(const SlsCombination& sc, const SlsSection& sec, double e) {
-    DesignState& s = State();
     sc.eps_c = e;
     sc.stressBlock();
     sc.x = OuterSteelDepth(sec, e, sc.eps_s_ser);
-    SlsStresses(sc, sec.c, sec.st);
-    SlsEquilibriumDepth(sc, sec.c, sec.st);
-    if (!(std::abs(sc.x - s.x_new) < sec.tolerance)) return false;
-    sc.x = ConvergedDepth(sec.c, sc.x, s.x_new, sc.LawStrain());
-    sc.Mser_o = SlsMoment(sc, sec.c, sec.st, 0);
-    return true;
+    return Balances(sc, sec, sc.Mser_o);
 }
 
 // Both scans test a depth x fixed by the strains against its equilibrium depth x_new, through
@@ -203,10 +206,10 @@ void SlsUnstrengthenedScans(const SlsCombination& sc) {
             c.tee ? FirstTrue(0, n, [&](std::int64_t k) { return !BelowFlange(c, depth(k)); }) : 0;
         bool accepted = false;
         if (j < n) {
-            if (below - 1 < j) RunAgain({below - 1}, steelTrial);
+            if (0 < below && below - 1 < j) steelTrial(below - 1);
             accepted = steelTrial(j);
         }
-        if (!accepted) RunAgain({std::min(n - 1, below - 1), n - 1}, steelTrial);
+        if (!accepted) RunAgain({below - 1, n - 1}, steelTrial);
         s.eps_s = steelStrains.At(accepted ? j : n);
     }
 

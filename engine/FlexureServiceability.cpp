@@ -95,8 +95,9 @@ SlsTrial ConcreteStrainTrial(const SlsCombination& sc, const SlsSection& sec, do
 //   others: the moment falls strictly. The running maximum is the moment of the first trial with
 //   an area, and the first trial below Mser is the only one that can lie within 5 % below it.
 // Forces and moments change by some 1e-5 of themselves a step, rounding by 1e-16: each test
-// changes its answer once. The differential test of the searches guards this against the literal
-// scans.
+// changes its answer once. Where a premise fails (a strain at bonding of −step or less, so that x
+// may reach h; a top layer at or below the outer bottom layer in the second scan) the scan runs
+// trial by trial. The differential test of the searches guards this against the literal scans.
 void SlsCompositeScans(const SlsCombination& sc) {
     DesignState& s = State();
     const SlsSection sec = ServiceSection();
@@ -194,25 +195,29 @@ void SlsStrengthened(const SlsCombination& sc) {
     const double end = sc.concreteLimit;
     const StepScan depths(depthStep, depthStep, c.h);
     std::int64_t hint = -1;
+    const double fy = s.fyk;
 
+    // Trial by trial: each depth comes from a grid, so the moment grows with the strain only on
+    // the whole. It falls at some trials, by a jump of the depth or a depth scan that does not
+    // converge, and can fall back below Mser after passing it: the first trial beyond Mser cannot
+    // be found by bisection.
     for (s.i = step; s.i <= end; s.i += step) {
         sc.eps_c = s.i;
         sc.stressBlock();
         const double psi = s.psi;
+        const double t = sc.LawStrain();
         bool accepted = false;
         sc.x = ScanDepth(
             depths, tolerance, hint, accepted,
             [&](double x) {
                 // A layer without area keeps the stress it had, times its zero area.
-                const double fy = s.fyk;
                 const SteelStresses sig{
                     st.As11 > 0 ? BottomSteelStress(c.h, st.d11, sc.eps_c, x, st.Es, fy)
                                 : sc.sigma_s11,
                     st.As12 > 0 ? BottomSteelStress(c.h, st.d12, sc.eps_c, x, st.Es, fy)
                                 : sc.sigma_s12,
                     st.As2 > 0 ? TopSteelStress(st.d2, sc.eps_c, x, st.Es, fy) : sc.sigma_s2};
-                return x -
-                       EquilibriumDepthAt(c, s.fck, NetTension(st, sig), x, psi, sc.LawStrain());
+                return x - EquilibriumDepthAt(c, s.fck, NetTension(st, sig), x, psi, t);
             },
             [&](double x) {
                 sc.x = x;
@@ -220,7 +225,7 @@ void SlsStrengthened(const SlsCombination& sc) {
                 SlsEquilibriumDepth(sc, c, st);
                 return std::abs(x - s.x_new) < tolerance;
             });
-        if (accepted) sc.x = ConvergedDepth(c, sc.x, s.x_new, sc.LawStrain());
+        if (accepted) sc.x = ConvergedDepth(c, sc.x, s.x_new, t);
         sc.Mser_calc = SlsMoment(sc, c, st, 0);
         // The moment grows with the strain: the first trial beyond the moment is the state,
         // even where one step jumps past a narrow window above it.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/StressBlock.h"
 #include "tests/engine/LiteralScans.h"
 
@@ -33,6 +35,16 @@ TEST(FirstTrue, FromAnyHint) {
             EXPECT_EQ(FirstTrue(
                           0, 1000, [&](std::int64_t k) { return k >= answer; }, hint),
                       answer);
+}
+
+// The trials a scan ran last for each field, run again in the scan's order, each once.
+TEST(RunAgain, AscendingOnceWithoutNegatives) {
+    std::vector<std::int64_t> ran;
+    RunAgain({7, -1, 0, 7, 3, -1, 12}, [&](std::int64_t k) { ran.push_back(k); });
+    EXPECT_EQ(ran, (std::vector<std::int64_t>{0, 3, 7, 12}));
+    ran.clear();
+    RunAgain({-1, -1}, [&](std::int64_t k) { ran.push_back(k); });
+    EXPECT_TRUE(ran.empty());
 }
 
 TEST(FastScans, CreepStrainLimitAsTheLiteralScan) {
