@@ -49,7 +49,8 @@ void FrameWidget::paintEvent(QPaintEvent*) {
     if (KeptText::Plain(option.text))
         title_.Draw(p, titleArea_, option.text, font(), Qt::AlignLeft, false, false, this);
     else
-        p.drawText(titleArea_, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+        p.drawText(titleArea_,
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextDontClip,
                    option.text);
 }
 
