@@ -285,13 +285,16 @@ void ClickAnchorage(benchmark::State& bs, bool literal) {
             ->Iterations(1);
     }
     // The laminate applied to that beam, and the anchorage check of its strips.
-    using Run = void (*)(benchmark::State&, bool);
-    for (auto [name, run] : {std::pair<const char*, Run>{"ClickApplied", ClickApplied},
-                             std::pair<const char*, Run>{"ClickAnchorage", ClickAnchorage}})
+    struct Review {
+        const char* name;
+        void (*run)(benchmark::State&, bool);
+    };
+    for (const Review& r :
+         {Review{"ClickApplied", ClickApplied}, Review{"ClickAnchorage", ClickAnchorage}})
         for (bool literal : {true, false})
             benchmark::RegisterBenchmark(
-                (std::string(name) + (literal ? "/literal" : "/fast")).c_str(),
-                [run, literal](benchmark::State& bs) { run(bs, literal); })
+                (std::string(r.name) + (literal ? "/literal" : "/fast")).c_str(),
+                [r, literal](benchmark::State& bs) { r.run(bs, literal); })
                 ->UseManualTime()
                 ->Unit(benchmark::kMillisecond)
                 ->MinTime(0.2);
