@@ -10,6 +10,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/InputWindow.h"
@@ -154,18 +155,19 @@ class Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // "Obliczanie", up to the results window drawn; false when no results window came.
-    bool Design() {
+    // "Obliczanie", up to the results window drawn: the seconds it took, none when no results
+    // window came.
+    std::optional<double> Design() {
         painted.Await("frmResult");
         const auto start = std::chrono::steady_clock::now();
         frmData().Command1.UserClick();
         painted.Wait(start);
-        seconds = Since(start);
-        return frmResult.Exists() && frmResult().IsVisible();
+        const double seconds = Since(start);
+        if (!frmResult.Exists() || !frmResult().IsVisible()) return std::nullopt;
+        return seconds;
     }
 
     PaintWatch painted;
-    double seconds = 0;
 
   private:
     Searches saved_;
@@ -180,12 +182,12 @@ void InModal(const std::function<void()>& open, std::function<void()> inside) {
 void ClickCase(benchmark::State& bs, int tab, void (*fill)(FrmData&), bool literal) {
     Session session(tab, fill, literal);
     for (auto _ : bs) {
-        const bool shown = session.Design();
-        bs.SetIterationTime(session.seconds);
-        if (!shown) {
+        const std::optional<double> seconds = session.Design();
+        if (!seconds) {
             bs.SkipWithError("no results window");
             break;
         }
+        bs.SetIterationTime(*seconds);
         frmResult().Command2.UserClick();
         Settle();
     }

@@ -188,13 +188,13 @@ void SlsUnstrengthenedScans(const SlsCombination& sc) {
 
     const StepScan steelStrains(step, step, sc.eps_s_ser);
     const std::int64_t n = steelStrains.Count();
-    auto steelTrial = [&](std::int64_t k) {
-        return UnstrengthenedSteelTrial(sc, sec, steelStrains.At(k));
-    };
     if (thinFlange) {
         for (s.eps_s = step; s.eps_s <= sc.eps_s_ser; s.eps_s += step)
             if (UnstrengthenedSteelTrial(sc, sec, s.eps_s)) break;
     } else {
+        auto steelTrial = [&](std::int64_t k) {
+            return UnstrengthenedSteelTrial(sc, sec, steelStrains.At(k));
+        };
         auto depth = [&](std::int64_t k) {
             return OuterSteelDepth(sec, sc.eps_c, steelStrains.At(k));
         };
@@ -224,8 +224,8 @@ void SlsUnstrengthenedScans(const SlsCombination& sc) {
     auto concreteTrial = [&](std::int64_t k) {
         return UnstrengthenedConcreteTrial(sc, sec, topStrains.At(k));
     };
-    std::int64_t k = FirstTrue(0, n2, [&](std::int64_t k) {
-        const double e = topStrains.At(k);
+    std::int64_t k = FirstTrue(0, n2, [&](std::int64_t m) {
+        const double e = topStrains.At(m);
         return gap(OuterSteelDepth(sec, e, sc.eps_s_ser), e, ConcreteBlock(e / sc.creep).psi) >
                -tol;
     });

@@ -870,7 +870,7 @@ void QtBinding::OnUnloaded() {
     if (form_) {
         wasActive = form_->isActiveWindow();
         form_->hide();
-        if (window_.ReloadedOften() && built_)
+        if (window_.ReloadedOften())
             KeepWidgets();
         else
             form_->deleteLater();
