@@ -300,7 +300,10 @@ bool SaveInputFile(const std::string& path) {
         Warn(problem, kWarningTitle);
         return false;
     }
-    const bool existed = std::filesystem::exists(path);
+    // Asked without an exception: a link loop or a folder that cannot be entered is a file
+    // that cannot be written, not the end of the program.
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(std::filesystem::symlink_status(path, ec));
     if (!WriteFileAtomically(path, *bytes)) {
         Warn("Nie można zapisać pliku " + Quoted(FileName(path)) + "." +
                  (existed ? " Poprzednia zawartość pliku pozostała bez zmian." : ""),
@@ -311,14 +314,20 @@ bool SaveInputFile(const std::string& path) {
 }
 
 bool OpenInputFile(const std::string& path) {
-    const std::optional<std::string> bytes = ReadFileHead(path, kMaxFileBytes);
-    if (!bytes) {
-        Warn("Nie można odczytać pliku " + Quoted(FileName(path)) + ".", kWarningTitle);
+    const FileHead head = ReadFileHead(path, kMaxFileBytes);
+    if (head.status != FileHead::Status::Read) {
+        Warn("Nie można odczytać pliku " + Quoted(FileName(path)) + "." +
+                 (head.status == FileHead::Status::NotAFile ? " To nie jest zwykły plik." : ""),
+             kWarningTitle);
         return false;
     }
     std::string problem;
-    const auto values = ParseInputFile(*bytes, &problem);
+    const auto values = ParseInputFile(head.bytes, &problem);
     if (!values) {
+        // Whatever the head lacks, the file it was cut from is far larger than an input file.
+        if (head.cut)
+            problem = "Plik jest zbyt duży, aby był plikiem danych programu Kordelan (ponad " +
+                      std::to_string(kMaxFileBytes / (1 << 20)) + " MB).";
         Warn(problem + " Plik: " + Quoted(FileName(path)) + ". Dane nie zostały zmienione.",
              kWarningTitle);
         return false;

@@ -18,7 +18,10 @@ const ProgramLayout& Layout() {
     static const ProgramLayout own = [] {
         std::error_code ec;
         const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-        return LayoutFor(ec ? fs::current_path().string() : exe.parent_path().string());
+        if (!ec) return LayoutFor(exe.parent_path().string());
+        // A working folder deleted under the program is no reason to end it.
+        const fs::path here = fs::current_path(ec);
+        return LayoutFor(ec ? std::string(".") : here.string());
     }();
     return own;
 }

@@ -334,9 +334,13 @@ QWidget* QtBinding::MakeWidget(Control& c) {
         case ControlKind::Label:
             w = new LabelWidget(parent);
             break;
-        case ControlKind::TextBox:
-            w = new QLineEdit(parent);
+        case ControlKind::TextBox: {
+            auto* e = new QLineEdit(parent);
+            // Qt's default of 32767 characters would cut a longer text that the model holds.
+            e->setMaxLength(std::numeric_limits<int>::max());
+            w = e;
             break;
+        }
         case ControlKind::CommandButton: {
             auto* b = new QPushButton(parent);
             // Enter is the model's: the window's default button, or the focused button.

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "platform/FileIO.h"
 #include "platform/QtString.h"
 #include "platform/Window.h"
 #include "platform/qt/QtBinding.h"
@@ -88,6 +89,36 @@ class ModalWatch : public WindowObserver {
 
   private:
     QEventLoop& loop_;
+};
+
+// The save dialog refuses a read-only file or folder before it asks about replacing a file:
+// the user picks another name and the dialog stays open.
+class SaveDialog : public QFileDialog {
+  public:
+    SaveDialog(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+        : QFileDialog(parent, title, folder, filter) {
+        // Qt's own dialog everywhere: a platform one would close before the refusal.
+        setOption(QFileDialog::DontUseNativeDialog);
+        setAcceptMode(QFileDialog::AcceptSave);
+        setFileMode(QFileDialog::AnyFile);
+    }
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (files.isEmpty() || QFileInfo(files.first()).isDir() ||
+            ReplaceableTarget(files.first().toStdString())) {
+            QFileDialog::accept();
+            return;
+        }
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        QFileInfo(files.first()).fileName() +
+                            QStringLiteral("\nPlik lub folder jest tylko do odczytu albo nie "
+                                           "można w nim zapisywać.\nProszę podać inną nazwę "
+                                           "pliku."),
+                        QMessageBox::Ok, this);
+        QtHost::NestedLoop nested;
+        box.exec();
+    }
 };
 
 // The font dialog offers only the sizes between its limits: the others are left out of the
@@ -265,10 +296,14 @@ std::optional<std::string> QtHost::FileDialog(const FileDialogRequest& r) {
     QString file;
     {
         NestedLoop nested;
-        file =
-            r.save
-                ? QFileDialog::getSaveFileName(ParentWidget(), Q(r.title), Q(r.initialDir), filter)
-                : QFileDialog::getOpenFileName(ParentWidget(), Q(r.title), Q(r.initialDir), filter);
+        if (r.save) {
+            SaveDialog dialog(ParentWidget(), Q(r.title), Q(r.initialDir), filter);
+            if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+                file = dialog.selectedFiles().first();
+        } else {
+            file =
+                QFileDialog::getOpenFileName(ParentWidget(), Q(r.title), Q(r.initialDir), filter);
+        }
     }
     if (file.isEmpty()) return std::nullopt;
     return file.toStdString();

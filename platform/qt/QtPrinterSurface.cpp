@@ -1,8 +1,6 @@
 #include "platform/qt/QtPrinterSurface.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
@@ -11,7 +9,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <optional>
 
+#include "platform/FileIO.h"
 #include "platform/PictureData.h"
 #include "platform/QtString.h"
 
@@ -61,11 +61,8 @@ QtPrinterSurface::~QtPrinterSurface() {
 
 void QtPrinterSurface::CheckTarget() const {
     if (ToFile()) {
-        const QFileInfo file(Q(choice_.outputFile));
-        const QFileInfo folder(file.absolutePath());
-        const bool writable = file.exists() ? (file.isFile() && file.isWritable())
-                                            : (folder.isDir() && folder.isWritable());
-        if (!writable) throw PrintError(UnwritableFile(choice_.outputFile));
+        if (!ReplaceableTarget(choice_.outputFile))
+            throw PrintError(UnwritableFile(choice_.outputFile));
         return;
     }
     if (printer_->outputFormat() != QPrinter::NativeFormat || !printer_->isValid() ||
@@ -140,21 +137,28 @@ void QtPrinterSurface::Paint(QPainter& painter, const Op& op) const {
     }
 }
 
-void QtPrinterSurface::Fail(QPainter& painter, const std::string& what, bool written) {
+void QtPrinterSurface::Fail(QPainter& painter, const std::string& what) {
     if (painter.isActive()) {
-        // A printer may refuse to cancel; the file of a PDF target is removed below.
+        // A printer may refuse to cancel; the temporary file of a PDF target goes with it.
         printer_->abort();
         painter.end();
-        written = true;
     }
-    if (written && ToFile()) QFile::remove(Q(choice_.outputFile));
     ops_.clear();
-    throw PrintError(what);
+    // Whatever went wrong on the way, a PDF target is a file that could not be written.
+    throw PrintError(ToFile() ? UnwritableFile(choice_.outputFile) : what);
 }
 
 void QtPrinterSurface::DoEndDoc() {
     if (ops_.empty()) return;
     CheckTarget();
+    // A PDF is written beside its target and replaces it only when complete: a failure leaves
+    // the previous file, and a link to it, as they were.
+    std::optional<FileReplacement> file;
+    if (ToFile()) {
+        file.emplace(choice_.outputFile);
+        if (!file->Ready()) throw PrintError(UnwritableFile(choice_.outputFile));
+        printer_->setOutputFileName(Q(file->TempPath()));
+    }
     QPainter painter;
     if (!painter.begin(printer_.get()))
         Fail(painter, "Nie można rozpocząć drukowania: " + DeviceName() + ".");
@@ -168,9 +172,9 @@ void QtPrinterSurface::DoEndDoc() {
         }
     }
     if (!painter.end() || printer_->printerState() == QPrinter::Error)
-        Fail(painter, "Błąd drukowania: " + DeviceName() + ".", true);
-    if (ToFile() && !CompletePdf(Q(choice_.outputFile)))
-        Fail(painter, UnwritableFile(choice_.outputFile), true);
+        Fail(painter, "Błąd drukowania: " + DeviceName() + ".");
+    if (file && (!CompletePdf(Q(file->TempPath())) || !file->Commit()))
+        Fail(painter, UnwritableFile(choice_.outputFile));
     ops_.clear();
 }
 

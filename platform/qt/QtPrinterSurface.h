@@ -6,9 +6,10 @@
 //
 // The pages are kept until EndDoc and only then painted on the printer or written to the file:
 // a print run that fails or is abandoned before its end sends nothing to the printer and leaves
-// no file. Failures (a printer that is not available, a file that cannot be written, a page the
-// printer refuses) abandon the document, delete a partially written PDF file and throw
-// PrintError to the caller. A surface destroyed with its document still open abandons it.
+// no file. A PDF is written to a temporary file beside its target and replaces it only when
+// complete. Failures (a printer that is not available, a file that cannot be written, a page the
+// printer refuses) abandon the document, leave any previous PDF as it was and throw PrintError
+// to the caller. A surface destroyed with its document still open abandons it.
 
 #include <memory>
 #include <vector>
@@ -57,9 +58,9 @@ class QtPrinterSurface : public PrinterSurface {
     bool ToFile() const { return !choice_.outputFile.empty(); }
     void CheckTarget() const;
     void Paint(QPainter& painter, const Op& op) const;
-    // Abandons a print that has started on the printer, deletes the file it has written (a file
-    // the painter could not open is left alone), throws PrintError.
-    [[noreturn]] void Fail(QPainter& painter, const std::string& what, bool written = false);
+    // Abandons a print that has started on the printer and throws PrintError; the temporary
+    // file of a PDF target is removed by its owner.
+    [[noreturn]] void Fail(QPainter& painter, const std::string& what);
 
     PrinterChoice choice_;
     std::unique_ptr<QPrinter> printer_;

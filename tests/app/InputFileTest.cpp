@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -6,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <random>
 #include <sstream>
 
@@ -305,6 +309,83 @@ TEST_F(InputFileTest, AFullOrReadOnlyDiskKeepsTheOldFileAndLeavesNothing) {
             std::sort(after.begin(), after.end());
             EXPECT_EQ(after, before);
         }
+    }
+}
+
+// Whatever the path turns out to be, "Zapisz" ends in its message or in the saved file: never in
+// an exception, and never over a read-only file.
+TEST_F(InputFileTest, OddTargetsOfASaveFailWithTheirMessageAndKeepWhatWasThere) {
+    const std::string old = "stare dane";
+    fs::create_symlink("loop2.inp", dir / "loop1.inp");
+    fs::create_symlink("loop1.inp", dir / "loop2.inp");
+    WriteAll(dir / "tylko.inp", old);
+    fs::permissions(dir / "tylko.inp",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    struct Case {
+        const char* name;
+        fs::path path;
+    };
+    const Case cases[] = {{"link loop", dir / "loop1.inp"}, {"read-only file", dir / "tylko.inp"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.messages.clear();
+        EXPECT_FALSE(SaveInputFile(c.path.string()));
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].text, "Nie można zapisać pliku „" + c.path.filename().string() +
+                                             "”. Poprzednia zawartość pliku pozostała bez zmian.");
+    }
+    EXPECT_EQ(fs::read_symlink(dir / "loop1.inp"), "loop2.inp");
+    EXPECT_EQ(ReadAll(dir / "tylko.inp"), old);
+
+    // The longest name the file system takes is saved, with nothing left beside it.
+    const fs::path longest = dir / (std::string(251, 'd') + ".inp");
+    ASSERT_TRUE(SaveInputFile(longest.string()));
+    EXPECT_EQ(ReadAll(longest), FreshFile(true));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 4);
+}
+
+TEST_F(InputFileTest, AFolderThatCannotBeEnteredIsAFileThatCannotBeWritten) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "Root enters every folder: run as a user who is not root.";
+    fs::create_directory(dir / "zamknięty");
+    fs::permissions(dir / "zamknięty", fs::perms::none);
+    EXPECT_FALSE(SaveInputFile((dir / "zamknięty" / "x.inp").string()));
+    fs::permissions(dir / "zamknięty", fs::perms::owner_all);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Nie można zapisać pliku „x.inp”.");
+}
+
+// "Otwórz" refuses at once what is not a regular file, and calls a file too large what it cuts.
+TEST_F(InputFileTest, PipesFoldersAndOversizedFilesAreRefusedWithTheirMessage) {
+    const fs::path pipe = dir / "potok.inp";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_directory(dir / "folder.inp");
+    std::string large = FreshFile(true);
+    large.replace(0, 2, "\"" + std::string(1100000, 'a') + "\"");
+    WriteAll(dir / "duży.inp", large);
+    struct Case {
+        fs::path path;
+        const char* message;
+    };
+    const Case cases[] = {
+        {pipe, "Nie można odczytać pliku „potok.inp”. To nie jest zwykły plik."},
+        {dir / "folder.inp", "Nie można odczytać pliku „folder.inp”. To nie jest zwykły plik."},
+        {dir / "duży.inp",
+         "Plik jest zbyt duży, aby był plikiem danych programu Kordelan (ponad 1 MB). Plik: "
+         "„duży.inp”. Dane nie zostały zmienione."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.filename());
+        host.messages.clear();
+        auto opening = std::async(std::launch::async, [&] { return OpenInputFile(c.path); });
+        if (opening.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+            // Let the blocked open go, so the test can end.
+            ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+            ADD_FAILURE() << "the open blocked";
+        }
+        EXPECT_FALSE(opening.get());
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].text, c.message);
     }
 }
 

@@ -57,6 +57,12 @@ TEST_F(InputWindowQtTest, WidgetsCarryTheControlNamesAndMirrorTheModel) {
     EXPECT_FALSE(Widget<QLineEdit>("Text4(1)")->isVisibleTo(window));
 }
 
+// A box shows the whole text the model holds: Qt's default limit would cut it at 32767.
+TEST_F(InputWindowQtTest, ALongTextIsShownWhole) {
+    frmData().Text7.SetText(std::string(40000, '7'));
+    EXPECT_EQ(Widget<QLineEdit>("Text7")->text().size(), 40000);
+}
+
 TEST_F(InputWindowQtTest, ClickingRealWidgetsRunsTheOptionRules) {
     Widget<QRadioButton>("Option5")->click();
     QApplication::processEvents();

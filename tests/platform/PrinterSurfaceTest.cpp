@@ -8,6 +8,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -370,6 +373,24 @@ TEST(QtPrinterSurfaceTest, UnavailableTargetsFailWithoutOutput) {
     EXPECT_NE(toMissingPrinter.LastError().find("niedostępna"), std::string::npos);
 }
 
+// Three pages of text and pictures, more than a nearly full small disk takes; false on failure.
+bool PrintThreePages(QtPrinterSurface& q) {
+    try {
+        q.SetFontName("Arial");
+        for (int page = 1; page <= 3; ++page) {
+            for (int line = 0; line < 40; ++line)
+                q.Print("Strona " + std::to_string(page) + ", wiersz " + std::to_string(line) +
+                        ": zbrojenie żelbetowe ąćęłńóśźż");
+            q.PaintPicture(Picture::Load(ProgramPath("Drawings/vendrik.gif")), 600, 600, 1000, 800);
+            q.NewPage();
+        }
+        q.EndDoc();
+        return true;
+    } catch (const PrintError&) {
+        return false;
+    }
+}
+
 // A report that the disk cannot hold whole is not printed: the PDF writer's short write is a
 // failure with its message, and the partial file is removed; a read-only folder fails at once.
 TEST(QtPrinterSurfaceTest, ADiskThatFillsUpOrIsReadOnlyFailsThePrint) {
@@ -383,25 +404,39 @@ TEST(QtPrinterSurfaceTest, ADiskThatFillsUpOrIsReadOnlyFailsThePrint) {
         else
             disk.Fill(8 * 1024);
         QtPrinterSurface q(PrinterChoice{.outputFile = file});
-        try {
-            q.SetFontName("Arial");
-            for (int page = 1; page <= 3; ++page) {
-                for (int line = 0; line < 40; ++line)
-                    q.Print("Strona " + std::to_string(page) + ", wiersz " + std::to_string(line) +
-                            ": zbrojenie żelbetowe ąćęłńóśźż");
-                q.PaintPicture(Picture::Load(ProgramPath("Drawings/vendrik.gif")), 600, 600, 1000,
-                               800);
-                q.NewPage();
-            }
-            q.EndDoc();
-            ADD_FAILURE() << "printed";
-        } catch (const PrintError&) {
-        }
+        EXPECT_FALSE(PrintThreePages(q));
         EXPECT_NE(q.LastError().find("Nie można zapisać pliku " + file), std::string::npos)
             << q.LastError();
         EXPECT_FALSE(q.DocumentOpen());
         EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
     }
+}
+
+// A print that fails over an earlier PDF, reached through a link, leaves both as they were; one
+// that succeeds replaces the PDF and keeps the link.
+TEST(QtPrinterSurfaceTest, AFailedPrintKeepsThePreviousPdfAndTheLinkToIt) {
+    test::SmallDisk disk("256k");
+    if (!disk.Mounted()) GTEST_SKIP() << "No disk to fill: " << disk.Why();
+    const std::filesystem::path old = disk.Path() / "stary.pdf";
+    const std::filesystem::path link = disk.Path() / "raport.pdf";
+    std::ofstream(old) << "%PDF-1.4 poprzedni raport";
+    std::filesystem::create_symlink("stary.pdf", link);
+    disk.Fill(8 * 1024);
+    QtPrinterSurface q(PrinterChoice{.outputFile = link.string()});
+    EXPECT_FALSE(PrintThreePages(q));
+    EXPECT_EQ(q.LastError(), "Nie można zapisać pliku " + link.string() + ".");
+    EXPECT_EQ(std::filesystem::read_symlink(link), "stary.pdf");
+    std::stringstream kept;
+    kept << std::ifstream(old).rdbuf();
+    EXPECT_EQ(kept.str(), "%PDF-1.4 poprzedni raport");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(disk.Path()), {}), 3);
+
+    std::filesystem::remove(disk.Path() / "filler");
+    // Each "Drukowanie" prints on a surface of its own.
+    QtPrinterSurface q2(PrinterChoice{.outputFile = link.string()});
+    EXPECT_TRUE(PrintThreePages(q2)) << q2.LastError();
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_GT(std::filesystem::file_size(old), 1000u);
 }
 
 TEST(QtPrinterSurfaceTest, TheFactoryMakesQtSurfaces) {
