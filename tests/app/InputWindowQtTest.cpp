@@ -2,9 +2,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 
 #include "app/InputWindow.h"
 #include "engine/DesignState.h"
@@ -61,6 +67,50 @@ TEST_F(InputWindowQtTest, WidgetsCarryTheControlNamesAndMirrorTheModel) {
 TEST_F(InputWindowQtTest, ALongTextIsShownWhole) {
     frmData().Text7.SetText(std::string(40000, '7'));
     EXPECT_EQ(Widget<QLineEdit>("Text7")->text().size(), 40000);
+}
+
+// Runs `then` on the modal widget of type W once it is open; gives up after a second.
+template <class W>
+void WhenModal(std::function<void(W&)> then, int tries = 0) {
+    if (auto* w = qobject_cast<W*>(QApplication::activeModalWidget()))
+        then(*w);
+    else if (tries < 100)
+        QTimer::singleShot(10, [then, tries] { WhenModal<W>(then, tries + 1); });
+}
+
+// "Zapisz" over a read-only file: the dialog says so and stays open for another name, before
+// any question about replacing the file.
+TEST_F(InputWindowQtTest, TheSaveDialogRefusesAReadOnlyFileAndStaysOpen) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("tylko.inp"));
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("stare");
+    }
+    QFile::setPermissions(file, QFileDevice::ReadOwner);
+    QString refusal;
+    bool stillOpen = false;
+    WhenModal<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.selectFile(file);
+        WhenModal<QMessageBox>([&](QMessageBox& box) {
+            refusal = box.text();
+            box.accept();
+            QTimer::singleShot(0, [&] {
+                stillOpen = dialog.isVisible();
+                dialog.reject();
+            });
+        });
+        static_cast<QDialog&>(dialog).accept();  // the Save button
+    });
+    frmData().Command4.UserClick();
+    EXPECT_EQ(refusal.toStdString(),
+              "tylko.inp\nPlik lub folder jest tylko do odczytu albo nie można w nim "
+              "zapisywać.\nProszę podać inną nazwę pliku.");
+    EXPECT_TRUE(stillOpen);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "stare");
 }
 
 TEST_F(InputWindowQtTest, ClickingRealWidgetsRunsTheOptionRules) {
