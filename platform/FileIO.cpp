@@ -153,9 +153,13 @@ FileHead ReadFileHead(const std::string& path, std::size_t maxBytes) {
         ::close(fd);
         return head;
     }
-    std::string bytes(maxBytes + 1, '\0');
+    // One byte more than the limit tells whether the file goes on; the buffer grows as it is
+    // read, since a file's size may change or not be told (0 for many system files).
+    const std::size_t limit = maxBytes + 1;
+    std::string bytes(std::min<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, limit), '\0');
     std::size_t done = 0;
-    while (done < bytes.size()) {
+    while (done < limit) {
+        if (done == bytes.size()) bytes.resize(std::min(2 * bytes.size() + 4096, limit));
         const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
