@@ -58,7 +58,7 @@ TextBox* FieldBox(FrmData& w, int tab, DesignField field) {
 
 namespace {
 
-bool ReadTab(int& tab) {
+bool ReadTab(DesignCase tab) {
     switch (tab) {
         case Flexure:
             return ReadFlexureInput(tab);
@@ -71,7 +71,7 @@ bool ReadTab(int& tab) {
     }
 }
 
-DesignOutcome Design(int tab) {
+DesignOutcome Design(DesignCase tab) {
     switch (tab) {
         case Shear:
             return DesignShear();
@@ -84,7 +84,7 @@ DesignOutcome Design(int tab) {
 
 }  // namespace
 
-bool DesignTab(int& tab) {
+bool DesignTab(DesignCase tab) {
     if (!ReadTab(tab)) return false;
     DesignOutcome outcome;
     {

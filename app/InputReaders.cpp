@@ -21,7 +21,7 @@ bool ReadFactor(TextBox& box, double& field) {
 }
 }  // namespace
 
-bool ReadFlexureInput(int& tab) {
+bool ReadFlexureInput(DesignCase tab) {
     FrmData& w = frmData();
     DesignState& s = State();
     const bool tee = !w.Option5.Value();
@@ -64,7 +64,7 @@ bool ReadFlexureInput(int& tab) {
     return true;
 }
 
-bool ReadShearInput(int& tab) {
+bool ReadShearInput(DesignCase tab) {
     DesignState& s = State();
     FrmData& w = frmData();
     FrmOptions& o = frmOptions();
@@ -112,7 +112,7 @@ bool ReadShearInput(int& tab) {
     return true;
 }
 
-bool ReadConfinementInput(int& tab) {
+bool ReadConfinementInput(DesignCase tab) {
     DesignState& s = State();
     FrmData& w = frmData();
     const bool rectangular = w.Option8.Value();

@@ -124,7 +124,7 @@ void SetStartTexts(FrmData& w, int tab) {
         if (t.tab == tab) w.Ctl(t.box).SetText(t.point ? Dec(t.comma, t.point) : t.comma);
 }
 
-void ResetInputTab(int& tab) {
+void ResetInputTab(DesignCase tab) {
     FrmData& w = frmData();
     switch (tab) {
         case Flexure:

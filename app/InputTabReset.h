@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/DesignState.h"
+
 namespace kord {
 
 class FrmData;
@@ -10,6 +12,6 @@ void SetStartTexts(FrmData& w, int tab);
 
 // Puts every field, option, list and check box of one tab of the input window back to its start
 // state; the other tabs, the options and the design state stay as they are.
-void ResetInputTab(int& tab);
+void ResetInputTab(DesignCase tab);
 
 }  // namespace kord

@@ -787,14 +787,14 @@ void FrmData::Command8_Click() {
 
 void FrmData::Command1_Click() {
     ActiveTab = TabStrip1.SelectedIndex();
-    if (!DesignTab(ActiveTab)) return;
+    if (!DesignTab(static_cast<DesignCase>(ActiveTab))) return;
     Hide();
     frmResult().ShowResults();
 }
 
 void FrmData::Command2_Click() {
     ActiveTab = TabStrip1.SelectedIndex();
-    ResetInputTab(ActiveTab);
+    ResetInputTab(static_cast<DesignCase>(ActiveTab));
 }
 
 // Closing the main window by its title bar must not leave the program running invisibly.

@@ -19,8 +19,6 @@ inline const Font kGreekFont{"Symbol", 10};
 constexpr int kRowLabelHeight = 240;
 constexpr int kRowBoxHeight = 300;
 
-// How a window's labels sit: the room a label gets beyond its text, the height of a subscript,
-// how far the raised two of a unit stands above the unit.
 // The room a value keeps from the symbol before it.
 constexpr int kValueGap = 60;
 
@@ -28,6 +26,8 @@ constexpr int kValueGap = 60;
 // digits and two decimals).
 int PatternWidth(const std::string& pattern, const Font& font = kRowFont);
 
+// How a window's labels sit: the room a label gets beyond its text, the height of a subscript,
+// how far the raised two of a unit stands above the unit.
 struct RowStyle {
     int pad = 30;
     int subscriptHeight = 195;

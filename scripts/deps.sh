@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need (only what is missing).
-# clang with its runtimes (libclang-rt-dev: the sanitizers and libFuzzer) builds the checked builds.
+# clang with its runtimes (libclang-rt-dev: the sanitizers and libFuzzer) builds the checked builds;
+# dpkg-dev finds the Debian package's dependencies.
 set -euo pipefail
 pkgs=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
       libbenchmark-dev fonts-liberation qt6-translations-l10n xvfb xauth poppler-utils
-      desktop-file-utils xdotool clang libclang-rt-dev)
+      desktop-file-utils xdotool clang libclang-rt-dev dpkg-dev)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -51,10 +51,7 @@ class ConfinementInputTest : public AppTest {
         host.messages.clear();
     }
 
-    bool Run() {
-        int tab = Confinement;
-        return DesignTab(tab);
-    }
+    bool Run() { return DesignTab(Confinement); }
 
     FrmData& w = frmData();
 };

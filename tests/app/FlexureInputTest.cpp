@@ -38,10 +38,7 @@ class FlexureInputTest : public AppTest {
         w.Command1.SetFocus();
     }
 
-    bool Read() {
-        int tab = 0;
-        return ReadFlexureInput(tab);
-    }
+    bool Read() { return ReadFlexureInput(Flexure); }
 
     FrmData& w = frmData();
 };

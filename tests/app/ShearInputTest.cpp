@@ -46,10 +46,7 @@ class ShearInputTest : public AppTest {
         w.Text19.SetText(in.sf);
     }
 
-    bool Run() {
-        int tab = Shear;
-        return DesignTab(tab);
-    }
+    bool Run() { return DesignTab(Shear); }
 
     FrmData& w = frmData();
 };

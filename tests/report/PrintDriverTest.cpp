@@ -523,8 +523,7 @@ TEST_F(PrintToPdfTest, FlexureReport) {
     w.Option10(0).SetValue(true);
     w.Combo1(0).SetListIndex(2);
     options.Check4.SetValue(1);
-    int tab = Flexure;
-    ASSERT_TRUE(DesignTab(tab));
+    ASSERT_TRUE(DesignTab(Flexure));
     host.messages.clear();
 
     const std::string text = PrintAndRead("flexure");
@@ -576,8 +575,7 @@ TEST_F(PrintToPdfTest, ShearReport) {
     w.Combo1(1).SetListIndex(3);
     w.Text18.SetText("0,1");
     w.Text19.SetText("0,3");
-    int tab = Shear;
-    ASSERT_TRUE(DesignTab(tab));
+    ASSERT_TRUE(DesignTab(Shear));
     host.messages.clear();
 
     const std::string text = PrintAndRead("shear");
@@ -625,8 +623,7 @@ TEST_F(PrintToPdfTest, ConfinementReport) {
     w.Text21.SetText("35");
     w.Text23.SetText("0,012");
     host.messages.clear();
-    int tab = Confinement;
-    ASSERT_TRUE(DesignTab(tab));
+    ASSERT_TRUE(DesignTab(Confinement));
     host.messages.clear();
 
     const std::string text = PrintAndRead("confinement");
