@@ -8,6 +8,7 @@
 
 #include "app/InputWindow.h"
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 #include "platform/qt/QtBinding.h"
 #include "platform/qt/QtHost.h"
