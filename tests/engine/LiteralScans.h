@@ -19,7 +19,7 @@ ConfinementScanResult LiteralConfinementThickness(DesignState& s, bool rectangul
 // The table of the literal scans.
 Searches LiteralSearches();
 
-// Puts a table in place of the program's for the life of the scope.
+// Puts a table in place of the thread's for the life of the scope.
 class SearchesScope {
   public:
     explicit SearchesScope(const Searches& use) : saved_(DesignSearches()) {
