@@ -7,6 +7,7 @@
 #include "engine/DesignState.h"
 #include "engine/FlexureDesign.h"
 #include "engine/ShearDesign.h"
+#include "kit/ProgramState.h"
 #include "platform/Host.h"
 
 namespace kord {
@@ -74,11 +75,11 @@ bool ReadTab(DesignCase tab) {
 DesignOutcome Design(DesignCase tab) {
     switch (tab) {
         case Shear:
-            return DesignShear();
+            return DesignShear(State());
         case Confinement:
-            return DesignConfinement();
+            return DesignConfinement(State());
         default:
-            return DesignFlexure();
+            return DesignFlexure(State());
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/InputWindow.h"
 #include "engine/ConcreteClasses.h"
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 
 #include <cmath>

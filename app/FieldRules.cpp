@@ -1,6 +1,7 @@
 #include "app/FieldRules.h"
 
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Window.h"

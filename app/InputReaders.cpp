@@ -8,6 +8,7 @@
 #include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
 #include "engine/StressBlock.h"
+#include "kit/ProgramState.h"
 
 namespace kord {
 

@@ -12,6 +12,7 @@
 #include "engine/ConcreteClasses.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
+#include "kit/ProgramState.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"

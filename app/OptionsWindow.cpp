@@ -6,6 +6,7 @@
 #include "app/InputWindow.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
+#include "kit/ProgramState.h"
 #include "platform/Symbols.h"
 #include "platform/TextMetrics.h"
 

@@ -2,6 +2,7 @@
 
 #include "app/DialogWindow.h"
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 
 namespace kord {

@@ -12,18 +12,18 @@
 
 namespace kord {
 
-// Registers name/literal and name/fast: each iteration starts from inputs and runs run, whose
+// Registers name/literal and name/fast: each iteration runs run on a copy of inputs, and its
 // result must be expected.
 inline void RegisterCase(const std::string& name, const DesignState& inputs,
-                         std::function<bool()> run, bool expected) {
+                         std::function<bool(DesignState&)> run, bool expected) {
     for (bool literal : {true, false}) {
         benchmark::RegisterBenchmark((name + (literal ? "/literal" : "/fast")).c_str(),
                                      [inputs, run, expected, literal](benchmark::State& bs) {
                                          const Searches saved = DesignSearches();
                                          if (literal) DesignSearches() = test::LiteralSearches();
                                          for (auto _ : bs) {
-                                             State() = inputs;
-                                             if (run() != expected) {
+                                             DesignState s = inputs;
+                                             if (run(s) != expected) {
                                                  bs.SkipWithError("unexpected outcome");
                                                  break;
                                              }

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
 
 namespace {
@@ -54,7 +53,6 @@ class SideBySide : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
     kord::SetCurrentLocale(kord::NumericLocale::FromName("en_US"));
-    kord::State().DecimalComma = false;
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

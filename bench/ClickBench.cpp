@@ -17,6 +17,7 @@
 #include "app/OptionsWindow.h"
 #include "engine/AnchorageCheck.h"
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 #include "platform/Window.h"
 #include "platform/qt/QtBinding.h"

@@ -55,8 +55,8 @@ DesignState Inputs(const Beam& beam) {
     return s;
 }
 
-bool Design() {
-    return DesignFlexure().success;
+bool Design(DesignState& s) {
+    return DesignFlexure(s).success;
 }
 
 // A beam 0.30 × 0.50 m with 500 mm² of steel, C20/25: crushing with yielded steel, composite for
@@ -75,27 +75,26 @@ const Beam kDeep{false, 8, 200, 200, 0, 0, 0, 0, 0, 0, 80, 5, 1, 10000, 8000, 80
 // The worst initial-state search: kDeep with Mo a hair under its Mser_r_o and Mser_qp_o.
 DesignState WorstInitialState() {
     DesignState s = Inputs(kDeep);
-    State() = s;
-    DesignFlexure();
-    s.Mo = std::floor(std::min(State().Mser_r_o, State().Mser_qp_o)) - 1;
+    DesignState designed = s;
+    DesignFlexure(designed);
+    s.Mo = std::floor(std::min(designed.Mser_r_o, designed.Mser_qp_o)) - 1;
     return s;
 }
 
 // The state after a design, with strips bf × tf [mm] ready to be applied.
 DesignState Designed(const DesignState& inputs, double bf, double tf) {
-    State() = inputs;
-    DesignFlexure();
-    State().bf_strip = bf;
-    State().tf_strip = tf;
-    return State();
+    DesignState s = inputs;
+    DesignFlexure(s);
+    s.bf_strip = bf;
+    s.tf_strip = tf;
+    return s;
 }
 
 // The state after a design and an applied laminate, with section A as the anchorage window
 // proposes it and the moment M_sd,A.
 DesignState Anchorage(const DesignState& designed, double n, double MsdA) {
-    State() = designed;
-    ApplyChosenLaminate(n);
-    DesignState& s = State();
+    DesignState s = designed;
+    ApplyChosenLaminate(s, n);
     s.fctm = 2.21;
     s.As2_A = s.As2;
     s.As12_A = s.As12;
@@ -110,8 +109,8 @@ DesignState Anchorage(const DesignState& designed, double n, double MsdA) {
     return s;
 }
 
-bool Check() {
-    return CheckAnchorage().verdict;
+bool Check(DesignState& s) {
+    return CheckAnchorage(s).verdict;
 }
 
 [[maybe_unused]] const bool registered = [] {
@@ -125,9 +124,9 @@ bool Check() {
     const DesignState typical = Designed(Inputs(kTypical), 50, 1.2);
     const DesignState heavy = Designed(Inputs(kHeavy), 100, 2);
     RegisterCase(
-        "AppliedTypical", typical, [] { return !ApplyChosenLaminate(2); }, true);
+        "AppliedTypical", typical, [](DesignState& s) { return !ApplyChosenLaminate(s, 2); }, true);
     RegisterCase(
-        "AppliedHeavy", heavy, [] { return !ApplyChosenLaminate(6); }, true);
+        "AppliedHeavy", heavy, [](DesignState& s) { return !ApplyChosenLaminate(s, 6); }, true);
 
     RegisterCase("AnchorageTypical", Anchorage(typical, 2, 80), Check, true);
     // 2 m deep, M_sd,A so small that every strain's moment is more than 5 % above it: all 7000

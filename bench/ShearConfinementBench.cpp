@@ -78,11 +78,11 @@ DesignState ColumnInputs(const ColumnCase& c) {
     return s;
 }
 
-bool Shear() {
-    return DesignShear().success;
+bool Shear(DesignState& s) {
+    return DesignShear(s).success;
 }
-bool Column() {
-    return DesignConfinement().success;
+bool Column(DesignState& s) {
+    return DesignConfinement(s).success;
 }
 
 [[maybe_unused]] const bool registered = [] {

@@ -32,8 +32,9 @@ bool Whole(double v) {
     return std::isfinite(v) && v == std::floor(v);
 }
 
-AnchorageOutcome Refused(std::string message, AnchorageField focus = AnchorageField::None) {
-    ForgetAnchorageCheck();
+AnchorageOutcome Refused(DesignState& s, std::string message,
+                         AnchorageField focus = AnchorageField::None) {
+    ForgetAnchorageCheck(s);
     return {false, std::move(message), focus};
 }
 
@@ -101,37 +102,37 @@ bool AnchorageCheckCurrent(const DesignState& s) {
            s.LaminateApplied && s.ResultKind == Flexure;
 }
 
-void ForgetAnchorageCheck() {
-    State().BondCheckGeneration = 0;
+void ForgetAnchorageCheck(DesignState& s) {
+    s.BondCheckGeneration = 0;
 }
 
-std::optional<AnchorageOutcome> AnchorageRefusal() {
-    const DesignState& s = State();
-    if (s.d11_A >= s.h || s.d12_A >= s.h || s.d2_A >= s.h) return Refused(kDepthsTooLargeMessage);
-    if (s.Msd_A == 0) return Refused(kNoMomentAtA, AnchorageField::Moment);
+std::optional<AnchorageOutcome> AnchorageRefusal(DesignState& s) {
+    if (s.d11_A >= s.h || s.d12_A >= s.h || s.d2_A >= s.h)
+        return Refused(s, kDepthsTooLargeMessage);
+    if (s.Msd_A == 0) return Refused(s, kNoMomentAtA, AnchorageField::Moment);
 
     // What the check divides by must be there: a laminate of whole strips that fit across the
     // section, the design moment that scales the strain at bonding, a tensile strength, layers.
     const double n = s.applied_n_strips;
     if (!s.LaminateApplied || s.ResultKind != Flexure || !(n >= 1) || !Whole(n) ||
         !(s.applied_Af > 0) || !(s.applied_tf_strip > 0) || !(s.Msd > 0) || !(s.Ef > 0))
-        return Refused(kNoLaminate);
+        return Refused(s, kNoLaminate);
     if (!MinimumLayers(n, s.b, s.applied_bf_strip)) {
-        return Refused("Taśma o szerokości bf = " + FormatGeneral(s.applied_bf_strip) +
-                       " mm jest szersza od przekroju o szerokości b = " + FormatGeneral(10 * s.b) +
-                       " mm: w przekroju nie mieści się ani jedna taśma. Proszę zastosować "
-                       "węższe taśmy.");
+        return Refused(
+            s, "Taśma o szerokości bf = " + FormatGeneral(s.applied_bf_strip) +
+                   " mm jest szersza od przekroju o szerokości b = " + FormatGeneral(10 * s.b) +
+                   " mm: w przekroju nie mieści się ani jedna taśma. Proszę zastosować "
+                   "węższe taśmy.");
     }
-    if (!(s.fctm > 0)) return Refused(kNoStrength, AnchorageField::Strength);
+    if (!(s.fctm > 0)) return Refused(s, kNoStrength, AnchorageField::Strength);
     if (!(s.n_layers_bond >= 1) || !Whole(s.n_layers_bond))
-        return Refused(kLayersNotWhole, AnchorageField::Layers);
-    if (!Whole(n / s.n_layers_bond)) return Refused(kLayersDoNotDivide, AnchorageField::Layers);
+        return Refused(s, kLayersNotWhole, AnchorageField::Layers);
+    if (!Whole(n / s.n_layers_bond)) return Refused(s, kLayersDoNotDivide, AnchorageField::Layers);
     return std::nullopt;
 }
 
-bool AnchorageStrains(double& ef) {
-    DesignState& s = State();
-    const Concrete c = FlexureConcrete();
+bool AnchorageStrains(DesignState& s, double& ef) {
+    const Concrete c = FlexureConcrete(s);
     const Steel st{s.As11_A, s.As12_A, s.As2_A, s.d11_A, s.d12_A, s.d2_A, s.Es_A};
     const double fcd = UltimateConcreteStrength(s.fck);
     const double fy = UltimateYieldStress(s.fyk_A);
@@ -142,7 +143,7 @@ bool AnchorageStrains(double& ef) {
 
     for (s.i = step; s.i <= kCrushingStrain; s.i += step) {
         s.eps_c_A = s.i;
-        StressBlockAnchorage();
+        StressBlockAnchorage(s);
         const double t = s.eps_c_A;
         const double psi = s.psi;
         SteelStresses sig{};
@@ -158,25 +159,24 @@ bool AnchorageStrains(double& ef) {
                 s.x_A = x;
                 sig = SteelStressesAt(st, c.h, t, x, fy);
                 const double T = NetTension(st, sig) + StripForce(s, StripStrain(s, x));
-                if (BelowFlange(c, x)) FlangeBlock(c, x, t);
-                s.x_new = EquilibriumDepth(c, fcd, T, x);
+                if (BelowFlange(c, x)) FlangeBlock(s, c, x, t);
+                s.x_new = EquilibriumDepth(s, c, fcd, T, x);
                 return std::abs(x - s.x_new) < tolerance;
             });
-        if (accepted) s.x_A = ConvergedDepth(c, s.x_A, s.x_new, t);
+        if (accepted) s.x_A = ConvergedDepth(s, c, s.x_A, s.x_new, t);
         s.sigma_s11 = sig.s11;
         s.sigma_s12 = sig.s12;
         s.sigma_s2 = sig.s2;
         ef = StripStrain(s, s.x_A);
-        const double z = ResultantDepth(c, fcd, s.x_A);
+        const double z = ResultantDepth(s, c, fcd, s.x_A);
         s.M_A = InternalMoment(st, c.h, sig, z, StripForce(s, ef));
         if (s.M_A > s.Msd_A && std::abs(s.Msd_A - s.M_A) < 0.05 * s.Msd_A) return true;
     }
     return false;
 }
 
-AnchorageOutcome AnchorageSearch() {
-    DesignState& s = State();
-    ForgetAnchorageCheck();
+AnchorageOutcome AnchorageSearch(DesignState& s) {
+    ForgetAnchorageCheck(s);
 
     // Bond capacity of the strips side by side in one layer.
     const double perLayer = s.applied_n_strips / s.n_layers_bond;
@@ -187,11 +187,12 @@ AnchorageOutcome AnchorageSearch() {
     s.lbd_max = bond.lbd_max;
 
     double ef = 0;
-    if (!DesignSearches().anchorageStrains(ef)) {
-        if (s.M_A > s.Msd_A) return Refused(kNoStateAtA, AnchorageField::Moment);
+    if (!DesignSearches().anchorageStrains(s, ef)) {
+        if (s.M_A > s.Msd_A) return Refused(s, kNoStateAtA, AnchorageField::Moment);
         // The concrete crushes before the section carries the moment: there is no state whose
         // strip force could be checked.
         return Refused(
+            s,
             "Przekrój A nie przenosi momentu zginającego Msd,A = " + FormatGeneral(s.Msd_A) +
                 " kNm: beton ulega zmiażdżeniu, zanim ten moment zostanie osiągnięty. "
                 "Sprawdzenie zakotwienia nie może zostać wykonane. Proszę sprawdzić "
@@ -205,9 +206,9 @@ AnchorageOutcome AnchorageSearch() {
     return {true, "", AnchorageField::None};
 }
 
-AnchorageOutcome CheckAnchorage() {
-    if (std::optional<AnchorageOutcome> refusal = AnchorageRefusal()) return *refusal;
-    return AnchorageSearch();
+AnchorageOutcome CheckAnchorage(DesignState& s) {
+    if (std::optional<AnchorageOutcome> refusal = AnchorageRefusal(s)) return *refusal;
+    return AnchorageSearch(s);
 }
 
 }  // namespace kord

@@ -47,7 +47,7 @@ std::optional<double> AnchorageLength(const DesignState& s);
 // recomputation.
 bool AnchorageCheckCurrent(const DesignState& s);
 // The check in hand stopped before its verdict.
-void ForgetAnchorageCheck();
+void ForgetAnchorageCheck(DesignState& s);
 
 // The box of the anchorage window that a refusal concerns.
 enum class AnchorageField { None, Moment, Strength, Layers };
@@ -61,15 +61,15 @@ struct AnchorageOutcome {
 // The checks of the inputs before the search, in their order: bar depths within the section, a
 // moment at A, a laminate to check (applied strips that fit across the section, a design moment),
 // a mean tensile strength, a whole number of layers that divides the strips. Empty when all pass.
-std::optional<AnchorageOutcome> AnchorageRefusal();
+std::optional<AnchorageOutcome> AnchorageRefusal(DesignState& s);
 // The bond capacity, the strain search at A and the verdict (k_b, Nbd_max, lbd_max, the scan
 // fields, Nfd_A). Refused when no strain state carries M_sd,A within 5 %.
-AnchorageOutcome AnchorageSearch();
+AnchorageOutcome AnchorageSearch(DesignState& s);
 // The strain search at A: the first strain whose state carries more than M_sd,A by less than
 // 5 % (true), or the last strain (false); the scan fields of its last trial and ef, the strip
 // strain of that trial.
-bool AnchorageStrains(double& ef);
+bool AnchorageStrains(DesignState& s, double& ef);
 // Both in turn.
-AnchorageOutcome CheckAnchorage();
+AnchorageOutcome CheckAnchorage(DesignState& s);
 
 }  // namespace kord

@@ -27,23 +27,23 @@ bool ApplicableCount(double count);
 // applied fields and the recomputed states stand in the design state, LaminateApplied is set and
 // LaminateGeneration advances; the result is empty. Otherwise the result is the message saying why
 // the laminate was refused, and the design state is exactly as it was.
-std::optional<std::string> ApplyChosenLaminate(double count);
+std::optional<std::string> ApplyChosenLaminate(DesignState& s, double count);
 
 // The searches, each with the composite fixed to the area Af [cm²]. false: no trial comes within
 // 5 % of Af from its side; the fields then hold the last trial.
 //
 // Ultimate state: composite strain at crushing, then (when the areas stayed above Af) concrete
 // strain at the composite's limit strain; MRd_applied, the trial fields and SteelAtYield.
-bool AppliedUltimateState(double Af);
+bool AppliedUltimateState(DesignState& s, double Af);
 // A serviceability state: the concrete at its limit (trials beyond the steel's serviceability
 // strain skipped), then (when the areas stayed above Af) the outer steel at its limit; the
 // combination's trial fields, and its moment into moment.
-bool AppliedServiceState(const SlsCombination& sc, double Af, double& moment);
+bool AppliedServiceState(DesignState& s, const SlsCombination& sc, double Af, double& moment);
 
 // Shear: rho_f, the effective strains and Vfd_applied for the total thickness tf [cm].
-void AppliedShear(double tf);
+void AppliedShear(DesignState& s, double tf);
 // Confinement: the pressures, ratios, Esec, eps_cu_applied and fcc_applied for the total thickness
 // tf [cm]. false: the ultimate strain cannot be evaluated for it.
-bool AppliedConfinement(double tf);
+bool AppliedConfinement(DesignState& s, double tf);
 
 }  // namespace kord

@@ -96,8 +96,8 @@ std::optional<DesignOutcome> PrepareSection(DesignState& s, bool rectangular) {
 
 }  // namespace
 
-ConfinementTrialResult ConfinementTrial(double tf, bool rectangular, CircularKfl kfl) {
-    DesignState& s = State();
+ConfinementTrialResult ConfinementTrial(DesignState& s, double tf, bool rectangular,
+                                        CircularKfl kfl) {
     double p = 0, r = 1;  // the larger lateral pressure and the ratio of the smaller to it
     if (rectangular) {
         s.rho_fx = 2 * s.bf_c * tf / (s.sf_c * s.h);
@@ -132,8 +132,7 @@ ConfinementTrialResult ConfinementTrial(double tf, bool rectangular, CircularKfl
     return t;
 }
 
-double ConfinedStrength(double eps_cu, double peak) {
-    const DesignState& s = State();
+double ConfinedStrength(const DesignState& s, double eps_cu, double peak) {
     double fcc = eps_cu * s.Esec_u;
     if (peak > fcc) fcc = peak;
     if (fcc < s.fco) fcc = s.fco;
@@ -204,7 +203,7 @@ struct ThicknessScan {
 
 // The thickness in steps of IterStep up to 4 cm, to the first that meets the goal.
 ThicknessScan ScanThickness(DesignState& s, bool rectangular, short goal) {
-    const ConfinementScanResult found = DesignSearches().confinementThickness(rectangular, goal);
+    const ConfinementScanResult found = DesignSearches().confinementThickness(s, rectangular, goal);
     ThicknessScan scan;
     scan.hit = found.hit;
     scan.strainComputed = found.strainComputed;
@@ -239,8 +238,7 @@ DesignOutcome ScanOutcome(DesignState& s, const ThicknessScan& scan, short goal)
 
 }  // namespace
 
-DesignOutcome DesignConfinement() {
-    DesignState& s = State();
+DesignOutcome DesignConfinement(DesignState& s) {
     const bool rectangular = s.ColumnRectangular;
     const short goal = s.ConfinementGoal;
 

@@ -9,6 +9,8 @@
 
 namespace kord {
 
+struct DesignState;
+
 // The requirements of a confinement design (ConfinementGoal).
 enum ConfinementGoalKind : short { StrengthGoal = 1, StrainGoal = 2, BothGoals = 3 };
 
@@ -24,10 +26,11 @@ struct ConfinementTrialResult {
 
 // One composite thickness tf [cm]: the pressures, ratios, fcc_fco, k_fl and Esec into the design
 // state; the design scans it, the recomputation evaluates it once.
-ConfinementTrialResult ConfinementTrial(double tf, bool rectangular, CircularKfl kfl);
+ConfinementTrialResult ConfinementTrial(DesignState& s, double tf, bool rectangular,
+                                        CircularKfl kfl);
 
 // The confined strength: the largest of eps_cu·Esec_u, the peak and fco.
-double ConfinedStrength(double eps_cu, double peak);
+double ConfinedStrength(const DesignState& s, double eps_cu, double peak);
 
 // How the thickness scan ended.
 struct ConfinementScanResult {
@@ -37,10 +40,10 @@ struct ConfinementScanResult {
 };
 // The thickness scan of a prepared section: tf_c from IterStep up to 4 cm until a thickness meets
 // the goal; the fields of the trial that met it, or of the last, and eps_cu_max, fcc_max.
-ConfinementScanResult ConfinementThickness(bool rectangular, short goal);
+ConfinementScanResult ConfinementThickness(DesignState& s, bool rectangular, short goal);
 
 // Checks the confinement inputs of the design state and scans the thickness. On success the
 // results stand in the design state, ResultKind = 2 and LaminateApplied is cleared.
-DesignOutcome DesignConfinement();
+DesignOutcome DesignConfinement(DesignState& s);
 
 }  // namespace kord

@@ -127,8 +127,7 @@ struct RunBounds {
 
 // The bounds of the trials with thicknesses in [t0, t1], following ConfinementTrial operation by
 // operation.
-RunBounds BoundsOf(double t0, double t1, bool rectangular) {
-    const DesignState& s = State();
+RunBounds BoundsOf(const DesignState& s, double t0, double t1, bool rectangular) {
     const Range tf{t0, t1};
     Range p{}, r = Point(1);
     if (rectangular) {
@@ -187,8 +186,7 @@ RunBounds BoundsOf(double t0, double t1, bool rectangular) {
 // B and e within 100 times that, pow within |ln B| and |e| times theirs) stays below 1e-9 of h;
 // the bound allows 1e-7. Returns an upper bound of the strains of trials whose x lies in kf, or
 // infinity where the conditions fail.
-double StrainCeiling(Range kf) {
-    const DesignState& s = State();
+double StrainCeiling(const DesignState& s, Range kf) {
     const double fco = s.fco, Ec = s.Ec, Eu = s.Esec_u;
     const Range ps = Point(0.002) * (Point(1) + Point(5) * (kf - Point(1)));
     if (!ps.Known() || !(ps.lo >= 1e-5) || !(Ec > 0) || !(Eu > 0)) return INFINITY;
@@ -216,8 +214,8 @@ double StrainCeiling(Range kf) {
 
 class ThicknessScan {
   public:
-    ThicknessScan(bool rectangular, short goal)
-        : s_(State()),
+    ThicknessScan(DesignState& s, bool rectangular, short goal)
+        : s_(s),
           rectangular_(rectangular),
           goal_(goal),
           thicknesses_(s_.IterStep, s_.IterStep, kMaxThickness) {}
@@ -244,11 +242,11 @@ class ThicknessScan {
         const std::int64_t last = stop < n ? stop : n - 1;
         const double tf = thicknesses_.At(last);
         const ConfinementTrialResult trial =
-            ConfinementTrial(tf, rectangular_, CircularKfl::Evaluated);
+            ConfinementTrial(s_, tf, rectangular_, CircularKfl::Evaluated);
         s_.tf_c = tf;
         s_.eps_cu = eps_;
         if (goal_ == StrengthGoal || goal_ == BothGoals)
-            s_.fcc = ConfinedStrength(s_.eps_cu, trial.peak);
+            s_.fcc = ConfinedStrength(s_, s_.eps_cu, trial.peak);
         s_.i = stop < n ? tf : thicknesses_.At(n);
         result_.strainComputed = computed_;
         return result_;
@@ -270,14 +268,14 @@ class ThicknessScan {
         s_.tf_c = thicknesses_.At(k);
         s_.i = s_.tf_c;
         const ConfinementTrialResult trial =
-            ConfinementTrial(s_.tf_c, rectangular_, CircularKfl::Evaluated);
+            ConfinementTrial(s_, s_.tf_c, rectangular_, CircularKfl::Evaluated);
         if (trial.ultimateStrain) {
             eps_ = *trial.ultimateStrain;
             computed_ = true;
         }
         s_.eps_cu = eps_;
         const auto confinedStrength = [this, &trial] {
-            s_.fcc = ConfinedStrength(s_.eps_cu, trial.peak);
+            s_.fcc = ConfinedStrength(s_, s_.eps_cu, trial.peak);
             s_.fcc_max = std::max(s_.fcc_max, s_.fcc);
         };
         s_.eps_cu_max = std::max(s_.eps_cu_max, s_.eps_cu);
@@ -310,7 +308,8 @@ class ThicknessScan {
                 if (Step(k)) return k;
             return to;
         }
-        const RunBounds b = BoundsOf(thicknesses_.At(from), thicknesses_.At(to - 1), rectangular_);
+        const RunBounds b =
+            BoundsOf(s_, thicknesses_.At(from), thicknesses_.At(to - 1), rectangular_);
         if (b.strain != Strain::Unknown) {
             const bool all = b.strain == Strain::All;
             const Range eps = all ? b.eps : Point(eps_);
@@ -324,7 +323,7 @@ class ThicknessScan {
             if (fcc.Known() && eps.Known() && !may) {
                 skipped_.push_back({from, to, all, eps_});
                 if (all) {
-                    eps_ = ConfinementTrial(thicknesses_.At(to - 1), rectangular_,
+                    eps_ = ConfinementTrial(s_, thicknesses_.At(to - 1), rectangular_,
                                             CircularKfl::Evaluated)
                                .ultimateStrain.value_or(NAN);
                     computed_ = true;
@@ -356,9 +355,9 @@ class ThicknessScan {
             // A run whose strains are all carried adds no strain of its own.
             if (strain && !run.all) return;
             const RunBounds b =
-                BoundsOf(thicknesses_.At(from), thicknesses_.At(to - 1), rectangular_);
+                BoundsOf(s_, thicknesses_.At(from), thicknesses_.At(to - 1), rectangular_);
             Range eps = run.all ? b.eps : Point(run.carried);
-            if (run.all) eps.hi = std::min(eps.hi, StrainCeiling(b.kf));
+            if (run.all) eps.hi = std::min(eps.hi, StrainCeiling(s_, b.kf));
             const Range fcc = Max(Max(eps * Point(s_.Esec_u), b.peak), Point(s_.fco));
             double bound = strain ? eps.hi : fcc.hi;
             if (!eps.Known() || !fcc.Known() || std::isnan(bound)) bound = INFINITY;
@@ -378,12 +377,12 @@ class ThicknessScan {
             }
             for (std::int64_t k = piece.from; k < piece.to; ++k) {
                 const ConfinementTrialResult trial =
-                    ConfinementTrial(thicknesses_.At(k), rectangular_, CircularKfl::Evaluated);
+                    ConfinementTrial(s_, thicknesses_.At(k), rectangular_, CircularKfl::Evaluated);
                 const double eps =
                     piece.run->all ? trial.ultimateStrain.value_or(NAN) : piece.run->carried;
                 s_.eps_cu_max = std::max(s_.eps_cu_max, eps);
                 if (WantsStrength())
-                    s_.fcc_max = std::max(s_.fcc_max, ConfinedStrength(eps, trial.peak));
+                    s_.fcc_max = std::max(s_.fcc_max, ConfinedStrength(s_, eps, trial.peak));
             }
         }
     }
@@ -392,7 +391,7 @@ class ThicknessScan {
     const bool rectangular_;
     const short goal_;
     const StepScan thicknesses_;
-    double eps_ = State().eps_cu;  // the ultimate strain carried from trial to trial
+    double eps_ = s_.eps_cu;  // the ultimate strain carried from trial to trial
     bool computed_ = false;
     ConfinementScanResult result_{};
     std::vector<Skipped> skipped_;
@@ -400,8 +399,8 @@ class ThicknessScan {
 
 }  // namespace
 
-ConfinementScanResult ConfinementThickness(bool rectangular, short goal) {
-    return ThicknessScan(rectangular, goal).Run();
+ConfinementScanResult ConfinementThickness(DesignState& s, bool rectangular, short goal) {
+    return ThicknessScan(s, rectangular, goal).Run();
 }
 
 }  // namespace kord

@@ -1,6 +1,6 @@
 #pragma once
-// The one process-wide record through which the computations talk to each other: the inputs of
-// the current design, the options it uses, intermediates, results and flags. Plain scalars only;
+// The record through which the computations of a design talk to each other: the inputs of the
+// design, the options it uses, intermediates, results and flags. Plain scalars only;
 // it starts all zero and is never cleared as a whole: each run overwrites what it computes.
 // Units: section lengths cm, areas cm², laminate sizes mm, moduli kN/mm², stresses N/mm²,
 // forces kN, moments kNm, strains plain numbers, angles degrees.
@@ -117,11 +117,5 @@ struct DesignState {
     // Shared scan counter and list position scratch.
     double i = 0;
 };
-
-// The process-wide state.
-DesignState& State();
-
-// A literal decimal in its two forms, picked by DecimalComma ("0,8" / "0.8").
-const char* Dec(const char* commaForm, const char* pointForm);
 
 }  // namespace kord

@@ -21,8 +21,8 @@ namespace {
 const std::string kInitialStateMessage =
     std::string(kNoInitialStateHead) + "momentu zginającego podczas wzmacniania (początkowego) Mo.";
 
-std::string MoAboveServiceLimit(const char* combination, double limit) {
-    return "Moment zginający podczas wzmacniania (początkowy) Mo = " + FormatGeneral(State().Mo) +
+std::string MoAboveServiceLimit(const DesignState& s, const char* combination, double limit) {
+    return "Moment zginający podczas wzmacniania (początkowy) Mo = " + FormatGeneral(s.Mo) +
            " kNm nie powinien być większy od wartości momentu zginającego od obciążenia "
            "zmiennego o wartościach " +
            combination + FormatPattern(limit, "####0.00") +
@@ -30,16 +30,13 @@ std::string MoAboveServiceLimit(const char* combination, double limit) {
 }
 
 // Whether a bottom layer that is present stands at the design yield stress.
-bool BottomSteelYielded() {
-    const DesignState& s = State();
+bool BottomSteelYielded(const DesignState& s) {
     const double fy = UltimateYieldStress(s.fyk);
     return (s.As11 > 0 && s.sigma_s11 == fy) || (s.As12 > 0 && s.sigma_s12 == fy);
 }
 
 // The checks of the input combination, before anything is computed: the refusal, or empty.
-std::optional<DesignOutcome> InputCombinationRefusal() {
-    const DesignState& s = State();
-
+std::optional<DesignOutcome> InputCombinationRefusal(const DesignState& s) {
     if (s.d11 >= s.h || s.d12 >= s.h || s.d2 >= s.h) {
         return DesignOutcome::Refused(kDepthsTooLargeMessage);
     }
@@ -48,7 +45,7 @@ std::optional<DesignOutcome> InputCombinationRefusal() {
         s.Mser_qp == 0) {
         return DesignOutcome::Refused(kEmptyFieldsMessage);
     }
-    if (FlexureConcrete().tee) {
+    if (FlexureConcrete(s).tee) {
         if (s.hf == 0) {
             return DesignOutcome::Refused("Proszę podać grubość półki przekroju teowego hf.",
                                           DesignField::FlangeDepth);
@@ -89,8 +86,7 @@ std::optional<DesignOutcome> InputCombinationRefusal() {
     return std::nullopt;
 }
 
-void SetOuterLayer() {
-    DesignState& s = State();
+void SetOuterLayer(DesignState& s) {
     if (s.As11 > 0 && s.As12 == 0)
         s.OuterLayer11 = true;
     else if (s.As11 == 0 && s.As12 > 0)
@@ -102,33 +98,32 @@ void SetOuterLayer() {
 enum class TrialResult { Skipped, NotCounted, Counted };
 
 // One ultimate-state trial with the top-fibre strain eps_c and the composite strain eps_f.
-TrialResult UltimateTrial(const Concrete& c, const Steel& st, bool onlyDesiredModes) {
-    DesignState& s = State();
+TrialResult UltimateTrial(DesignState& s, const Concrete& c, const Steel& st,
+                          bool onlyDesiredModes) {
     const double k = UltimateConcreteStrength(s.fck);
     const double fy = UltimateYieldStress(s.fyk);
 
-    StressBlock();
+    StressBlock(s);
     s.x = s.eps_c * c.h / (s.eps_f + s.eps_c + s.eps_o);
     const SteelStresses sig = SteelStressesAt(st, c.h, s.eps_c, s.x, fy);
     s.sigma_s11 = sig.s11;
     s.sigma_s12 = sig.s12;
     s.sigma_s2 = sig.s2;
-    if (BelowFlange(c, s.x)) FlangeBlock(c, s.x, s.eps_c);
-    s.Af = BalancingArea(ConcreteForce(c, k, s.x), NetTension(st, sig), s.Ef, s.eps_f);
+    if (BelowFlange(c, s.x)) FlangeBlock(s, c, s.x, s.eps_c);
+    s.Af = BalancingArea(ConcreteForce(s, c, k, s.x), NetTension(st, sig), s.Ef, s.eps_f);
     if (s.Af <= 0) return TrialResult::Skipped;
-    s.MRd = InternalMoment(st, c.h, sig, ResultantDepth(c, k, s.x),
+    s.MRd = InternalMoment(st, c.h, sig, ResultantDepth(s, c, k, s.x),
                            CompositeForce(s.Af, s.Ef, s.eps_f));
-    if (onlyDesiredModes && !BottomSteelYielded()) return TrialResult::NotCounted;
+    if (onlyDesiredModes && !BottomSteelYielded(s)) return TrialResult::NotCounted;
     if (s.MRd > s.MRd_max) s.MRd_max = s.MRd;
     return TrialResult::Counted;
 }
 
 }  // namespace
 
-void InitialState() {
-    DesignState& s = State();
-    const Concrete c = FlexureConcrete();
-    const Steel st = FlexureSteel();
+void InitialState(DesignState& s) {
+    const Concrete c = FlexureConcrete(s);
+    const Steel st = FlexureSteel(s);
     const double step = s.IterStep;
     const double depthStep = 10 * s.IterTol;
     const double tolerance = 100 * s.IterTol;
@@ -141,7 +136,7 @@ void InitialState() {
     s.M_initial = 0;
     for (s.i = step; s.i <= kRareStrain; s.i += step) {
         s.eps_c_r = s.i;
-        StressBlockSls();
+        StressBlockSls(s);
         const double t = s.eps_c_r;
         const double psi = s.psi;
         bool accepted = false;
@@ -157,12 +152,12 @@ void InitialState() {
                 s.sigma_s11 = sig.s11;
                 s.sigma_s12 = sig.s12;
                 s.sigma_s2 = sig.s2;
-                if (BelowFlange(c, x)) FlangeBlock(c, x, t);
-                s.x_new = EquilibriumDepth(c, s.fck, NetTension(st, sig), x);
+                if (BelowFlange(c, x)) FlangeBlock(s, c, x, t);
+                s.x_new = EquilibriumDepth(s, c, s.fck, NetTension(st, sig), x);
                 return std::abs(x - s.x_new) < tolerance;
             });
-        if (accepted) s.x_o = ConvergedDepth(c, s.x_o, s.x_new, t);
-        const double z = ResultantDepth(c, s.fck, s.x_o);
+        if (accepted) s.x_o = ConvergedDepth(s, c, s.x_o, s.x_new, t);
+        const double z = ResultantDepth(s, c, s.fck, s.x_o);
         s.M_initial = InternalMoment(st, c.h, {s.sigma_s11, s.sigma_s12, s.sigma_s2}, z, 0);
         // The moment grows with the strain: the first trial beyond Mo is the state, even where
         // one step jumps past a narrow window above a small Mo.
@@ -172,10 +167,9 @@ void InitialState() {
     s.eps_o = (c.h - s.x_o) * s.eps_c_r / s.x_o;
 }
 
-void UltimateState(bool onlyDesiredModes) {
-    DesignState& s = State();
-    const Concrete c = FlexureConcrete();
-    const Steel st = FlexureSteel();
+void UltimateState(DesignState& s, bool onlyDesiredModes) {
+    const Concrete c = FlexureConcrete(s);
+    const Steel st = FlexureSteel(s);
     const double step = s.IterStep;
 
     s.x = 0;
@@ -190,7 +184,7 @@ void UltimateState(bool onlyDesiredModes) {
     const double strainEnd = s.eps_f_lim;
     for (s.i = step; s.i <= strainEnd; s.i += step) {
         s.eps_f = s.i;
-        if (UltimateTrial(c, st, onlyDesiredModes) != TrialResult::Counted) continue;
+        if (UltimateTrial(s, c, st, onlyDesiredModes) != TrialResult::Counted) continue;
         if (s.Msd - s.MRd > 0 && std::abs(s.Msd - s.MRd) < 0.05 * s.Msd) return;
     }
 
@@ -200,20 +194,18 @@ void UltimateState(bool onlyDesiredModes) {
         s.eps_f = s.eps_f_lim;
         for (s.i = step; s.i <= kCrushingStrain; s.i += step) {
             s.eps_c = s.i;
-            if (UltimateTrial(c, st, onlyDesiredModes) != TrialResult::Counted) continue;
+            if (UltimateTrial(s, c, st, onlyDesiredModes) != TrialResult::Counted) continue;
             if (s.Msd - s.MRd < 0 && std::abs(s.Msd - s.MRd) < 0.05 * s.Msd) return;
         }
     }
 }
 
-DesignOutcome DesignFlexure() {
-    DesignState& s = State();
-
-    if (std::optional<DesignOutcome> refusal = InputCombinationRefusal()) return *refusal;
-    SetOuterLayer();
+DesignOutcome DesignFlexure(DesignState& s) {
+    if (std::optional<DesignOutcome> refusal = InputCombinationRefusal(s)) return *refusal;
+    SetOuterLayer(s);
 
     // Capacity before strengthening.
-    if (!CapacityUnstrengthened()) return DesignOutcome::Refused(kOverReinforcedMessage);
+    if (!CapacityUnstrengthened(s)) return DesignOutcome::Refused(kOverReinforcedMessage);
     if (s.Msd < s.MRd_o) {
         return DesignOutcome::Refused(
             "Moment zginający wymagany po wzmocnieniu Msd = " + FormatGeneral(s.Msd) +
@@ -227,26 +219,26 @@ DesignOutcome DesignFlexure() {
     s.x_new = 0;
     s.dz_T = 0;
     s.M_initial = 0;
-    SlsRareUnstrengthened();
+    SlsRareUnstrengthened(s);
     if (s.Mo > s.Mser_r_o) {
         return DesignOutcome::Refused(
-            MoAboveServiceLimit("wyjątkowych przed wzmocnieniem Mser,r,o = ", s.Mser_r_o),
+            MoAboveServiceLimit(s, "wyjątkowych przed wzmocnieniem Mser,r,o = ", s.Mser_r_o),
             DesignField::Mo);
     }
-    SlsQuasiPermanentUnstrengthened();
+    SlsQuasiPermanentUnstrengthened(s);
     if (s.Mo > s.Mser_qp_o) {
         return DesignOutcome::Refused(
-            MoAboveServiceLimit("prawie stałych przed wzmocnieniem Mser,q-p,o = ", s.Mser_qp_o),
+            MoAboveServiceLimit(s, "prawie stałych przed wzmocnieniem Mser,q-p,o = ", s.Mser_qp_o),
             DesignField::Mo);
     }
 
-    DesignSearches().initialState();
+    DesignSearches().initialState(s);
     // A depth that is not positive leaves no strain at bonding to work with.
     if (!(s.x_o > 0) || !std::isfinite(s.eps_o)) {
         return DesignOutcome::Refused(kInitialStateMessage, DesignField::Mo);
     }
 
-    UltimateState(s.OnlyDesiredModes);
+    UltimateState(s, s.OnlyDesiredModes);
     if (s.MRd_max == 0) {
         return DesignOutcome::Refused(kOverReinforcedMessage);
     }
@@ -262,10 +254,10 @@ DesignOutcome DesignFlexure() {
                 " kNm jest za wysoka. " + kAskLower,
             DesignField::Msd);
     }
-    s.SteelAtYield = BottomSteelYielded();
+    s.SteelAtYield = BottomSteelYielded(s);
 
-    for (const SlsCombination& sc : {RareCombination(), QuasiPermanentCombination()})
-        if (!SlsCheck(sc)) return DesignOutcome::Refused(SlsTooHighMessage(sc));
+    for (const SlsCombination& sc : {RareCombination(s), QuasiPermanentCombination(s)})
+        if (!SlsCheck(s, sc)) return DesignOutcome::Refused(SlsTooHighMessage(sc));
 
     s.Af_applied = 0;
     s.LaminateApplied = false;

@@ -9,8 +9,7 @@
 
 namespace kord {
 
-SlsCombination RareCombination() {
-    DesignState& s = State();
+SlsCombination RareCombination(DesignState& s) {
     return {true,
             s.eps_c_r,
             s.x_r,
@@ -31,42 +30,43 @@ SlsCombination RareCombination() {
             StressBlockSls};
 }
 
-SlsCombination QuasiPermanentCombination() {
-    DesignState& s = State();
+SlsCombination QuasiPermanentCombination(DesignState& s) {
     return {false,          s.eps_c_qp,     s.x_qp,          s.eps_f_qp,    s.sigma_s11_qp,
             s.sigma_s12_qp, s.sigma_s2_qp,  s.eps_s_ser_qp,  s.Mser_qp_o,   s.Mser_qp_o_s,
             s.Mser_qp,      s.Mser_qp_calc, s.Mser_qp_max,   s.Af_qp_trial, s.Af_req_qp,
             s.eps_c_qp_lim, 1 + s.phi,      StressBlockCreep};
 }
 
-double OuterLayerDistance() {
-    return State().OuterLayer11 ? State().d11 : State().d12;
+double OuterLayerDistance(const DesignState& s) {
+    return s.OuterLayer11 ? s.d11 : s.d12;
 }
 
-void SlsStresses(const SlsCombination& sc, const Concrete& c, const Steel& st, bool presentOnly) {
-    const double fy = State().fyk;
+void SlsStresses(DesignState& s, const SlsCombination& sc, const Concrete& c, const Steel& st,
+                 bool presentOnly) {
+    const double fy = s.fyk;
     if (!presentOnly || st.As11 > 0)
         sc.sigma_s11 = BottomSteelStress(c.h, st.d11, sc.eps_c, sc.x, st.Es, fy);
     if (!presentOnly || st.As12 > 0)
         sc.sigma_s12 = BottomSteelStress(c.h, st.d12, sc.eps_c, sc.x, st.Es, fy);
     if (!presentOnly || st.As2 > 0) sc.sigma_s2 = TopSteelStress(st.d2, sc.eps_c, sc.x, st.Es, fy);
-    if (BelowFlange(c, sc.x)) FlangeBlock(c, sc.x, sc.LawStrain());
+    if (BelowFlange(c, sc.x)) FlangeBlock(s, c, sc.x, sc.LawStrain());
 }
 
-void SlsEquilibriumDepth(const SlsCombination& sc, const Concrete& c, const Steel& st) {
+void SlsEquilibriumDepth(DesignState& s, const SlsCombination& sc, const Concrete& c,
+                         const Steel& st) {
     const SteelStresses sig{sc.sigma_s11, sc.sigma_s12, sc.sigma_s2};
-    State().x_new = EquilibriumDepth(c, State().fck, NetTension(st, sig), sc.x);
+    s.x_new = EquilibriumDepth(s, c, s.fck, NetTension(st, sig), sc.x);
 }
 
-double SlsMoment(const SlsCombination& sc, const Concrete& c, const Steel& st, double F) {
-    const double z = ResultantDepth(c, State().fck, sc.x);
+double SlsMoment(DesignState& s, const SlsCombination& sc, const Concrete& c, const Steel& st,
+                 double F) {
+    const double z = ResultantDepth(s, c, s.fck, sc.x);
     return InternalMoment(st, c.h, {sc.sigma_s11, sc.sigma_s12, sc.sigma_s2}, z, F);
 }
 
-void CapacityDepth() {
-    DesignState& s = State();
-    const Concrete c = FlexureConcrete();
-    const Steel st = FlexureSteel();
+void CapacityDepth(DesignState& s) {
+    const Concrete c = FlexureConcrete(s);
+    const Steel st = FlexureSteel(s);
     const double k = UltimateConcreteStrength(s.fck);
     const double fy = UltimateYieldStress(s.fyk);
     const double tolerance = 80 * s.IterTol;
@@ -87,25 +87,24 @@ void CapacityDepth() {
             s.sigma_s11 = sig.s11;
             s.sigma_s12 = sig.s12;
             s.sigma_s2 = sig.s2;
-            if (BelowFlange(c, x)) FlangeBlock(c, x, t);
-            s.x_new = EquilibriumDepth(c, k, NetTension(st, sig), x);
+            if (BelowFlange(c, x)) FlangeBlock(s, c, x, t);
+            s.x_new = EquilibriumDepth(s, c, k, NetTension(st, sig), x);
             return std::abs(x - s.x_new) < tolerance;
         });
-    if (accepted) s.x = ConvergedDepth(c, s.x, s.x_new, t);
+    if (accepted) s.x = ConvergedDepth(s, c, s.x, s.x_new, t);
 }
 
-bool CapacityUnstrengthened() {
-    DesignState& s = State();
-    const Concrete c = FlexureConcrete();
-    const Steel st = FlexureSteel();
+bool CapacityUnstrengthened(DesignState& s) {
+    const Concrete c = FlexureConcrete(s);
+    const Steel st = FlexureSteel(s);
     const double k = UltimateConcreteStrength(s.fck);
     const double fy = UltimateYieldStress(s.fyk);
 
     s.eps_c = kCrushingStrain;
-    StressBlock();
+    StressBlock(s);
     s.AbortCalc = false;
 
-    DesignSearches().capacityDepth();
+    DesignSearches().capacityDepth(s);
 
     const bool yielded = (st.As11 > 0 && s.sigma_s11 == fy) || (st.As12 > 0 && s.sigma_s12 == fy);
     if (s.OnlyDesiredModes && !yielded) {
@@ -113,41 +112,42 @@ bool CapacityUnstrengthened() {
         return false;
     }
 
-    const double z = ResultantDepth(c, k, s.x);
+    const double z = ResultantDepth(s, c, k, s.x);
     s.MRd_o = InternalMoment(st, c.h, {s.sigma_s11, s.sigma_s12, s.sigma_s2}, z, 0);
     return true;
 }
 
-SlsSection ServiceSection() {
-    return {FlexureConcrete(), FlexureSteel(), OuterLayerDistance(), 80 * State().IterTol};
+SlsSection ServiceSection(const DesignState& s) {
+    return {FlexureConcrete(s), FlexureSteel(s), OuterLayerDistance(s), 80 * s.IterTol};
 }
 
 namespace {
 
 // The rest of a trial before strengthening whose depth is set: its stresses and equilibrium
 // depth; when the depth balances, the converged depth, and the trial's moment into moment.
-bool Balances(const SlsCombination& sc, const SlsSection& sec, double& moment) {
-    DesignState& s = State();
-    SlsStresses(sc, sec.c, sec.st);
-    SlsEquilibriumDepth(sc, sec.c, sec.st);
+bool Balances(DesignState& s, const SlsCombination& sc, const SlsSection& sec, double& moment) {
+    SlsStresses(s, sc, sec.c, sec.st);
+    SlsEquilibriumDepth(s, sc, sec.c, sec.st);
     if (!(std::abs(sc.x - s.x_new) < sec.tolerance)) return false;
-    sc.x = ConvergedDepth(sec.c, sc.x, s.x_new, sc.LawStrain());
-    moment = SlsMoment(sc, sec.c, sec.st, 0);
+    sc.x = ConvergedDepth(s, sec.c, sc.x, s.x_new, sc.LawStrain());
+    moment = SlsMoment(s, sc, sec.c, sec.st, 0);
     return true;
 }
 
 }  // namespace
 
-bool UnstrengthenedSteelTrial(const SlsCombination& sc, const SlsSection& sec, double es) {
+bool UnstrengthenedSteelTrial(DesignState& s, const SlsCombination& sc, const SlsSection& sec,
+                              double es) {
     sc.x = OuterSteelDepth(sec, sc.eps_c, es);
-    return Balances(sc, sec, sc.Mser_o_s);
+    return Balances(s, sc, sec, sc.Mser_o_s);
 }
 
-bool UnstrengthenedConcreteTrial(const SlsCombination& sc, const SlsSection& sec, double e) {
+bool UnstrengthenedConcreteTrial(DesignState& s, const SlsCombination& sc, const SlsSection& sec,
+                                 double e) {
     sc.eps_c = e;
-    sc.stressBlock();
+    sc.stressBlock(s);
     sc.x = OuterSteelDepth(sec, e, sc.eps_s_ser);
-    return Balances(sc, sec, sc.Mser_o);
+    return Balances(s, sc, sec, sc.Mser_o);
 }
 
 // Both scans test a depth x fixed by the strains against its equilibrium depth x_new, through
@@ -172,9 +172,8 @@ bool UnstrengthenedConcreteTrial(const SlsCombination& sc, const SlsSection& sec
 //   then rises. Trials on from the first with g > −tol are walked while x < tol.
 // x changes by 1e-6 cm a step or more, the gaps by as much; rounding moves them by some 1e-13.
 // The differential test of the searches guards this against the literal scans.
-void SlsUnstrengthenedScans(const SlsCombination& sc) {
-    DesignState& s = State();
-    const SlsSection sec = ServiceSection();
+void SlsUnstrengthenedScans(DesignState& s, const SlsCombination& sc) {
+    const SlsSection sec = ServiceSection(s);
     const Concrete& c = sec.c;
     const Steel& st = sec.st;
     const double step = s.IterStep;
@@ -190,10 +189,10 @@ void SlsUnstrengthenedScans(const SlsCombination& sc) {
     const std::int64_t n = steelStrains.Count();
     if (thinFlange) {
         for (s.eps_s = step; s.eps_s <= sc.eps_s_ser; s.eps_s += step)
-            if (UnstrengthenedSteelTrial(sc, sec, s.eps_s)) break;
+            if (UnstrengthenedSteelTrial(s, sc, sec, s.eps_s)) break;
     } else {
         auto steelTrial = [&](std::int64_t k) {
-            return UnstrengthenedSteelTrial(sc, sec, steelStrains.At(k));
+            return UnstrengthenedSteelTrial(s, sc, sec, steelStrains.At(k));
         };
         auto depth = [&](std::int64_t k) {
             return OuterSteelDepth(sec, sc.eps_c, steelStrains.At(k));
@@ -218,11 +217,11 @@ void SlsUnstrengthenedScans(const SlsCombination& sc) {
     if (thinFlange || (st.As2 > 0 && !(st.d2 < c.h - sec.dOuter))) {
         const double end = sc.concreteLimit;
         for (s.i = step; s.i <= end; s.i += step)
-            if (UnstrengthenedConcreteTrial(sc, sec, s.i)) break;
+            if (UnstrengthenedConcreteTrial(s, sc, sec, s.i)) break;
         return;
     }
     auto concreteTrial = [&](std::int64_t k) {
-        return UnstrengthenedConcreteTrial(sc, sec, topStrains.At(k));
+        return UnstrengthenedConcreteTrial(s, sc, sec, topStrains.At(k));
     };
     std::int64_t k = FirstTrue(0, n2, [&](std::int64_t m) {
         const double e = topStrains.At(m);
@@ -242,24 +241,23 @@ void SlsUnstrengthenedScans(const SlsCombination& sc) {
 namespace {
 
 // The two limit moments of one combination before strengthening.
-void SlsUnstrengthened(const SlsCombination& sc) {
-    DesignState& s = State();
+void SlsUnstrengthened(DesignState& s, const SlsCombination& sc) {
     sc.eps_c = sc.concreteLimit;
     sc.Mser_o = 0;
     sc.Mser_o_s = 0;
-    sc.stressBlock();
+    sc.stressBlock(s);
     sc.eps_s_ser = 0.8 * s.fyk / s.Es / 1000;
-    DesignSearches().slsUnstrengthened(sc);
+    DesignSearches().slsUnstrengthened(s, sc);
     if (sc.Mser_o_s > sc.Mser_o) sc.Mser_o = sc.Mser_o_s;
 }
 
 }  // namespace
 
-void SlsRareUnstrengthened() {
-    SlsUnstrengthened(RareCombination());
+void SlsRareUnstrengthened(DesignState& s) {
+    SlsUnstrengthened(s, RareCombination(s));
 }
-void SlsQuasiPermanentUnstrengthened() {
-    SlsUnstrengthened(QuasiPermanentCombination());
+void SlsQuasiPermanentUnstrengthened(DesignState& s) {
+    SlsUnstrengthened(s, QuasiPermanentCombination(s));
 }
 
 }  // namespace kord

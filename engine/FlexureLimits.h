@@ -33,16 +33,16 @@ struct SlsCombination {
     double& Af_req;
     double concreteLimit;  // top-fibre strain at the concrete's stress limit
     double creep;          // the concrete law sees eps_c/creep: 1 + phi, or 1
-    void (*stressBlock)();
+    void (*stressBlock)(DesignState& s);
 
     // The strain that the concrete law sees at the top fibre.
     double LawStrain() const { return eps_c / creep; }
 };
-SlsCombination RareCombination();
-SlsCombination QuasiPermanentCombination();
+SlsCombination RareCombination(DesignState& s);
+SlsCombination QuasiPermanentCombination(DesignState& s);
 
 // The distance of the outer bottom steel layer from the bottom face.
-double OuterLayerDistance();
+double OuterLayerDistance(const DesignState& s);
 
 // What every trial of a serviceability scan works with.
 struct SlsSection {
@@ -51,7 +51,7 @@ struct SlsSection {
     double dOuter;     // OuterLayerDistance()
     double tolerance;  // how near its equilibrium depth a depth must come before strengthening
 };
-SlsSection ServiceSection();
+SlsSection ServiceSection(const DesignState& s);
 // The neutral-axis depth of the strains top at the top fibre and steel at the outer bottom layer.
 inline double OuterSteelDepth(const SlsSection& sec, double top, double steel) {
     return (sec.c.h - sec.dOuter) * top / (steel + top);
@@ -60,32 +60,36 @@ inline double OuterSteelDepth(const SlsSection& sec, double top, double steel) {
 // The stresses of a serviceability trial with the combination's top-fibre strain and depth,
 // capped at ±fyk, into its stress fields (with presentOnly a layer without area keeps its field),
 // and the flange block of a zone below the flange.
-void SlsStresses(const SlsCombination& sc, const Concrete& c, const Steel& st,
+void SlsStresses(DesignState& s, const SlsCombination& sc, const Concrete& c, const Steel& st,
                  bool presentOnly = false);
 // The equilibrium depth x_new of the trial whose stresses SlsStresses has just computed.
-void SlsEquilibriumDepth(const SlsCombination& sc, const Concrete& c, const Steel& st);
+void SlsEquilibriumDepth(DesignState& s, const SlsCombination& sc, const Concrete& c,
+                         const Steel& st);
 // The internal moment of the combination's current state with the composite force F.
-double SlsMoment(const SlsCombination& sc, const Concrete& c, const Steel& st, double F);
+double SlsMoment(DesignState& s, const SlsCombination& sc, const Concrete& c, const Steel& st,
+                 double F);
 
 // MRd_o at the ultimate limit state. When only the desired failure modes are accepted and no
 // bottom layer that is present yields, it sets AbortCalc, leaves MRd_o as it was and returns false
 // (the section is over-reinforced).
-bool CapacityUnstrengthened();
+bool CapacityUnstrengthened(DesignState& s);
 // Its depth scan at the crushing strain eps_c (stress block set): x, the steel stresses, x_new
 // and the flange block of the converged or the last depth trial.
-void CapacityDepth();
+void CapacityDepth(DesignState& s);
 // The two scans of a combination before strengthening, its stress block set at the concrete
 // limit eps_c and eps_s_ser set: the outer steel strain s.eps_s rises until the section balances
 // (Mser_o_s), then the concrete strain s.i (Mser_o).
-void SlsUnstrengthenedScans(const SlsCombination& sc);
+void SlsUnstrengthenedScans(DesignState& s, const SlsCombination& sc);
 // Their trials: the outer steel strain es with the concrete at its limit, and the concrete strain
 // e with the outer steel at its limit. true: the depth balances, and the trial's limit moment is
 // set.
-bool UnstrengthenedSteelTrial(const SlsCombination& sc, const SlsSection& sec, double es);
-bool UnstrengthenedConcreteTrial(const SlsCombination& sc, const SlsSection& sec, double e);
+bool UnstrengthenedSteelTrial(DesignState& s, const SlsCombination& sc, const SlsSection& sec,
+                              double es);
+bool UnstrengthenedConcreteTrial(DesignState& s, const SlsCombination& sc, const SlsSection& sec,
+                                 double e);
 // Mser_r_o: concrete at 0.6·fck or the outer bottom steel at 0.8·fyk.
-void SlsRareUnstrengthened();
+void SlsRareUnstrengthened(DesignState& s);
 // Mser_qp_o: the creep-reduced concrete at 0.45·fck or the outer bottom steel at 0.8·fyk.
-void SlsQuasiPermanentUnstrengthened();
+void SlsQuasiPermanentUnstrengthened(DesignState& s);
 
 }  // namespace kord

@@ -18,15 +18,14 @@ namespace {
 // Sub-steps shared by both phases of a check, for a trial whose strains, depth, stresses and
 // flange block are set: the area that balances it, its moment and the acceptance test. true:
 // the trial is accepted.
-bool BalancedTrial(const SlsCombination& sc, const Concrete& c, const Steel& st) {
-    const DesignState& s = State();
+bool BalancedTrial(DesignState& s, const SlsCombination& sc, const Concrete& c, const Steel& st) {
     if (sc.eps_f > 0) {
-        const double C = ConcreteForce(c, s.fck, sc.x);
+        const double C = ConcreteForce(s, c, s.fck, sc.x);
         const double T = NetTension(st, {sc.sigma_s11, sc.sigma_s12, sc.sigma_s2});
         sc.Af_trial = BalancingArea(C, T, s.Ef, sc.eps_f);
     }
     if (sc.Af_trial <= 0) return false;
-    sc.Mser_calc = SlsMoment(sc, c, st, CompositeForce(sc.Af_trial, s.Ef, sc.eps_f));
+    sc.Mser_calc = SlsMoment(s, sc, c, st, CompositeForce(sc.Af_trial, s.Ef, sc.eps_f));
     if (sc.Mser_calc > sc.Mser_max) sc.Mser_max = sc.Mser_calc;
     return sc.Mser_calc < sc.Mser && std::abs(sc.Mser - sc.Mser_calc) < 0.05 * sc.Mser;
 }
@@ -42,40 +41,42 @@ std::string SlsTooHighMessage(const SlsCombination& sc) {
 namespace {
 
 // The depth and the outer steel strain of the first scan's trial with the composite strain f.
-double CompositeTrialDepth(const SlsCombination& sc, const SlsSection& sec, double f) {
-    return sc.eps_c * sec.c.h / (sc.eps_c + f + State().eps_o);
+double CompositeTrialDepth(const DesignState& s, const SlsCombination& sc, const SlsSection& sec,
+                           double f) {
+    return sc.eps_c * sec.c.h / (sc.eps_c + f + s.eps_o);
 }
 double OuterSteelStrain(const SlsCombination& sc, const SlsSection& sec, double x) {
     return (sec.c.h - sec.dOuter - x) * sc.eps_c / x;
 }
 // The composite strain of the second scan's trial with the top strain e and the depth x.
-double SoffitCompositeStrain(const SlsSection& sec, double e, double x) {
-    return (sec.c.h - x) * e / x - State().eps_o;
+double SoffitCompositeStrain(const DesignState& s, const SlsSection& sec, double e, double x) {
+    return (sec.c.h - x) * e / x - s.eps_o;
 }
 
 }  // namespace
 
-SlsTrial CompositeStrainTrial(const SlsCombination& sc, const SlsSection& sec, double f) {
-    DesignState& s = State();
+SlsTrial CompositeStrainTrial(DesignState& s, const SlsCombination& sc, const SlsSection& sec,
+                              double f) {
     sc.eps_f = f;
-    sc.x = CompositeTrialDepth(sc, sec, f);
+    sc.x = CompositeTrialDepth(s, sc, sec, f);
     s.eps_s = OuterSteelStrain(sc, sec, sc.x);
     if (s.eps_s > sc.eps_s_ser) return SlsTrial::Skipped;
-    SlsStresses(sc, sec.c, sec.st);
-    return BalancedTrial(sc, sec.c, sec.st) ? SlsTrial::Accepted : SlsTrial::Rejected;
+    SlsStresses(s, sc, sec.c, sec.st);
+    return BalancedTrial(s, sc, sec.c, sec.st) ? SlsTrial::Accepted : SlsTrial::Rejected;
 }
 
-SlsTrial ConcreteStrainTrial(const SlsCombination& sc, const SlsSection& sec, double e) {
+SlsTrial ConcreteStrainTrial(DesignState& s, const SlsCombination& sc, const SlsSection& sec,
+                             double e) {
     const double x = OuterSteelDepth(sec, e, sc.eps_s_ser);
-    const double f = SoffitCompositeStrain(sec, e, x);
+    const double f = SoffitCompositeStrain(s, sec, e, x);
     if (!(f > 0)) return SlsTrial::Skipped;
-    State().i = e;
+    s.i = e;
     sc.eps_c = e;
-    sc.stressBlock();
+    sc.stressBlock(s);
     sc.x = x;
-    SlsStresses(sc, sec.c, sec.st);
+    SlsStresses(s, sc, sec.c, sec.st);
     sc.eps_f = f;
-    return BalancedTrial(sc, sec.c, sec.st) ? SlsTrial::Accepted : SlsTrial::Rejected;
+    return BalancedTrial(s, sc, sec.c, sec.st) ? SlsTrial::Accepted : SlsTrial::Rejected;
 }
 
 // Why the composite scans can be searched. Both raise the neutral axis from trial to trial: the
@@ -98,9 +99,8 @@ SlsTrial ConcreteStrainTrial(const SlsCombination& sc, const SlsSection& sec, do
 // changes its answer once. Where a premise fails (a strain at bonding of −step or less, so that x
 // may reach h; a top layer at or below the outer bottom layer in the second scan) the scan runs
 // trial by trial. The differential test of the searches guards this against the literal scans.
-void SlsCompositeScans(const SlsCombination& sc) {
-    DesignState& s = State();
-    const SlsSection sec = ServiceSection();
+void SlsCompositeScans(DesignState& s, const SlsCombination& sc) {
+    const SlsSection sec = ServiceSection(s);
     const Concrete& c = sec.c;
     const double step = s.IterStep;
 
@@ -110,7 +110,7 @@ void SlsCompositeScans(const SlsCombination& sc) {
     // scan ran last for each field run again. Returns the last trial evaluated and whether it was
     // accepted.
     auto search = [&](std::int64_t evaluated, std::int64_t below, auto trial) {
-        const DesignState before = State();
+        const DesignState before = s;
         const std::int64_t areas = FirstTrue(0, evaluated, [&](std::int64_t k) {
             trial(k);
             return sc.Af_trial <= 0;
@@ -121,7 +121,7 @@ void SlsCompositeScans(const SlsCombination& sc) {
         });
         const bool accepted = j < areas && trial(j) == SlsTrial::Accepted;
         const std::int64_t end = accepted ? j : evaluated - 1;
-        State() = before;
+        s = before;
         RunAgain({areas > 0 ? 0 : -1, std::min(end, below - 1), std::min(end, areas - 1),
                   std::min({end, areas - 1, below - 1}), end},
                  trial);
@@ -131,8 +131,12 @@ void SlsCompositeScans(const SlsCombination& sc) {
     const StepScan composite(step, step, s.eps_f_lim);
     const std::int64_t n = composite.Count();
     if (s.eps_o + step > 0) {
-        auto depth = [&](std::int64_t k) { return CompositeTrialDepth(sc, sec, composite.At(k)); };
-        auto trial = [&](std::int64_t k) { return CompositeStrainTrial(sc, sec, composite.At(k)); };
+        auto depth = [&](std::int64_t k) {
+            return CompositeTrialDepth(s, sc, sec, composite.At(k));
+        };
+        auto trial = [&](std::int64_t k) {
+            return CompositeStrainTrial(s, sc, sec, composite.At(k));
+        };
         const std::int64_t evaluated = FirstTrue(0, n, [&](std::int64_t k) {
             return OuterSteelStrain(sc, sec, depth(k)) > sc.eps_s_ser;
         });
@@ -144,51 +148,49 @@ void SlsCompositeScans(const SlsCombination& sc) {
         s.i = composite.At(accepted ? end : n);
     } else {
         for (s.i = step; s.i <= s.eps_f_lim; s.i += step)
-            if (CompositeStrainTrial(sc, sec, s.i) == SlsTrial::Accepted) break;
+            if (CompositeStrainTrial(s, sc, sec, s.i) == SlsTrial::Accepted) break;
     }
 
     if (!(sc.Mser_calc == 0 || sc.Mser < sc.Mser_calc)) return;
     const StepScan tops(sc.concreteLimit, -step, step);
     if (sec.st.As2 > 0 && !(sec.st.d2 < c.h - sec.dOuter)) {
         for (double e = sc.concreteLimit; e >= step; e -= step)
-            if (ConcreteStrainTrial(sc, sec, e) == SlsTrial::Accepted) break;
+            if (ConcreteStrainTrial(s, sc, sec, e) == SlsTrial::Accepted) break;
         return;
     }
     auto depth = [&](std::int64_t k) { return OuterSteelDepth(sec, tops.At(k), sc.eps_s_ser); };
     const std::int64_t evaluated = FirstTrue(0, tops.Count(), [&](std::int64_t k) {
-        return !(SoffitCompositeStrain(sec, tops.At(k), depth(k)) > 0);
+        return !(SoffitCompositeStrain(s, sec, tops.At(k), depth(k)) > 0);
     });
     const std::int64_t below =
         c.tee ? FirstTrue(0, evaluated, [&](std::int64_t k) { return !BelowFlange(c, depth(k)); })
               : 0;
     search(evaluated, below,
-           [&](std::int64_t k) { return ConcreteStrainTrial(sc, sec, tops.At(k)); });
+           [&](std::int64_t k) { return ConcreteStrainTrial(s, sc, sec, tops.At(k)); });
 }
 
-bool SlsCheck(const SlsCombination& sc) {
-    DesignState& s = State();
+bool SlsCheck(DesignState& s, const SlsCombination& sc) {
     sc.Mser_max = 0;
     sc.Mser_calc = 0;
     sc.Af_trial = 0;
     sc.eps_f = 0;
     sc.eps_c = sc.concreteLimit;
-    sc.stressBlock();
+    sc.stressBlock(s);
     sc.eps_s_ser = 0.8 * s.fyk / s.Es / 1000;
-    DesignSearches().slsComposite(sc);
+    DesignSearches().slsComposite(s, sc);
 
     sc.Af_req = sc.Af_trial > 0 ? sc.Af_trial : 0;
     if (sc.Mser > sc.Mser_max) {
         sc.Af_trial = 0;
         return false;
     }
-    if (sc.Af_trial <= 0 && sc.Mser < sc.Mser_max) DesignSearches().slsStrengthened(sc);
+    if (sc.Af_trial <= 0 && sc.Mser < sc.Mser_max) DesignSearches().slsStrengthened(s, sc);
     return true;
 }
 
-void SlsStrengthened(const SlsCombination& sc) {
-    DesignState& s = State();
-    const Concrete c = FlexureConcrete();
-    const Steel st = FlexureSteel();
+void SlsStrengthened(DesignState& s, const SlsCombination& sc) {
+    const Concrete c = FlexureConcrete(s);
+    const Steel st = FlexureSteel(s);
     const double step = s.IterStep;
     const double depthStep = 10 * s.IterTol;
     const double tolerance = 100 * s.IterTol;
@@ -203,7 +205,7 @@ void SlsStrengthened(const SlsCombination& sc) {
     // be found by bisection.
     for (s.i = step; s.i <= end; s.i += step) {
         sc.eps_c = s.i;
-        sc.stressBlock();
+        sc.stressBlock(s);
         const double psi = s.psi;
         const double t = sc.LawStrain();
         bool accepted = false;
@@ -221,12 +223,12 @@ void SlsStrengthened(const SlsCombination& sc) {
             },
             [&](double x) {
                 sc.x = x;
-                SlsStresses(sc, c, st, true);
-                SlsEquilibriumDepth(sc, c, st);
+                SlsStresses(s, sc, c, st, true);
+                SlsEquilibriumDepth(s, sc, c, st);
                 return std::abs(x - s.x_new) < tolerance;
             });
-        if (accepted) sc.x = ConvergedDepth(c, sc.x, s.x_new, t);
-        sc.Mser_calc = SlsMoment(sc, c, st, 0);
+        if (accepted) sc.x = ConvergedDepth(s, c, sc.x, s.x_new, t);
+        sc.Mser_calc = SlsMoment(s, sc, c, st, 0);
         // The moment grows with the strain: the first trial beyond the moment is the state,
         // even where one step jumps past a narrow window above it.
         if (sc.Mser_calc > sc.Mser) break;

@@ -7,9 +7,11 @@
 namespace kord {
 
 Searches& DesignSearches() {
-    static Searches searches{CapacityDepth,     InitialState,        SlsUnstrengthenedScans,
-                             SlsCompositeScans, SlsStrengthened,     AnchorageStrains,
-                             ShearThickness,    ConfinementThickness};
+    // One table a thread: a test may put its literal scans in place on one thread while designs
+    // run through the fast ones on others.
+    static thread_local Searches searches{
+        CapacityDepth,   InitialState,     SlsUnstrengthenedScans, SlsCompositeScans,
+        SlsStrengthened, AnchorageStrains, ShearThickness,         ConfinementThickness};
     return searches;
 }
 

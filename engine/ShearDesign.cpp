@@ -34,13 +34,11 @@ constexpr double kMaxThickness = 4;
 
 }  // namespace
 
-ShearForm ChosenShearForm() {
-    const DesignState& s = State();
+ShearForm ChosenShearForm(const DesignState& s) {
     return {s.ShearSheet, s.ShearClosed, s.ShearAramid};
 }
 
-double ShearTrial(double tf, const ShearForm& form) {
-    DesignState& s = State();
+double ShearTrial(DesignState& s, double tf, const ShearForm& form) {
     const double a = s.alpha * kPi / 180;
     if (form.sheet)
         s.rho_f = 2 * tf * std::sin(a) / s.b;
@@ -62,8 +60,7 @@ double ShearTrial(double tf, const ShearForm& form) {
            std::sin(a);
 }
 
-bool ShearThickness(const ShearForm& form) {
-    DesignState& s = State();
+bool ShearThickness(DesignState& s, const ShearForm& form) {
     s.Vfd_calc = 0;
     // The contribution grows with the thickness, so the first trial above the demand is the
     // thinnest that carries it: rho_f grows as tf, each effective strain falls as q^c with
@@ -76,19 +73,17 @@ bool ShearThickness(const ShearForm& form) {
     const std::int64_t n = thicknesses.Count();
     if (n == 0) return false;
     const std::int64_t k = FirstTrue(
-        0, n, [&](std::int64_t k) { return ShearTrial(thicknesses.At(k), form) > s.Vfd; });
+        0, n, [&](std::int64_t k) { return ShearTrial(s, thicknesses.At(k), form) > s.Vfd; });
     // The taken trial, or the last one, evaluated last: its fields are the scan's.
     s.i = thicknesses.At(k < n ? k : n - 1);
     s.tf = s.i;
-    s.Vfd_calc = ShearTrial(s.tf, form);
+    s.Vfd_calc = ShearTrial(s, s.tf, form);
     if (k < n) return true;
     s.i = thicknesses.At(n);
     return false;
 }
 
-DesignOutcome DesignShear() {
-    DesignState& s = State();
-
+DesignOutcome DesignShear(DesignState& s) {
     if (s.b == 0 || s.d == 0 || s.Ef == 0 || s.eps_fu == 0 || s.Vfd == 0)
         return DesignOutcome::Refused(kEmptyFieldsMessage);
     if (s.MeanStrengthTyped && s.fcm == 0)
@@ -102,8 +97,8 @@ DesignOutcome DesignShear() {
             return DesignOutcome::Refused(kStripsOverlapMessage, DesignField::StripWidth);
     }
 
-    const ShearForm form = ChosenShearForm();
-    if (DesignSearches().shearThickness(form)) {
+    const ShearForm form = ChosenShearForm(s);
+    if (DesignSearches().shearThickness(s, form)) {
         s.LaminateApplied = false;
         s.ResultKind = Shear;
         return DesignOutcome::Success();

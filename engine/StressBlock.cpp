@@ -28,39 +28,37 @@ BlockFactors ConcreteBlock(double s) {
 }
 
 namespace {
-void SetBlock(double s) {
-    const BlockFactors f = ConcreteBlock(s);
-    State().psi = f.psi;
-    State().deltaG = f.deltaG;
+void SetBlock(DesignState& s, double strain) {
+    const BlockFactors f = ConcreteBlock(strain);
+    s.psi = f.psi;
+    s.deltaG = f.deltaG;
 }
 }  // namespace
 
-void StressBlock() {
-    SetBlock(State().eps_c);
+void StressBlock(DesignState& s) {
+    SetBlock(s, s.eps_c);
 }
-void StressBlockSls() {
-    SetBlock(State().eps_c_r);
+void StressBlockSls(DesignState& s) {
+    SetBlock(s, s.eps_c_r);
 }
-void StressBlockCreep() {
-    SetBlock(State().eps_c_qp / (1 + State().phi));
+void StressBlockCreep(DesignState& s) {
+    SetBlock(s, s.eps_c_qp / (1 + s.phi));
 }
-void StressBlockAnchorage() {
-    SetBlock(State().eps_c_A);
-}
-
-void StressBlockFlange() {
-    const BlockFactors f = ConcreteBlock(State().eps_c2);
-    State().psi2 = f.psi;
-    State().deltaG2 = f.deltaG;
+void StressBlockAnchorage(DesignState& s) {
+    SetBlock(s, s.eps_c_A);
 }
 
-Concrete FlexureConcrete() {
-    const DesignState& s = State();
+void StressBlockFlange(DesignState& s) {
+    const BlockFactors f = ConcreteBlock(s.eps_c2);
+    s.psi2 = f.psi;
+    s.deltaG2 = f.deltaG;
+}
+
+Concrete FlexureConcrete(const DesignState& s) {
     return {s.TeeSection, s.b, s.h, s.beff, s.hf};
 }
 
-Steel FlexureSteel() {
-    const DesignState& s = State();
+Steel FlexureSteel(const DesignState& s) {
     return {s.As11, s.As12, s.As2, s.d11, s.d12, s.d2, s.Es};
 }
 
@@ -90,19 +88,19 @@ double NetTension(const Steel& st, const SteelStresses& s) {
     return st.As12 * s.s12 + st.As11 * s.s11 - st.As2 * s.s2;
 }
 
-void FlangeBlock(const Concrete& c, double x, double t) {
-    State().eps_c2 = (x - c.hf) * t / x;
-    StressBlockFlange();
+void FlangeBlock(DesignState& s, const Concrete& c, double x, double t) {
+    s.eps_c2 = (x - c.hf) * t / x;
+    StressBlockFlange(s);
 }
 
-double ConvergedDepth(const Concrete& c, double trial, double x_new, double t) {
+double ConvergedDepth(DesignState& s, const Concrete& c, double trial, double x_new, double t) {
     const double x = (x_new + trial) / 2;
-    if (BelowFlange(c, x) && !BelowFlange(c, trial)) FlangeBlock(c, x, t);
+    if (BelowFlange(c, x) && !BelowFlange(c, trial)) FlangeBlock(s, c, x, t);
     return x;
 }
 
-double EquilibriumDepth(const Concrete& c, double k, double T, double x) {
-    return EquilibriumDepth(c, k, T, x, State().psi, State().psi2);
+double EquilibriumDepth(const DesignState& s, const Concrete& c, double k, double T, double x) {
+    return EquilibriumDepth(c, k, T, x, s.psi, s.psi2);
 }
 
 double EquilibriumDepth(const Concrete& c, double k, double T, double x, double psi, double psi2) {
@@ -117,8 +115,7 @@ double EquilibriumDepthAt(const Concrete& c, double k, double T, double x, doubl
     return EquilibriumDepth(c, k, T, x, psi, psi2);
 }
 
-double ConcreteForce(const Concrete& c, double k, double x) {
-    const DesignState& s = State();
+double ConcreteForce(const DesignState& s, const Concrete& c, double k, double x) {
     if (!c.tee) return k * s.psi * c.b * x;
     if (x <= c.hf) return k * s.psi * c.beff * x;
     const double Cf = k * s.psi * c.beff * x;
@@ -126,8 +123,7 @@ double ConcreteForce(const Concrete& c, double k, double x) {
     return Cf - Cw;
 }
 
-double ResultantDepth(const Concrete& c, double k, double x) {
-    DesignState& s = State();
+double ResultantDepth(DesignState& s, const Concrete& c, double k, double x) {
     if (!BelowFlange(c, x)) return s.deltaG * x;
     // The part of the flange-wide block below the flange is missing beside the web, so the
     // resultant moves up.

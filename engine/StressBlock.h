@@ -9,6 +9,8 @@
 
 namespace kord {
 
+struct DesignState;
+
 // Strain levels of the top concrete fibre.
 inline constexpr double kCrushingStrain = 0.0035;  // ultimate limit state
 inline constexpr double kRareStrain = 0.00073509;  // the parabola reaches 0.6·fck
@@ -36,11 +38,11 @@ BlockFactors ConcreteBlock(double s);
 
 // The law applied to the strain fields of the design state (each writes psi and deltaG, the
 // flange block psi2 and deltaG2).
-void StressBlock();           // eps_c: ultimate state, capacity before strengthening
-void StressBlockSls();        // eps_c_r: initial state and rare combination
-void StressBlockCreep();      // eps_c_qp/(1 + phi): quasi-permanent combination
-void StressBlockAnchorage();  // eps_c_A: anchorage section
-void StressBlockFlange();     // eps_c2: the zone of a T section below its flange
+void StressBlock(DesignState& s);           // eps_c: ultimate state, capacity before strengthening
+void StressBlockSls(DesignState& s);        // eps_c_r: initial state and rare combination
+void StressBlockCreep(DesignState& s);      // eps_c_qp/(1 + phi): quasi-permanent combination
+void StressBlockAnchorage(DesignState& s);  // eps_c_A: anchorage section
+void StressBlockFlange(DesignState& s);     // eps_c2: the zone of a T section below its flange
 
 // The concrete outline of a section.
 struct Concrete {
@@ -48,7 +50,7 @@ struct Concrete {
     double b, h, beff, hf;
 };
 // The section of the flexure design: the design state's dimensions and shape.
-Concrete FlexureConcrete();
+Concrete FlexureConcrete(const DesignState& s);
 
 // The three steel layers: bottom layers 11 and 12 (distances from the bottom face), top layer 2
 // (distance from the top face).
@@ -57,7 +59,7 @@ struct Steel {
     double d11, d12, d2;
     double Es;
 };
-Steel FlexureSteel();
+Steel FlexureSteel(const DesignState& s);
 
 struct SteelStresses {
     double s11, s12, s2;  // bottom layers tension positive, top layer compression positive
@@ -79,25 +81,25 @@ inline bool BelowFlange(const Concrete& c, double x) {
 // For a zone below the flange: the strain at the underside of the flange, eps_c2 = (x − hf)·t/x,
 // and its stress block. t is the strain that the concrete law sees at the top fibre (creep-reduced
 // in the quasi-permanent states).
-void FlangeBlock(const Concrete& c, double x, double t);
+void FlangeBlock(DesignState& s, const Concrete& c, double x, double t);
 // The depth a converged depth scan takes: the mean of the trial depth and its equilibrium depth.
 // The flange block stays the trial's; only when the trial lay within the flange and the mean
 // lies below it is the block computed for the mean, so no block of an earlier computation is used.
-double ConvergedDepth(const Concrete& c, double trial, double x_new, double t);
+double ConvergedDepth(DesignState& s, const Concrete& c, double trial, double x_new, double t);
 
 // The neutral-axis depth that force equilibrium gives for a trial of depth x with the net steel
 // tension T and the strength k (flange block current when the zone reaches below the flange).
-double EquilibriumDepth(const Concrete& c, double k, double T, double x);
+double EquilibriumDepth(const DesignState& s, const Concrete& c, double k, double T, double x);
 // The same from the stress-block factors psi of the zone and psi2 of its part below the flange.
 double EquilibriumDepth(const Concrete& c, double k, double T, double x, double psi, double psi2);
 // The same for the top-fibre strain t (the one the concrete law sees), with the flange block
 // evaluated here: the design state is not touched.
 double EquilibriumDepthAt(const Concrete& c, double k, double T, double x, double psi, double t);
 // The concrete compression C of the zone of depth x.
-double ConcreteForce(const Concrete& c, double k, double x);
+double ConcreteForce(const DesignState& s, const Concrete& c, double k, double x);
 // The depth of the concrete resultant below the top face; below the flange of a T section it
 // moves up by dz_T, which it writes.
-double ResultantDepth(const Concrete& c, double k, double x);
+double ResultantDepth(DesignState& s, const Concrete& c, double k, double x);
 // The internal moment in kNm about the concrete resultant at depth z; F is the composite force
 // (Af·Ef·1000·f), 0 without composite.
 double InternalMoment(const Steel& st, double h, const SteelStresses& s, double z, double F);

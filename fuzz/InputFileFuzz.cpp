@@ -17,6 +17,7 @@
 
 #include "app/InputFile.h"
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 #include "platform/ScriptedHost.h"
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/Paths.h"
 #include "platform/Picture.h"
 #include "platform/Symbols.h"

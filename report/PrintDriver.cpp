@@ -6,6 +6,7 @@
 #include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
+#include "kit/ProgramState.h"
 #include "platform/Host.h"
 #include "platform/PrinterSurface.h"
 #include "report/ConfinementSection.h"

@@ -15,6 +15,7 @@
 #include "engine/AnchorageCheck.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
+#include "kit/ProgramState.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
@@ -361,7 +362,7 @@ void FrmBond::AcceptBondResults() {
 }
 
 void FrmBond::Command4_Click() {
-    ForgetAnchorageCheck();
+    ForgetAnchorageCheck(State());
     // Every box first, each with its own message, in the order the check reads them.
     for (TextBox* box : {&Text2, &Text1, &Text3, &Text16, &Text4, &Text5, &Text17, &Text6, &Text32,
                          &Text30, &Text7}) {
@@ -385,7 +386,7 @@ void FrmBond::Command4_Click() {
     s.fyk_A = value(Text30);
     s.n_layers_bond = value(Text7);
 
-    if (const std::optional<AnchorageOutcome> refusal = AnchorageRefusal()) {
+    if (const std::optional<AnchorageOutcome> refusal = AnchorageRefusal(s)) {
         ShowRefusal(*refusal);
         return;
     }
@@ -396,7 +397,7 @@ void FrmBond::Command4_Click() {
     AnchorageOutcome outcome;
     {
         BusyPointer busy;
-        outcome = AnchorageSearch();
+        outcome = AnchorageSearch(s);
     }
     if (!outcome.verdict) {
         ShowRefusal(outcome);

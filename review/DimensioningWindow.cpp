@@ -12,6 +12,7 @@
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
 #include "engine/ResultQuantities.h"
+#include "kit/ProgramState.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Symbols.h"
@@ -470,7 +471,7 @@ void FrmDim::Command5_Click() {
     std::optional<std::string> refusal;
     {
         BusyPointer busy;
-        refusal = ApplyChosenLaminate(*count);
+        refusal = ApplyChosenLaminate(State(), *count);
     }
     if (refusal) {
         Warn(*refusal, kTightWarningTitle);

@@ -1,5 +1,6 @@
 #include "review/ResultsWindow.h"
 
+#include "kit/ProgramState.h"
 #include "report/PrintDriver.h"
 #include "review/AnchorageWindow.h"
 #include "review/DimensioningWindow.h"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "review/StrainWindow.h"
 
 namespace kord {

@@ -8,6 +8,7 @@
 #include "app/Help.h"
 #include "engine/DesignState.h"
 #include "engine/StrainQuantities.h"
+#include "kit/ProgramState.h"
 #include "platform/Symbols.h"
 #include "platform/TextMetrics.h"
 #include "review/StrainDiagrams.h"

@@ -5,6 +5,7 @@
 
 #include "engine/AnchorageCheck.h"
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
 #include "platform/Picture.h"

@@ -7,6 +7,7 @@
 #include "engine/DesignState.h"
 #include "engine/ResultQuantities.h"
 #include "engine/StrainQuantities.h"
+#include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 #include "platform/PrinterSurface.h"
 #include "platform/Symbols.h"

@@ -6,6 +6,7 @@
 
 #include "engine/DesignState.h"
 #include "engine/StrainQuantities.h"
+#include "kit/ProgramState.h"
 #include "platform/PrinterSurface.h"
 #include "report/PageFrame.h"
 #include "report/sections/FlexureResults.h"

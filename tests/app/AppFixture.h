@@ -10,6 +10,7 @@
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
 #include "platform/ScriptedHost.h"

@@ -14,6 +14,7 @@
 
 #include "app/InputWindow.h"
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 #include "platform/qt/QtBinding.h"
 #include "platform/qt/QtHost.h"

@@ -16,6 +16,7 @@
 
 #include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/RecordingSurface.h"
 #include "platform/qt/QtHost.h"
 #include "report/PrintDriver.h"

@@ -132,10 +132,10 @@ class AnchorageCheckTest : public EngineTest {
   protected:
     AnchorageCheckTest() : EngineTest(true) {
         FillReferenceBeam();
-        designed = DesignFlexure().success;
+        designed = DesignFlexure(s).success;
         s.bf_strip = 50;
         s.tf_strip = 1.2;
-        applied = ApplyChosenLaminate(2) == std::nullopt;
+        applied = ApplyChosenLaminate(s, 2) == std::nullopt;
         // Section A as the window proposes it, with the moment to check.
         s.fctm = 2.21;
         s.As2_A = 0;
@@ -149,7 +149,6 @@ class AnchorageCheckTest : public EngineTest {
         s.n_layers_bond = 1;
     }
 
-    DesignState& s = State();
     bool designed = false, applied = false;
 };
 
@@ -164,7 +163,7 @@ class AnchorageVerdicts : public AnchorageCheckTest,
 TEST_P(AnchorageVerdicts, ForceOfTheStateAgainstTheBondCapacity) {
     ASSERT_TRUE(designed && applied);
     s.Msd_A = GetParam().MsdA;
-    const AnchorageOutcome o = CheckAnchorage();
+    const AnchorageOutcome o = CheckAnchorage(s);
     ASSERT_TRUE(o.verdict) << o.message;
     EXPECT_NEAR(s.k_b, 1.223983, 1e-6);
     EXPECT_NEAR(s.Nbd_max, 33.0543, 1e-4);
@@ -204,10 +203,10 @@ class AnchorageRefusals : public AnchorageCheckTest,
 TEST_P(AnchorageRefusals, MessageFocusAndNoVerdict) {
     ASSERT_TRUE(designed && applied);
     s.Msd_A = 80;
-    ASSERT_TRUE(CheckAnchorage().verdict);
+    ASSERT_TRUE(CheckAnchorage(s).verdict);
     const double Nfd = s.Nfd_A, Nbd = s.Nbd_max;
     GetParam().change(s);
-    const AnchorageOutcome o = CheckAnchorage();
+    const AnchorageOutcome o = CheckAnchorage(s);
     EXPECT_FALSE(o.verdict);
     EXPECT_EQ(o.message, GetParam().message);
     EXPECT_EQ(o.focus, GetParam().focus);
@@ -293,22 +292,22 @@ TEST_F(AnchorageCheckTest, ValidOnlyForTheLaminateItChecked) {
     ASSERT_TRUE(designed && applied);
     EXPECT_FALSE(AnchorageCheckCurrent(s));  // no check yet
     s.Msd_A = 80;
-    ASSERT_TRUE(CheckAnchorage().verdict);
+    ASSERT_TRUE(CheckAnchorage(s).verdict);
     EXPECT_TRUE(AnchorageCheckCurrent(s));
     // Another laminate recomputed: the check belongs to the former one.
     s.bf_strip = 50;
     s.tf_strip = 1.2;
-    ASSERT_EQ(ApplyChosenLaminate(3), std::nullopt);
+    ASSERT_EQ(ApplyChosenLaminate(s, 3), std::nullopt);
     EXPECT_FALSE(AnchorageCheckCurrent(s));
-    ASSERT_TRUE(CheckAnchorage().verdict);
+    ASSERT_TRUE(CheckAnchorage(s).verdict);
     EXPECT_TRUE(AnchorageCheckCurrent(s));
     // A refused laminate changes nothing, the check stays valid.
     s.tf_strip = 0.0025;
-    ASSERT_NE(ApplyChosenLaminate(1), std::nullopt);
+    ASSERT_NE(ApplyChosenLaminate(s, 1), std::nullopt);
     EXPECT_TRUE(AnchorageCheckCurrent(s));
     // A new design clears the applied laminate.
     FillReferenceBeam();
-    ASSERT_TRUE(DesignFlexure().success);
+    ASSERT_TRUE(DesignFlexure(s).success);
     EXPECT_FALSE(AnchorageCheckCurrent(s));
 }
 

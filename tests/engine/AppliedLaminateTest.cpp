@@ -106,17 +106,15 @@ class AppliedLaminateTest : public EngineTest {
 
     bool DesignBeam(const char* Msd) {
         FillReferenceBeam(Msd);
-        return DesignFlexure().success;
+        return DesignFlexure(s).success;
     }
 
     // One strip 100 mm wide whose thickness gives the area Af [cm²].
     std::optional<std::string> ApplyArea(double Af) {
         s.bf_strip = 100;
         s.tf_strip = Af;
-        return ApplyChosenLaminate(1);
+        return ApplyChosenLaminate(s, 1);
     }
-
-    DesignState& s = State();
 };
 
 struct CountCase {
@@ -173,7 +171,7 @@ TEST_F(AppliedLaminateTest, EachPhaseApproachesTheAppliedAreaFromItsSide) {
         bool crushing;
     } cases[] = {{5.0, true}, {0.5, false}};
     for (const auto& c : cases) {
-        ASSERT_TRUE(AppliedUltimateState(c.Af)) << c.Af;
+        ASSERT_TRUE(AppliedUltimateState(s, c.Af)) << c.Af;
         if (c.crushing) {
             EXPECT_EQ(s.eps_c, kCrushingStrain);
             EXPECT_LT(s.Af, c.Af);
@@ -199,7 +197,7 @@ TEST_F(AppliedLaminateTest, ServiceStatesApproachTheAppliedAreaFromBelow) {
     ASSERT_TRUE(DesignBeam("120"));
     for (double Af : {0.5, 5.0}) {
         double moment = 0;
-        ASSERT_TRUE(AppliedServiceState(RareCombination(), Af, moment)) << Af;
+        ASSERT_TRUE(AppliedServiceState(s, RareCombination(s), Af, moment)) << Af;
         EXPECT_LT(s.Af_r_trial, Af);
         EXPECT_GT(s.Af_r_trial, 0.95 * Af);
         // Either the concrete at its limit with the outer steel within its own, or the steel at
@@ -211,7 +209,7 @@ TEST_F(AppliedLaminateTest, ServiceStatesApproachTheAppliedAreaFromBelow) {
         else
             EXPECT_NEAR(eps_s, s.eps_s_ser, 1e-12);
         EXPECT_GT(moment, 0);
-        ASSERT_TRUE(AppliedServiceState(QuasiPermanentCombination(), Af, moment)) << Af;
+        ASSERT_TRUE(AppliedServiceState(s, QuasiPermanentCombination(s), Af, moment)) << Af;
         EXPECT_LT(s.Af_qp_trial, Af);
         EXPECT_GT(s.Af_qp_trial, 0.95 * Af);
     }
@@ -221,7 +219,7 @@ TEST_F(AppliedLaminateTest, AcceptedLaminateIsKeptApartAndMarked) {
     ASSERT_TRUE(DesignBeam("120"));
     s.bf_strip = 50;
     s.tf_strip = 1.2;
-    ASSERT_EQ(ApplyChosenLaminate(2), std::nullopt);
+    ASSERT_EQ(ApplyChosenLaminate(s, 2), std::nullopt);
     EXPECT_TRUE(s.LaminateApplied);
     EXPECT_EQ(s.LaminateGeneration, 1);
     EXPECT_EQ(s.n_strips, 2);
@@ -233,7 +231,7 @@ TEST_F(AppliedLaminateTest, AcceptedLaminateIsKeptApartAndMarked) {
     EXPECT_GT(s.MRd_applied, s.Msd);
     EXPECT_GT(s.Mser_r_applied, 0);
     EXPECT_GT(s.Mser_qp_applied, 0);
-    ASSERT_EQ(ApplyChosenLaminate(3), std::nullopt);
+    ASSERT_EQ(ApplyChosenLaminate(s, 3), std::nullopt);
     EXPECT_EQ(s.LaminateGeneration, 2);
 }
 
@@ -251,12 +249,12 @@ TEST_P(FlexureRefusals, ChangeNothing) {
     ASSERT_TRUE(DesignBeam("120"));
     s.bf_strip = 50;
     s.tf_strip = 1.2;
-    ASSERT_EQ(ApplyChosenLaminate(2), std::nullopt);
+    ASSERT_EQ(ApplyChosenLaminate(s, 2), std::nullopt);
     s.bf_strip = 100;
     s.tf_strip = GetParam().Af;
     s.n_strips = 7;  // as the dimensioning left it
     const std::vector<double> before = Written(s);
-    EXPECT_EQ(ApplyChosenLaminate(GetParam().count), GetParam().message);
+    EXPECT_EQ(ApplyChosenLaminate(s, GetParam().count), GetParam().message);
     EXPECT_EQ(Written(s), before);
 }
 
@@ -314,18 +312,18 @@ TEST_P(AppliedShear, RequiredThicknessGivesTheDesignForceBack) {
     s.eps_f_lim = Local("0.006") / s.gamma_fl;
     s.bf = Local("0.1") * 100;
     s.sf = Local("0.3") * 100;
-    ASSERT_TRUE(DesignShear().success);
+    ASSERT_TRUE(DesignShear(s).success);
 
     // One layer as thick as required.
     s.tf_layer = s.tf * 10;
-    ASSERT_EQ(ApplyChosenLaminate(1), std::nullopt);
+    ASSERT_EQ(ApplyChosenLaminate(s, 1), std::nullopt);
     EXPECT_DOUBLE_EQ(s.tf_total_shear, s.tf);
     EXPECT_DOUBLE_EQ(s.Vfd_applied, s.Vfd_calc);
     EXPECT_EQ(s.applied_n_layers, 1);
     EXPECT_EQ(s.applied_tf_layer, s.tf_layer);
     EXPECT_TRUE(s.LaminateApplied);
     // Two layers carry more.
-    ASSERT_EQ(ApplyChosenLaminate(2), std::nullopt);
+    ASSERT_EQ(ApplyChosenLaminate(s, 2), std::nullopt);
     EXPECT_GT(s.Vfd_applied, s.Vfd_calc);
 }
 
@@ -362,14 +360,14 @@ class AppliedConfinement : public AppliedLaminateTest,
         s.bf_c = s.sf_c = 0;
         s.fcc_req = 35;
         s.eps_cu_req = Local("0.012");
-        ASSERT_TRUE(DesignConfinement().success);
+        ASSERT_TRUE(DesignConfinement(s).success);
     }
 };
 
 TEST_P(AppliedConfinement, RequiredThicknessGivesTheDesignStrengthBack) {
     DesignColumn();
     s.tf_layer = s.tf_c * 10;
-    ASSERT_EQ(ApplyChosenLaminate(1), std::nullopt);
+    ASSERT_EQ(ApplyChosenLaminate(s, 1), std::nullopt);
     EXPECT_DOUBLE_EQ(s.tf_total_conf, s.tf_c);
     EXPECT_NEAR(s.fcc_applied, s.fcc, 1e-9 * s.fcc);
     EXPECT_NEAR(s.eps_cu_applied, s.eps_cu, 1e-9 * s.eps_cu);
@@ -386,7 +384,7 @@ TEST_P(AppliedConfinement, StrainWithoutAValueRefusesTheLayers) {
     s.Esec_u = s.Ec;
     s.tf_layer = 0.5;
     const std::vector<double> before = Written(s);
-    EXPECT_EQ(ApplyChosenLaminate(2),
+    EXPECT_EQ(ApplyChosenLaminate(s, 2),
               "Dla zastosowanej grubości wzmocnienia t = 1,000 mm nie można wyznaczyć "
               "odkształcenia wzmocnionego elementu przy zniszczeniu. Wyniki nie zostały "
               "uaktualnione. Proszę zmienić liczbę lub grubość warstw wzmocnienia.");

@@ -45,7 +45,6 @@ class ConfinementDesignTest : public EngineTest {
 
     // The inputs as the confinement reader leaves them.
     void Fill(const ColumnInput& in) {
-        DesignState& s = State();
         s.IterStep = kStep;
         s.ColumnRectangular = in.rectangular;
         s.ConfinementSheet = in.sheet;
@@ -65,7 +64,7 @@ class ConfinementDesignTest : public EngineTest {
     }
 
     bool Run() {
-        outcome = DesignConfinement();
+        outcome = DesignConfinement(s);
         return outcome.success;
     }
 
@@ -84,7 +83,6 @@ class ConfinementDesignTest : public EngineTest {
 TEST_F(ConfinementDesignTest, MaterialAndSectionFactorsOfARectangularColumn) {
     Fill({});
     ASSERT_TRUE(Run());
-    const DesignState& s = State();
     EXPECT_DOUBLE_EQ(s.b, 40);
     EXPECT_DOUBLE_EQ(s.h, 30);
     EXPECT_DOUBLE_EQ(s.R, 3);
@@ -205,9 +203,8 @@ class ColumnCases : public ConfinementDesignTest,
 TEST_P(ColumnCases, ThicknessIsTheFirstStepThatMeetsTheRequirement) {
     const ColumnCase& c = GetParam();
     Fill(c.input);
-    State().LaminateApplied = true;
+    s.LaminateApplied = true;
     ASSERT_TRUE(Run());
-    const DesignState& s = State();
     EXPECT_EQ(s.ConfinementGoal, c.input.goal);
     EXPECT_GT(s.tf_c, c.tf - 1e-11);
     EXPECT_LE(s.tf_c, c.tf + kStep + 1e-11);
@@ -233,8 +230,8 @@ TEST_F(ConfinementDesignTest, RequiredStrengthOfTheUnconfinedColumnNeedsTheFirst
     in.fcc = "28,2";
     Fill(in);
     ASSERT_TRUE(Run());
-    EXPECT_EQ(State().tf_c, kStep);
-    EXPECT_GE(State().fcc, 28.2);
+    EXPECT_EQ(s.tf_c, kStep);
+    EXPECT_GE(s.fcc, 28.2);
 }
 
 // With the mean strength 100 the concrete modulus is below 500·fco, βc = 0 and Esec,u = Ec: the
@@ -245,8 +242,8 @@ TEST_F(ConfinementDesignTest, StrainNeverComputedEndsWithTheUnexpectedErrorEvenA
     ok.fcc = "40";
     Fill(ok);
     ASSERT_TRUE(Run());
-    ASSERT_GT(State().eps_cu, 0);
-    State().ResultKind = Shear;
+    ASSERT_GT(s.eps_cu, 0);
+    s.ResultKind = Shear;
 
     ColumnInput in;
     in.rectangular = false;
@@ -255,9 +252,9 @@ TEST_F(ConfinementDesignTest, StrainNeverComputedEndsWithTheUnexpectedErrorEvenA
     Fill(in);
     EXPECT_FALSE(Run());
     ExpectRefused(kUnexpected, DesignField::None);
-    EXPECT_EQ(State().beta_c, 0);
-    EXPECT_EQ(State().eps_cu, 0);
-    EXPECT_EQ(State().ResultKind, Shear);
+    EXPECT_EQ(s.beta_c, 0);
+    EXPECT_EQ(s.eps_cu, 0);
+    EXPECT_EQ(s.ResultKind, Shear);
 
     // Asking for a strain instead: no strain was ever computed, so none can be met.
     in.goal = Strain;
@@ -280,8 +277,8 @@ TEST_F(ConfinementDesignTest, StripsFurtherApartThanTwiceTheDiameterConfineNothi
     Fill(in);
     EXPECT_FALSE(Run());
     ExpectRefused(kStrengthTooHigh, DesignField::RequiredStrength);
-    EXPECT_EQ(State().ks, 0);
-    EXPECT_DOUBLE_EQ(State().fcc_max, 28.2);
+    EXPECT_EQ(s.ks, 0);
+    EXPECT_DOUBLE_EQ(s.fcc_max, 28.2);
 }
 
 // The strength is reached early, the strain of 0.16 never: the strain is named.
@@ -294,8 +291,8 @@ TEST_F(ConfinementDesignTest, BothGoalsWithTheStrainOutOfReachNameTheStrain) {
     Fill(in);
     EXPECT_FALSE(Run());
     ExpectRefused(kStrainTooHigh, DesignField::RequiredStrain);
-    EXPECT_GE(State().fcc_max, 30);
-    EXPECT_LT(State().eps_cu_max, 0.16);
+    EXPECT_GE(s.fcc_max, 30);
+    EXPECT_LT(s.eps_cu_max, 0.16);
 }
 
 struct FirstStepCase {
@@ -330,7 +327,7 @@ TEST_P(FirstStepRefusal, RequiredStrainBelowTheUnconfinedOneIsQuoted) {
                       " nie powinno być niższe niż elementu niewzmocnionego. Proszę podać "
                       "wyższą wartość wymaganej wielkości albo wzmocnienie nie będzie konieczne.",
                   DesignField::RequiredStrain);
-    EXPECT_EQ(State().tf_c, kStep);
+    EXPECT_EQ(s.tf_c, kStep);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, FirstStepRefusal,
@@ -423,12 +420,12 @@ class ColumnChecks : public ConfinementDesignTest,
 TEST_P(ColumnChecks, RefusedWithItsMessageAndFocus) {
     const CheckCase& c = GetParam();
     Fill(c.input);
-    State().ResultKind = Flexure;
+    s.ResultKind = Flexure;
     EXPECT_FALSE(Run());
     ExpectRefused(c.message, c.focus);
     // The section's own checks give the focus before their message.
     EXPECT_EQ(outcome.focusFirst, c.message == kBadGeometry || c.message == kStripsTooNarrow);
-    EXPECT_EQ(State().ResultKind, Flexure);
+    EXPECT_EQ(s.ResultKind, Flexure);
 }
 
 INSTANTIATE_TEST_SUITE_P(Checks, ColumnChecks, ::testing::ValuesIn(kCheckCases),

@@ -18,6 +18,8 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "engine/AnchorageCheck.h"
 #include "engine/AppliedLaminate.h"
@@ -82,8 +84,13 @@ class Inputs {
     std::mt19937_64 rng_;
 };
 
-void FlexureInputs(Inputs& in) {
-    DesignState& s = State();
+// What one random draw designs: its own state, and the strips of an applied laminate.
+struct Draw {
+    DesignState s;
+    double count = 0;
+};
+
+void FlexureInputs(Inputs& in, DesignState& s) {
     s.TeeSection = in.Chance(0.5);
     s.OnlyDesiredModes = in.Chance(0.5);
     s.IterStep = 5e-7;
@@ -119,8 +126,7 @@ void FlexureInputs(Inputs& in) {
     s.eps_c = 0;
 }
 
-void ShearInputs(Inputs& in) {
-    DesignState& s = State();
+void ShearInputs(Inputs& in, DesignState& s) {
     s.ShearSheet = in.Chance(0.5);
     s.ShearClosed = in.Chance(0.5);
     const int fibre = in.Pick(3);
@@ -142,8 +148,7 @@ void ShearInputs(Inputs& in) {
     s.sf = in.Field(0.03, 1.5, 2) * 100;
 }
 
-void ConfinementInputs(Inputs& in) {
-    DesignState& s = State();
+void ConfinementInputs(Inputs& in, DesignState& s) {
     s.ColumnRectangular = in.Chance(0.5);
     s.ConfinementSheet = in.Chance(0.5);
     s.IterStep = 5e-7;
@@ -167,11 +172,10 @@ void ConfinementInputs(Inputs& in) {
 
 // A flexure design that succeeded, with strips ready to be applied: the count from 1 to the limit,
 // most often around the count the required area needs.
-bool DesignedWithStrips(Inputs& in, double& count) {
+bool DesignedWithStrips(Inputs& in, DesignState& s, double& count) {
     for (int attempt = 0; attempt < 50; ++attempt) {
-        FlexureInputs(in);
-        if (!DesignFlexure().success) continue;
-        DesignState& s = State();
+        FlexureInputs(in, s);
+        if (!DesignFlexure(s).success) continue;
         s.bf_strip =
             std::vector<double>{50, 80, 100, 120, 150}[static_cast<std::size_t>(in.Pick(5))];
         s.tf_strip = std::vector<double>{1.2, 1.4, 2.0, 2.8}[static_cast<std::size_t>(in.Pick(4))];
@@ -188,11 +192,11 @@ bool DesignedWithStrips(Inputs& in, double& count) {
 
 // Section A after an applied laminate: the design's reinforcement or other bars, a moment up to
 // the design's, layers from the fewest up to 20.
-bool AnchorageInputs(Inputs& in) {
+bool AnchorageInputs(Inputs& in, Draw& draw) {
+    DesignState& s = draw.s;
     for (int attempt = 0; attempt < 50; ++attempt) {
         double count = 0;
-        if (!DesignedWithStrips(in, count) || ApplyChosenLaminate(count)) continue;
-        DesignState& s = State();
+        if (!DesignedWithStrips(in, s, count) || ApplyChosenLaminate(s, count)) continue;
         const bool own = in.Chance(0.6);
         s.fctm = in.Field(0.2, 8, 2);
         s.As2_A = own ? s.As2 : in.Optional(0.5, 50, 8000, 0) / 100;
@@ -225,56 +229,85 @@ struct Tally {
 };
 
 // A preparation that every random draw passes.
-template <void (*Draw)(Inputs&)>
-bool Always(Inputs& in) {
-    Draw(in);
+template <void (*Fill)(Inputs&, DesignState&)>
+bool Always(Inputs& in, Draw& draw) {
+    Fill(in, draw.s);
     return true;
 }
 
-// Runs the designs of one case through both searches. prepare fills the state from the random
-// inputs (false: no design to compare); run runs the case and says how it ended.
+// Runs the designs of one case through both searches, each on states of its own, the draws split
+// over threads (KORDELAN_DIFFERENTIAL_THREADS, by default what the machine runs side by side
+// over the shards). prepare fills a draw from the random inputs (false: no design to compare);
+// run runs the case on it and says how it ended.
 Tally Compare(const char* name, int reduced, std::uint64_t seed,
-              const std::function<bool(Inputs&)>& prepare,
-              const std::function<std::string()>& run) {
+              const std::function<bool(Inputs&, Draw&)>& prepare,
+              const std::function<std::string(Draw&)>& run) {
     const int designs = EnvInt("KORDELAN_DIFFERENTIAL_DESIGNS", reduced);
     int shard = 0, shards = 1;
     if (const char* v = std::getenv("KORDELAN_DIFFERENTIAL_SHARD"))
         std::sscanf(v, "%d/%d", &shard, &shards);
+    const int workers = std::max(
+        1, EnvInt("KORDELAN_DIFFERENTIAL_THREADS",
+                  static_cast<int>(std::thread::hardware_concurrency()) / std::max(1, shards)));
+    std::vector<Tally> tallies(static_cast<std::size_t>(workers));
+    // The differences by design, reported in the order of the designs.
+    std::vector<std::map<int, std::string>> differences(tallies.size());
+    auto work = [&](int w) {
+        Tally& t = tallies[static_cast<std::size_t>(w)];
+        for (int n = shard + w * shards; n < designs; n += shards * workers) {
+            Inputs in(seed * 1000003 + static_cast<std::uint64_t>(n));
+            Draw inputs;
+            if (!prepare(in, inputs)) continue;
+            Draw literalDraw = inputs;
+            std::string literal;
+            {
+                SearchesScope use(LiteralSearches());
+                literal = run(literalDraw);
+            }
+            Draw fastDraw = inputs;
+            const auto start = std::chrono::steady_clock::now();
+            const std::string fast = run(fastDraw);
+            const double ms =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count();
+            if (ms > t.slowest) {
+                t.slowest = ms;
+                t.slowestDesign = n;
+            }
+            const std::vector<std::string> differ = DifferentFields(fastDraw.s, literalDraw.s);
+            ++t.compared;
+            t.succeeded += fast == "success";
+            ++t.outcomes[fast.substr(0, 48)];
+            if (fast != literal || !differ.empty()) {
+                ++t.different;
+                std::string fields;
+                for (const std::string& f : differ) fields += f + " ";
+                differences[static_cast<std::size_t>(w)][n] =
+                    std::string(name) + " design " + std::to_string(n) + ": fast \"" + fast +
+                    "\", literal \"" + literal + "\", fields differing: " + fields;
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int w = 1; w < workers; ++w) threads.emplace_back(work, w);
+    work(0);
+    for (std::thread& thread : threads) thread.join();
+
     Tally t;
-    for (int n = shard; n < designs; n += shards) {
-        Inputs in(seed * 1000003 + static_cast<std::uint64_t>(n));
-        State() = DesignState{};
-        if (!prepare(in)) continue;
-        const DesignState inputs = State();
-        std::string literal;
-        DesignState literalState;
-        {
-            SearchesScope use(LiteralSearches());
-            literal = run();
-            literalState = State();
+    std::map<int, std::string> differing;
+    for (std::size_t w = 0; w < tallies.size(); ++w) {
+        const Tally& part = tallies[w];
+        t.compared += part.compared;
+        t.succeeded += part.succeeded;
+        t.different += part.different;
+        if (part.slowest > t.slowest) {
+            t.slowest = part.slowest;
+            t.slowestDesign = part.slowestDesign;
         }
-        State() = inputs;
-        const auto start = std::chrono::steady_clock::now();
-        const std::string fast = run();
-        const double ms =
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count();
-        if (ms > t.slowest) {
-            t.slowest = ms;
-            t.slowestDesign = n;
-        }
-        const std::vector<std::string> differ = DifferentFields(State(), literalState);
-        ++t.compared;
-        t.succeeded += fast == "success";
-        ++t.outcomes[fast.substr(0, 48)];
-        if (fast != literal || !differ.empty()) {
-            ++t.different;
-            std::string fields;
-            for (const std::string& f : differ) fields += f + " ";
-            ADD_FAILURE() << name << " design " << n << ": fast \"" << fast << "\", literal \""
-                          << literal << "\", fields differing: " << fields;
-        }
+        for (const auto& [said, count] : part.outcomes) t.outcomes[said] += count;
+        differing.merge(differences[w]);
     }
+    for (const auto& [n, message] : differing) ADD_FAILURE() << message;
     std::printf("%s: %d designs compared, %d succeeded, %d differ; slowest %.2f ms (design %d)\n",
                 name, t.compared, t.succeeded, t.different, t.slowest, t.slowestDesign);
     for (const auto& [said, count] : t.outcomes) std::printf("  %6d  %s\n", count, said.c_str());
@@ -284,22 +317,22 @@ Tally Compare(const char* name, int reduced, std::uint64_t seed,
 class Differential : public EngineTest {};
 
 TEST_F(Differential, Flexure) {
-    const Tally t =
-        Compare("flexure", 100, 1, Always<FlexureInputs>, [] { return Said(DesignFlexure()); });
+    const Tally t = Compare("flexure", 100, 1, Always<FlexureInputs>,
+                            [](Draw& d) { return Said(DesignFlexure(d.s)); });
     EXPECT_GT(t.succeeded, 0);
 }
 
 TEST_F(Differential, AppliedLaminate) {
-    double count = 0;
     const Tally t = Compare(
-        "applied laminate", 30, 2, [&](Inputs& in) { return DesignedWithStrips(in, count); },
-        [&] { return ApplyChosenLaminate(count).value_or("success"); });
+        "applied laminate", 30, 2,
+        [](Inputs& in, Draw& d) { return DesignedWithStrips(in, d.s, d.count); },
+        [](Draw& d) { return ApplyChosenLaminate(d.s, d.count).value_or("success"); });
     EXPECT_GT(t.succeeded, 0);
 }
 
 TEST_F(Differential, Anchorage) {
-    const Tally t = Compare("anchorage", 20, 3, AnchorageInputs, [] {
-        const AnchorageOutcome o = CheckAnchorage();
+    const Tally t = Compare("anchorage", 20, 3, AnchorageInputs, [](Draw& d) {
+        const AnchorageOutcome o = CheckAnchorage(d.s);
         return o.verdict ? std::string("success")
                          : o.message + " | " + std::to_string(int(o.focus));
     });
@@ -307,14 +340,14 @@ TEST_F(Differential, Anchorage) {
 }
 
 TEST_F(Differential, Shear) {
-    const Tally t =
-        Compare("shear", 40, 4, Always<ShearInputs>, [] { return Said(DesignShear()); });
+    const Tally t = Compare("shear", 40, 4, Always<ShearInputs>,
+                            [](Draw& d) { return Said(DesignShear(d.s)); });
     EXPECT_GT(t.succeeded, 0);
 }
 
 TEST_F(Differential, Confinement) {
     const Tally t = Compare("confinement", 16, 5, Always<ConfinementInputs>,
-                            [] { return Said(DesignConfinement()); });
+                            [](Draw& d) { return Said(DesignConfinement(d.s)); });
     EXPECT_GT(t.succeeded, 0);
 }
 
@@ -322,17 +355,17 @@ TEST_F(Differential, Confinement) {
 TEST_F(Differential, WorstColumns) {
     for (const DesignState& inputs :
          {InteriorStrainPeak(), SlowlyRisingStrain(), LevellingStrain(), NoConfinement()}) {
-        State() = inputs;
+        s = inputs;
         std::string literal;
         DesignState literalState;
         {
             SearchesScope use(LiteralSearches());
-            literal = Said(DesignConfinement());
-            literalState = State();
+            literal = Said(DesignConfinement(s));
+            literalState = s;
         }
-        State() = inputs;
-        EXPECT_EQ(Said(DesignConfinement()), literal);
-        EXPECT_EQ(DifferentFields(State(), literalState), std::vector<std::string>{});
+        s = inputs;
+        EXPECT_EQ(Said(DesignConfinement(s)), literal);
+        EXPECT_EQ(DifferentFields(s, literalState), std::vector<std::string>{});
     }
 }
 

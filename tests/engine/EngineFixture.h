@@ -1,6 +1,6 @@
 #pragma once
-// A fresh design state for a design run without windows: the numbers as a user types them in the
-// chosen locale, read and converted as the input readers do.
+// A fresh design state of the test's own for a design run without windows: the numbers as a user
+// types them in the chosen locale, read and converted as the input readers do.
 
 #include <gtest/gtest.h>
 
@@ -21,8 +21,8 @@ class EngineTest : public ::testing::Test {
 
     void UseLocale(bool decimalComma) {
         SetCurrentLocale(NumericLocale::FromName(decimalComma ? "pl_PL" : "en_US"));
-        State() = DesignState{};
-        State().DecimalComma = decimalComma;
+        s = DesignState{};
+        s.DecimalComma = decimalComma;
     }
 
     // A typed number; a text that is not one counts as 0, as in a field the design does not use.
@@ -31,8 +31,8 @@ class EngineTest : public ::testing::Test {
     static double SquareMm(const std::string& text) { return Typed(text) / 100; }
 
     // A number written in its point form, typed in the current locale.
-    static double Local(std::string text) {
-        if (State().DecimalComma)
+    double Local(std::string text) const {
+        if (s.DecimalComma)
             for (char& c : text)
                 if (c == '.') c = ',';
         return Typed(text);
@@ -41,8 +41,7 @@ class EngineTest : public ::testing::Test {
     // The reference beam of the tests that design one: a rectangle 0.30 × 0.50 m, 500 mm² at
     // 0.05 m, C20/25, phi 2.5, fyk 500, Es 200, Ef 165, εf,lim 0.008, Mo 30, Mser,r 80,
     // Mser,q-p 60 kNm, only the desired failure modes; as the flexure reader leaves it.
-    static void FillReferenceBeam(const char* Msd = "120") {
-        DesignState& s = State();
+    void FillReferenceBeam(const char* Msd = "120") {
         s.TeeSection = false;
         s.OnlyDesiredModes = true;
         s.IterStep = 5e-7;
@@ -68,8 +67,7 @@ class EngineTest : public ::testing::Test {
     }
 
     // The concrete of a tab: a class by its list position, or a typed mean strength.
-    static void ChooseConcrete(int concreteClass, const char* fcm) {
-        DesignState& s = State();
+    void ChooseConcrete(int concreteClass, const char* fcm) {
         s.MeanStrengthTyped = fcm != nullptr;
         if (fcm) {
             s.fcm = Typed(fcm);
@@ -89,6 +87,9 @@ class EngineTest : public ::testing::Test {
         EXPECT_EQ(o.title, "Uwaga !!!");
         EXPECT_EQ(o.focus, focus);
     }
+
+    // The state the test designs on.
+    DesignState s;
 };
 
 }  // namespace kord::test

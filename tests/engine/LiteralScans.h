@@ -7,19 +7,19 @@
 namespace kord::test {
 
 double LiteralCreepStrainLimit(double phi);
-void LiteralCapacityDepth();
-void LiteralInitialState();
-void LiteralSlsUnstrengthenedScans(const SlsCombination& sc);
-void LiteralSlsCompositeScans(const SlsCombination& sc);
-void LiteralSlsStrengthened(const SlsCombination& sc);
-bool LiteralAnchorageStrains(double& ef);
-bool LiteralShearThickness(const ShearForm& form);
-ConfinementScanResult LiteralConfinementThickness(bool rectangular, short goal);
+void LiteralCapacityDepth(DesignState& s);
+void LiteralInitialState(DesignState& s);
+void LiteralSlsUnstrengthenedScans(DesignState& s, const SlsCombination& sc);
+void LiteralSlsCompositeScans(DesignState& s, const SlsCombination& sc);
+void LiteralSlsStrengthened(DesignState& s, const SlsCombination& sc);
+bool LiteralAnchorageStrains(DesignState& s, double& ef);
+bool LiteralShearThickness(DesignState& s, const ShearForm& form);
+ConfinementScanResult LiteralConfinementThickness(DesignState& s, bool rectangular, short goal);
 
 // The table of the literal scans.
 Searches LiteralSearches();
 
-// Puts a table in place of the program's for the life of the scope.
+// Puts a table in place of the thread's for the life of the scope.
 class SearchesScope {
   public:
     explicit SearchesScope(const Searches& use) : saved_(DesignSearches()) {

@@ -39,7 +39,6 @@ class ShearDesignTest : public EngineTest {
     // The inputs as the shear reader leaves them, with the default safety factors of the options
     // window.
     void Fill(const ShearInput& in) {
-        DesignState& s = State();
         s.IterStep = kStep;
         s.ShearSheet = in.sheet;
         s.ShearClosed = in.closed;
@@ -62,7 +61,7 @@ class ShearDesignTest : public EngineTest {
     }
 
     bool Run() {
-        outcome = DesignShear();
+        outcome = DesignShear(s);
         return outcome.success;
     }
 
@@ -84,7 +83,6 @@ double ClosedSheetAtLimit(double dCm, double alphaDeg, double Ef, double epsLim,
 TEST_F(ShearDesignTest, ClosedSheetAtTheLimitStrainMeetsTheClosedFormWithinOneStep) {
     Fill({});
     ASSERT_TRUE(Run());
-    const DesignState& s = State();
     // εf,lim = 0.006 / γf,l = 0.006 / 1.25.
     EXPECT_DOUBLE_EQ(s.eps_f_lim, 0.0048);
     EXPECT_EQ(s.eps_fd_e, s.eps_f_lim);
@@ -179,9 +177,8 @@ class ShearCases : public ShearDesignTest, public ::testing::WithParamInterface<
 TEST_P(ShearCases, ThicknessIsTheFirstStepPastTheExactOne) {
     const ShearCase& c = GetParam();
     Fill(c.input);
-    State().LaminateApplied = true;
+    s.LaminateApplied = true;
     ASSERT_TRUE(Run());
-    const DesignState& s = State();
     EXPECT_DOUBLE_EQ(s.gamma_ff, c.gammaFf);
     switch (c.governs) {
         case Governs::Limit:
@@ -210,18 +207,18 @@ TEST_F(ShearDesignTest, OpenWrapNeverExceedsTheDebondingStrainClosedWrapMay) {
     ShearInput in;  // the debonding strain lies below the limit strain here
     Fill(in);
     ASSERT_TRUE(Run());
-    EXPECT_GT(State().eps_fd_e, State().eps_fe_debond);
+    EXPECT_GT(s.eps_fd_e, s.eps_fe_debond);
     in.closed = false;
     Fill(in);
     ASSERT_TRUE(Run());
-    EXPECT_EQ(State().eps_fd_e, State().eps_fe_debond);
+    EXPECT_EQ(s.eps_fd_e, s.eps_fe_debond);
 }
 
 TEST_F(ShearDesignTest, EmptyRequiredValueGivesTheUnfilledMessageAndNoFocus) {
     for (double DesignState::*field : {&DesignState::b, &DesignState::d, &DesignState::Ef,
                                        &DesignState::eps_fu, &DesignState::Vfd}) {
         Fill({});
-        State().*field = 0;
+        s.*field = 0;
         EXPECT_FALSE(Run());
         ExpectRefused(kUnfilled, DesignField::None);
     }
@@ -301,7 +298,6 @@ TEST_F(ShearDesignTest, ThinSheetStepsPastTheWindowAndStillStopsThere) {
     in.Vfd = "10";
     Fill(in);
     ASSERT_TRUE(Run());
-    const DesignState& s = State();
     EXPECT_EQ(s.eps_fd_e, s.eps_f_lim);
     const double exact = ClosedSheetAtLimit(400, 90, 800, 0.0048, 10);
     EXPECT_NEAR(exact, 3.6169e-5, 1e-9);
@@ -318,7 +314,7 @@ TEST_F(ShearDesignTest, DemandOutOfReachScansToFourCentimetresAndRefuses) {
     EXPECT_FALSE(Run());
     ExpectRefused(kShearTooHigh, DesignField::ShearForce);
     EXPECT_TRUE(outcome.focusFirst);  // the focus moves before the message shows
-    EXPECT_EQ(State().tf, 0);
+    EXPECT_EQ(s.tf, 0);
 }
 
 }  // namespace

@@ -64,7 +64,6 @@ TEST(CreepStrainLimitTest, FirstGridStrainBeyondTheExactLimit) {
 class StressBlockFieldsTest : public EngineTest {};
 
 TEST_F(StressBlockFieldsTest, EachProcedureReadsItsOwnStrainField) {
-    DesignState& s = State();
     s.eps_c = 0.0035;
     s.eps_c_r = 0.001;
     s.eps_c_qp = 0.0035;
@@ -72,20 +71,20 @@ TEST_F(StressBlockFieldsTest, EachProcedureReadsItsOwnStrainField) {
     s.eps_c_A = 0.002;
     s.eps_c2 = 0.001;
 
-    StressBlock();
+    StressBlock(s);
     EXPECT_NEAR(s.psi, 17.0 / 21, 1e-12);
-    StressBlockSls();
+    StressBlockSls(s);
     EXPECT_NEAR(s.psi, 5.0 / 12, 1e-12);
     EXPECT_NEAR(s.deltaG, 0.35, 1e-12);
     // 0.0035/(1 + 2.5) = 0.001.
-    StressBlockCreep();
+    StressBlockCreep(s);
     EXPECT_NEAR(s.psi, 5.0 / 12, 1e-12);
     EXPECT_NEAR(s.deltaG, 0.35, 1e-12);
-    StressBlockAnchorage();
+    StressBlockAnchorage(s);
     EXPECT_NEAR(s.psi, 2.0 / 3, 1e-12);
 
     s.psi = 7;
-    StressBlockFlange();
+    StressBlockFlange(s);
     EXPECT_NEAR(s.psi2, 5.0 / 12, 1e-12);
     EXPECT_NEAR(s.deltaG2, 0.35, 1e-12);
     EXPECT_EQ(s.psi, 7);  // the flange block leaves the main block alone
@@ -114,38 +113,36 @@ class SectionRelationsTest : public EngineTest {};
 // block beside the web below the flange (strain 1 ‰ at the flange underside: psi2 5/12, its
 // resultant 0.35·10 below the flange).
 TEST_F(SectionRelationsTest, TeeZoneBelowTheFlange) {
-    DesignState& s = State();
     const Concrete c{true, 30, 50, 100, 10};
     s.eps_c_r = 0.002;
-    StressBlockSls();
+    StressBlockSls(s);
     ASSERT_TRUE(BelowFlange(c, 20));
-    FlangeBlock(c, 20, 0.002);
+    FlangeBlock(s, c, 20, 0.002);
     EXPECT_NEAR(s.eps_c2, 0.001, 1e-15);
 
     const double Cf = 10 * (2.0 / 3) * 100 * 20;
     const double Cw = 10 * (5.0 / 12) * 70 * 10;
-    EXPECT_NEAR(ConcreteForce(c, 10, 20), Cf - Cw, 1e-9);
+    EXPECT_NEAR(ConcreteForce(s, c, 10, 20), Cf - Cw, 1e-9);
     // The resultant by moments of the two blocks: (Cf·7.5 − Cw·13.5)/(Cf − Cw) = 5.82.
-    EXPECT_NEAR(ResultantDepth(c, 10, 20), 5.82, 1e-12);
+    EXPECT_NEAR(ResultantDepth(s, c, 10, 20), 5.82, 1e-12);
     EXPECT_NEAR(s.dz_T, 7.5 - 5.82, 1e-12);
     // The depth that balances the force of this very zone is the zone's own depth.
-    EXPECT_NEAR(EquilibriumDepth(c, 10, Cf - Cw, 20), 20, 1e-12);
+    EXPECT_NEAR(EquilibriumDepth(s, c, 10, Cf - Cw, 20), 20, 1e-12);
 }
 
 TEST_F(SectionRelationsTest, TeeZoneWithinTheFlangeIsARectangleOfFlangeWidth) {
-    DesignState& s = State();
     const Concrete tee{true, 30, 50, 100, 10};
     const Concrete rect{false, 30, 50, 0, 0};
     s.eps_c = 0.0035;
-    StressBlock();
+    StressBlock(s);
     s.dz_T = 123;
     EXPECT_FALSE(BelowFlange(tee, 10));
-    EXPECT_NEAR(ConcreteForce(tee, 10, 8), 10 * (17.0 / 21) * 100 * 8, 1e-9);
-    EXPECT_NEAR(ConcreteForce(rect, 10, 8), 10 * (17.0 / 21) * 30 * 8, 1e-9);
-    EXPECT_NEAR(ResultantDepth(tee, 10, 8), 8 * 24.75 / 59.5, 1e-12);
+    EXPECT_NEAR(ConcreteForce(s, tee, 10, 8), 10 * (17.0 / 21) * 100 * 8, 1e-9);
+    EXPECT_NEAR(ConcreteForce(s, rect, 10, 8), 10 * (17.0 / 21) * 30 * 8, 1e-9);
+    EXPECT_NEAR(ResultantDepth(s, tee, 10, 8), 8 * 24.75 / 59.5, 1e-12);
     EXPECT_EQ(s.dz_T, 123);  // not computed within the flange
-    EXPECT_NEAR(EquilibriumDepth(tee, 10, 1000, 8), 1000 / (10 * (17.0 / 21) * 100), 1e-12);
-    EXPECT_NEAR(EquilibriumDepth(rect, 10, 1000, 8), 1000 / (10 * (17.0 / 21) * 30), 1e-12);
+    EXPECT_NEAR(EquilibriumDepth(s, tee, 10, 1000, 8), 1000 / (10 * (17.0 / 21) * 100), 1e-12);
+    EXPECT_NEAR(EquilibriumDepth(s, rect, 10, 1000, 8), 1000 / (10 * (17.0 / 21) * 30), 1e-12);
 }
 
 TEST(SectionMomentTest, MomentAboutTheResultantAndTheBalancingArea) {
@@ -165,16 +162,15 @@ TEST(SectionMomentTest, MomentAboutTheResultantAndTheBalancingArea) {
 }
 
 TEST_F(SectionRelationsTest, ConvergedDepthRefreshesAFlangeBlockItDidNotHave) {
-    DesignState& s = State();
     const Concrete c{true, 30, 50, 100, 10};
     s.psi2 = 0.9;  // left over from an earlier computation
     // The trial lay within the flange; the mean lies below it.
-    EXPECT_NEAR(ConvergedDepth(c, 9.99, 10.03, 0.002), 10.01, 1e-12);
+    EXPECT_NEAR(ConvergedDepth(s, c, 9.99, 10.03, 0.002), 10.01, 1e-12);
     EXPECT_NEAR(s.eps_c2, 0.01 * 0.002 / 10.01, 1e-15);
     EXPECT_LT(s.psi2, 0.01);
     // A trial below the flange keeps its own block.
     s.psi2 = 0.5;
-    EXPECT_NEAR(ConvergedDepth(c, 12, 12.02, 0.002), 12.01, 1e-12);
+    EXPECT_NEAR(ConvergedDepth(s, c, 12, 12.02, 0.002), 12.01, 1e-12);
     EXPECT_EQ(s.psi2, 0.5);
 }
 

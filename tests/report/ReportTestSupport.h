@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 #include "platform/RecordingSurface.h"
 #include "report/PageFrame.h"
 

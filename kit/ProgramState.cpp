@@ -1,4 +1,4 @@
-#include "engine/DesignState.h"
+#include "kit/ProgramState.h"
 
 namespace kord {
 
