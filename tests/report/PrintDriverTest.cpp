@@ -238,12 +238,13 @@ TEST_F(PrintDriverTest, FirstPageLayout) {
     EXPECT_DOUBLE_EQ(texts[1].x, PrinterSurface::ColumnWidthOf(Font{.size = 12}) * 9);
 
     const double top = header + LineHeight(12);
+    // The corner logo comes first, so that page 1 has it whatever follows.
     const auto pictures = rec.OfKind(Kind::Picture);
     ASSERT_GE(pictures.size(), 2u);
-    EXPECT_DOUBLE_EQ(pictures[0].x, 600);
-    EXPECT_DOUBLE_EQ(pictures[0].y, top);
-    EXPECT_DOUBLE_EQ(pictures[1].x, SW - 1000);
-    EXPECT_DOUBLE_EQ(pictures[1].y, SH - 1801);
+    EXPECT_DOUBLE_EQ(pictures[0].x, SW - 1000);
+    EXPECT_DOUBLE_EQ(pictures[0].y, SH - 1801);
+    EXPECT_DOUBLE_EQ(pictures[1].x, 600);
+    EXPECT_DOUBLE_EQ(pictures[1].y, top);
     for (int i = 0; i < 2; ++i) {
         EXPECT_NE(pictures[i].picturePath.find("vendrik.gif"), std::string::npos);
         EXPECT_DOUBLE_EQ(pictures[i].width, 1000);
@@ -293,14 +294,14 @@ TEST_F(PrintDriverTest, FirstPageLayout) {
     EXPECT_EQ(rec.Count(Kind::NewPage), 0);
 }
 
-// None of the options ticked: the logo and the title start 100 above the end of the page-number
-// line, across the rule.
-TEST_F(PrintDriverTest, WithoutHeaderLinesTheTitleCrossesTheRule) {
+// None of the options ticked: the logo and the title start where a header line would, on the
+// line below the point 150 above the rule, clear of the page number and the rule.
+TEST_F(PrintDriverTest, WithoutHeaderLinesTheTitleStartsBelowTheRule) {
     options.Check1.SetValue(0);
     RecordingSurface rec;
     PrintReport(rec);
-    const double top = 800 + LineHeight(10) - 100;
-    EXPECT_DOUBLE_EQ(rec.OfKind(Kind::Picture).at(0).y, top);
+    const double top = 800 + LineHeight(10) + 50 - 150 + LineHeight(12);
+    EXPECT_DOUBLE_EQ(rec.OfKind(Kind::Picture).at(1).y, top);
     EXPECT_DOUBLE_EQ(rec.Texts().at(1).y, top);
     EXPECT_EQ(rec.Texts().at(1).text, "Wzmocnienie konstrukcji żelbetowej za pomocą Systemu");
 }
