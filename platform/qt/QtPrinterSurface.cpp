@@ -114,8 +114,9 @@ void QtPrinterSurface::Paint(QPainter& painter, const Op& op) const {
             font.setWeight(op.run.font.bold ? QFont::Bold : QFont::Normal);
             font.setItalic(op.run.font.italic);
             font.setUnderline(op.run.font.underline);
-            // As measured: design advances, no kerning.
+            // As measured: design advances, no kerning, no ligatures ("ff" is two letters).
             font.setKerning(false);
+            font.setStyleStrategy(QFont::PreferNoShaping);
             font.setHintingPreference(QFont::PreferNoHinting);
             // Glyphs are laid out at a whole pixel size: 11 points at 600 dpi would be drawn
             // at 92 pixels instead of 91.67, each line wider than measured. Laid out at a large

@@ -431,25 +431,35 @@ TEST_F(PrintDriverTest, MissingLogoStopsThePrintAndEmptyDrawingIsSkipped) {
     for (const auto& p : pictures) EXPECT_NE(p.picturePath.find("vendrik.gif"), std::string::npos);
 }
 
-// Whatever the report font, every text stands inside the printable area of A4 and clear of the
-// logo in the bottom-right corner: long lines are wrapped, and a line that would leave the page
-// or print over the logo starts a new one.
+// Whatever the report font and however long the user data, every text stands inside the
+// printable area of A4 and clear of the logo in the bottom-right corner, which every page has
+// once: long lines are wrapped, and a line that would leave the page or print over the logo
+// starts a new one.
 TEST_F(PrintDriverTest, EveryTextStaysOnThePaper) {
     options.Check2.SetValue(1);
     options.Check3.SetValue(1);
-    options.Text9.SetText(
-        "Przebudowa wiaduktu drogowego nad linią kolejową wraz z dojazdami i umocnieniem skarp");
+    std::string longProject;
+    while (longProject.size() < 3250) longProject += "Przebudowa wiaduktu drogowego nad linią ";
     w.Option4.SetValue(true);
-    for (double size : {10.0, 11.0, 12.0, 13.0, 14.0, 15.0}) {
-        for (short kind = 0; kind < 3; ++kind) {
-            for (bool applied : {false, true}) {
-                SCOPED_TRACE(std::to_string(size) + " " + std::to_string(kind));
+    for (const std::string& project :
+         {std::string("Przebudowa wiaduktu drogowego nad linią kolejową wraz z dojazdami"),
+          longProject}) {
+        options.Text9.SetText(project);
+        for (double size : {10.0, 11.0, 12.0, 13.0, 14.0, 15.0}) {
+            for (short kind = 0; kind < 3; ++kind) {
+                SCOPED_TRACE(std::to_string(size) + " " + std::to_string(kind) + " " +
+                             std::to_string(project.size()));
                 options.ReportFont = {"", size};
                 State().ResultKind = kind;
-                State().LaminateApplied = applied;
+                State().LaminateApplied = static_cast<int>(size) % 2 == 1;
                 RecordingSurface rec;
                 PrintReport(rec);
                 EXPECT_EQ(rec.Count(Kind::EndDoc), 1);
+                std::vector<int> logos(static_cast<size_t>(rec.Count(Kind::NewPage)) + 1);
+                for (const PrintRecord& p : rec.OfKind(Kind::Picture))
+                    if (p.x == rec.ScaleWidth() - 1000 && p.y == rec.ScaleHeight() - 1801)
+                        ++logos.at(static_cast<size_t>(p.page) - 1);
+                EXPECT_EQ(logos, std::vector<int>(logos.size(), 1));
                 for (const TextRun& r : rec.Texts()) {
                     EXPECT_GE(r.x, 0) << r.text;
                     EXPECT_LE(r.x + r.width, rec.ScaleWidth()) << r.text;
