@@ -253,8 +253,9 @@ void FrmOptions::Command1_Click() {
 
 void FrmOptions::Command2_Click() {
     kord::Font font = ReportFont.name.empty() ? kord::Font{"Arial", 12} : ReportFont;
-    if (!TheHost().ChooseFont(font, 9, 16)) return;
-    font.size = std::clamp(font.size, 9.0, 16.0);
+    // Only the sizes the report prints: it takes 9 and 16 for 12.
+    if (!TheHost().ChooseFont(font, 10, 15)) return;
+    font.size = std::clamp(font.size, 10.0, 15.0);
     ReportFont = font;
 }
 

@@ -1,9 +1,12 @@
 #include "report/FirstPage.h"
 
+#include <algorithm>
+
 #include "app/OptionsWindow.h"
 #include "platform/DateTime.h"
 #include "platform/Picture.h"
 #include "platform/PrinterSurface.h"
+#include "platform/RecordingSurface.h"
 #include "platform/Symbols.h"
 #include "report/PageFrame.h"
 
@@ -15,6 +18,8 @@ namespace {
 constexpr double kNumberY = 800;
 constexpr double kRuleInset = 600;
 constexpr double kTitleX = 1650;
+// The least room between the closing rule of the title block and the logo below it.
+constexpr double kLogoClearance = 100;
 
 constexpr int kRegistered = 174;
 
@@ -64,37 +69,12 @@ void PrintWrapped(const std::string& text, bool endLine, double reserve) {
     p.Print(rest, endLine ? LineEnd::Close : LineEnd::Keep);
 }
 
-void PrintFirstPage() {
+namespace {
+
+// The title block right of the top-left logo: the title with its registered signs, the
+// disclaimer and the closing rule.
+void PrintTitleBlock() {
     PrinterSurface& p = Printer();
-    const FrmOptions& options = frmOptions();
-
-    // The page number and the rule under it, as every later page has them.
-    p.SetFontSize(p.FontSize() - 2);
-    p.SetCurrentY(kNumberY);
-    p.SetCurrentX(p.ScaleWidth() / 2 - 500);
-    p.Print("Strona " + std::to_string(p.Page()));
-    p.SetDrawWidth(10);
-    const double rule = p.CurrentY() + 50;
-    p.Line(kRuleInset, rule, p.ScaleWidth() - kRuleInset, rule);
-    p.SetFontSize(p.FontSize() + 2);
-    p.SetCurrentY(p.CurrentY() - 150);
-
-    // The header lines; the first starts on the line below (the position is at the rule's end).
-    if (options.Check3.Value() == 1) PrintHeaderLine(" Projekt:  " + options.Text9.Text());
-    if (options.Check2.Value() == 1) {
-        PrintHeaderLine(" Autor:     " + options.Text1.Text());
-        PrintHeaderLine(" Firma:     " + options.Text2.Text());
-    }
-    if (options.Check1.Value() == 1)
-        PrintHeaderLine(" Data:      " + CurrentDateText() +
-                        "     Godzina:      " + CurrentTimeText());
-
-    // The logos: beside the title block, and where every page frame has it.
-    p.SetCurrentX(kRuleInset);
-    PrintLogo(kRuleInset, p.CurrentY());
-    PrintLogo(p.ScaleWidth() - kFrameLogoWidth, p.ScaleHeight() - kFrameLogoTop);
-
-    // The title block, right of the logo.
     p.SetFontBold(true);
     p.SetFontSize(p.FontSize() + 4);
     p.SetCurrentX(kTitleX);
@@ -131,6 +111,69 @@ void PrintFirstPage() {
     p.Line(kRuleInset, p.CurrentY() + 80, p.ScaleWidth() - kRuleInset, p.CurrentY() + 80);
     p.SetCurrentY(p.CurrentY() - 100);
     p.SetFontSize(p.FontSize() - 2);
+}
+
+// How far down the logo and the title block beside it, started at the print position, reach:
+// the block is printed on a recording surface in the same state.
+double TitleBlockBottom(const PrinterSurface& p) {
+    RecordingSurface dry("", p.ScaleWidth(), p.ScaleHeight());
+    dry.SetFontName(p.FontName());
+    dry.SetFontSize(p.FontSize());
+    dry.SetFontBold(p.FontBold());
+    dry.SetFontItalic(p.FontItalic());
+    dry.SetCurrentY(p.CurrentY());
+    {
+        PrinterScope scope(dry);
+        PrintTitleBlock();
+    }
+    double bottom = p.CurrentY() + kFrameLogoHeight;
+    for (const PrintRecord& r : dry.OfKind(PrintRecord::Kind::Line))
+        bottom = std::max(bottom, std::max(r.y, r.y2));
+    return bottom;
+}
+
+}  // namespace
+
+void PrintFirstPage() {
+    PrinterSurface& p = Printer();
+    const FrmOptions& options = frmOptions();
+
+    // The page number and the rule under it, as every later page has them.
+    p.SetFontSize(p.FontSize() - 2);
+    p.SetCurrentY(kNumberY);
+    p.SetCurrentX(p.ScaleWidth() / 2 - 500);
+    p.Print("Strona " + std::to_string(p.Page()));
+    p.SetDrawWidth(10);
+    const double rule = p.CurrentY() + 50;
+    p.Line(kRuleInset, rule, p.ScaleWidth() - kRuleInset, rule);
+    p.SetFontSize(p.FontSize() + 2);
+    p.SetCurrentY(p.CurrentY() - 150);
+
+    // The logo where every page frame has it, first: page 1 has it however long the header
+    // lines are, and they keep clear of it.
+    PrintLogo(p.ScaleWidth() - kFrameLogoWidth, p.ScaleHeight() - kFrameLogoTop);
+
+    // The header lines; the first starts on the line below (the position is at the rule's end).
+    if (options.Check3.Value() == 1) PrintHeaderLine(" Projekt:  " + options.Text9.Text());
+    if (options.Check2.Value() == 1) {
+        PrintHeaderLine(" Autor:     " + options.Text1.Text());
+        PrintHeaderLine(" Firma:     " + options.Text2.Text());
+    }
+    if (options.Check1.Value() == 1)
+        PrintHeaderLine(" Data:      " + CurrentDateText() +
+                        "     Godzina:      " + CurrentTimeText());
+
+    // The logo and the title block start where a header line would: below the rule, also when
+    // no header line is printed. When the header lines leave no room for them above the logo
+    // in the corner, they go to the next page, under its frame.
+    p.SetCurrentY(std::max(p.CurrentY(), rule - 150 + p.TextHeight()));
+    if (TitleBlockBottom(p) > p.ScaleHeight() - kFrameLogoTop - kLogoClearance) {
+        NewPageWithFrame();
+        p.SetCurrentY(p.CurrentY() + p.TextHeight());
+    }
+    p.SetCurrentX(kRuleInset);
+    PrintLogo(kRuleInset, p.CurrentY());
+    PrintTitleBlock();
 }
 
 }  // namespace kord

@@ -9,7 +9,9 @@ namespace kord {
 
 // Prints the first page on Printer(), whose report font is set (SetUpReportFont) at the base
 // size S. Leaves what every section starts from: size S + 4, bold, not italic or underlined,
-// the print position at the right end of the closing rule, 100 above it. No page checks.
+// the print position at the right end of the closing rule, 100 above it. No page checks; only
+// header lines too long for the page, or a title block with no room left above the corner
+// logo, go on to a new page with its frame.
 void PrintFirstPage();
 
 // Prints a text from the print position, breaking it at blanks where it would reach past the

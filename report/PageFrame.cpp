@@ -82,17 +82,22 @@ struct Split {
 // Whether a word holds on to the word after it, so that no line ends with it: a number keeps
 // its unit, "=" its value, an operator or an opening bracket what it applies to.
 bool HoldsNextWord(const std::string& word) {
-    if (word == "=" || word == "x" || word == "/" || word == "(") return true;
+    if (word == "=" || word == ">" || word == "x" || word == "/" || word == "(") return true;
     const size_t digit = word.size() > 1 && (word[0] == '-' || word[0] == '+') ? 1 : 0;
     return digit < word.size() && word[digit] >= '0' && word[digit] <= '9';
 }
 
-// Whether the blank at j of a text is a place to break: not inside a word group, and not
-// between a symbol and its "=".
+// Whether a word holds on to the word before it, so that no line starts with it: "=" and ">"
+// stay with what they compare, a closing bracket with what it closes.
+bool HoldsPreviousWord(const std::string& word) {
+    return word == "=" || word == ">" || (!word.empty() && word[0] == ')');
+}
+
+// Whether the blank at j of a text is a place to break: not inside a word group.
 bool BreaksGroup(const std::string& text, size_t wordStart, size_t j) {
     const size_t next = std::min(text.find(' ', j + 1), text.size());
     return !HoldsNextWord(text.substr(wordStart, j - wordStart)) &&
-           text.compare(j + 1, next - j - 1, "=") != 0;
+           !HoldsPreviousWord(text.substr(j + 1, next - j - 1));
 }
 
 // Splits a line that would reach past the right edge of the printable area, printed from x =

@@ -8,8 +8,9 @@
 //  - a line printed without the page check that would run off the bottom of the page starts a
 //    new page (with its frame) first;
 //  - a line wider than the printable area is broken at the blank before the last word group
-//    that fits (a number stays with its unit, "=" with its value) and continued on the next
-//    line under its text, past its leading blanks, each part with the line's own page check.
+//    that fits (a number stays with its unit, "=" and ">" with their values, a closing bracket
+//    with what it closes) and continued on the next line under its text, past its leading
+//    blanks, each part with the line's own page check.
 
 #include <functional>
 #include <string>

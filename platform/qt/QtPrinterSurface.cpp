@@ -20,6 +20,9 @@ namespace kord {
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kTwipsPerPoint = 20.0;
+constexpr double kPointsPerInch = 72.0;
+// The pixel size text is laid out at before it is scaled to its size on the page.
+constexpr int kGlyphPixels = 4096;
 
 std::string UnwritableFile(const std::string& file) {
     return "Nie można zapisać pliku " + file + ".";
@@ -104,18 +107,25 @@ void QtPrinterSurface::Paint(QPainter& painter, const Op& op) const {
         case Op::Kind::Text: {
             QFont font;
             font.setFamilies({Q(op.run.face)});
-            font.setPointSizeF(op.run.drawSize);
+            font.setPixelSize(kGlyphPixels);
             font.setWeight(op.run.font.bold ? QFont::Bold : QFont::Normal);
             font.setItalic(op.run.font.italic);
             font.setUnderline(op.run.font.underline);
-            // As measured: design advances, no kerning.
+            // As measured: design advances, no kerning, no ligatures ("ff" is two letters).
             font.setKerning(false);
+            font.setStyleStrategy(QFont::PreferNoShaping);
             font.setHintingPreference(QFont::PreferNoHinting);
+            // Glyphs are laid out at a whole pixel size: 11 points at 600 dpi would be drawn
+            // at 92 pixels instead of 91.67, each line wider than measured. Laid out at a large
+            // size and scaled down, the advances are the face's own, as measured.
+            const double scale = op.run.drawSize / kPointsPerInch * resolution_ / kGlyphPixels;
+            painter.save();
+            painter.translate(device(op.run.x + op.run.lead), device(op.run.y + op.run.ascent));
+            painter.scale(scale, scale);
             painter.setFont(font);
             painter.setPen(Qt::black);
-            painter.drawText(
-                QPointF(device(op.run.x + op.run.lead), device(op.run.y + op.run.ascent)),
-                Q(op.run.text));
+            painter.drawText(QPointF(0, 0), Q(op.run.text));
+            painter.restore();
             break;
         }
         case Op::Kind::Line: {

@@ -52,8 +52,12 @@ void PrintDrawing() {
     p.SetCurrentY(p.CurrentY() + 80);
     s.y_bond = p.CurrentY() + kDrawingGap;
     if (s.y_bond > p.ScaleHeight() - kBlockReserve) {
+        const int page = p.Page();
         PageBreakBlock();
         s.y_bond = p.CurrentY();
+        // On a new page the print position lies above the frame's rule, which the drawing
+        // would cover: it starts where the next line would.
+        if (p.Page() != page) s.y_bond += p.TextHeight();
     }
     // A drawing that cannot be loaded leaves its room empty.
     const Picture drawing = Picture::Load(ProgramPath("Drawings/bond.jpg"));

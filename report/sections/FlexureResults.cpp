@@ -51,9 +51,9 @@ std::string Area(double cm2) {
 }
 
 // "≤" when the check holds; a check that fails is not printed as passed: ">" in the report
-// font, where "≤" would stand.
+// font, where "≤" would stand, with the blank the surface sets before "≤".
 LinePiece Relation(bool within) {
-    return within ? GreekPiece(kLessOrEqual) : TextPiece(">");
+    return within ? GreekPiece(kLessOrEqual) : TextPiece(" >");
 }
 
 void AreaLine(const char* label, double cm2) {

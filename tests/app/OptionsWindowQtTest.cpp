@@ -96,7 +96,7 @@ TEST_F(OptionsWindowQtTest, FontDialogOpensOnTheReportFontOffersOnlyItsSizesAndO
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_TRUE(shown[0].contains("Liberation Sans")) << shown[0].join(",").toStdString();
     EXPECT_TRUE(shown[1].contains("Regular")) << shown[1].join(",").toStdString();
-    EXPECT_EQ(shown[2], (QStringList{"9", "10", "11", "12", "14", "16"}));
+    EXPECT_EQ(shown[2], (QStringList{"10", "11", "12", "14"}));
     EXPECT_FALSE(okAfterFive);
     EXPECT_EQ(frmOptions().ReportFont, (Font{"Arial", 12}));
 

@@ -478,11 +478,11 @@ TEST_F(OptionsWindowTest, FontChoiceStartsFromTheCurrentFontAndKeepsItsSizeWithi
         Font kept;
     };
     const FontCase cases[] = {
-        {Font{"Times New Roman", 20}, Font{"Times New Roman", 16}},
-        {std::nullopt, Font{"Times New Roman", 16}},
-        {Font{"Arial", 6, true}, Font{"Arial", 9, true}},
+        {Font{"Times New Roman", 20}, Font{"Times New Roman", 15}},
+        {std::nullopt, Font{"Times New Roman", 15}},
+        {Font{"Arial", 6, true}, Font{"Arial", 10, true}},
         {Font{"Courier New", 11.5}, Font{"Courier New", 11.5}},
-        {Font{"Arial", 16}, Font{"Arial", 16}},
+        {Font{"Arial", 15}, Font{"Arial", 15}},
     };
     for (const FontCase& c : cases) fonts.fontAnswers.push_back(c.answer);
     std::vector<Font> expectedOffers = {Font{"Arial", 12}};
@@ -493,7 +493,8 @@ TEST_F(OptionsWindowTest, FontChoiceStartsFromTheCurrentFontAndKeepsItsSizeWithi
     }
     expectedOffers.pop_back();
     EXPECT_EQ(fonts.offered, expectedOffers);
-    for (const auto& l : fonts.limits) EXPECT_EQ(l, std::make_pair(9, 16));
+    // Only the sizes the report prints: 9 and 16 would print at 12.
+    for (const auto& l : fonts.limits) EXPECT_EQ(l, std::make_pair(10, 15));
     EXPECT_TRUE(fonts.messages.empty());
     SetHost(&host);
 }

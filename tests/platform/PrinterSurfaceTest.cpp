@@ -439,6 +439,94 @@ TEST(QtPrinterSurfaceTest, AFailedPrintKeepsThePreviousPdfAndTheLinkToIt) {
     EXPECT_GT(std::filesystem::file_size(old), 1000u);
 }
 
+// The words of a PDF page as pdftotext boxes them: text, left and right edge in points.
+struct PdfWord {
+    std::string text;
+    double left = 0;
+    double right = 0;
+};
+
+std::vector<PdfWord> PdfWords(const QString& file) {
+    const QString boxes = QString::fromStdString(
+        RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")}));
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    std::vector<PdfWord> words;
+    for (auto it = word.globalMatch(boxes); it.hasNext();) {
+        const auto m = it.next();
+        words.push_back(
+            {m.captured(3).toStdString(), m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    return words;
+}
+
+// The words of the recorded runs as the layout placed them, each from its first character's left
+// edge to its last one's right edge, in points from the paper's edge. A run starts a word: a
+// subscript or a sign is boxed apart from its neighbours.
+std::vector<PdfWord> LaidOutWords(const RecordingSurface& rec) {
+    std::vector<PdfWord> words;
+    for (const TextRun& r : rec.Texts()) {
+        const QString text = QString::fromStdString(r.text);
+        const auto at = [&](qsizetype n) {
+            const double twips =
+                n == 0 ? r.lead
+                       : PrinterSurface::MeasureText(text.left(n).toStdString(), r.font, r.face);
+            return QtPrinterSurface::kPdfMarginPoints + (r.x + twips) / 20;
+        };
+        bool open = false;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            open = open && text[i] != QLatin1Char(' ');
+            if (text[i] == QLatin1Char(' ')) continue;
+            if (!open) words.push_back({{}, at(i), 0});
+            words.back().text += QString(text[i]).toStdString();
+            words.back().right = at(i + 1);
+            open = true;
+        }
+    }
+    return words;
+}
+
+TEST(QtPrinterSurfaceTest, EveryPieceStandsWhereTheLayoutPutItAtAnySize) {
+    // Neither 11 nor 13 points is a whole number of the PDF's 600-dpi pixels: glyphs laid out at
+    // the device's whole pixel sizes would drift by more than a point along the line.
+    for (const Font& font : {Font{"Arial", 11}, Font{"Times New Roman", 13}}) {
+        const auto print = [&](PrinterSurface& p) {
+            p.SetFontName(font.name);
+            p.SetFontSize(font.size);
+            p.SetCurrentY(1440);
+            p.PrintAt(10, "     Stan graniczny użytkowalności od obciążeń zmiennych    M",
+                      LineEnd::Keep);
+            p.SetFontSize(font.size - 2);
+            p.SetCurrentY(1520);
+            p.Print("ser,r", LineEnd::Keep);
+            p.SetFontSize(font.size);
+            p.SetCurrentY(1440);
+            p.Print(" = 400,75 > 0,8 x f", LineEnd::Keep);
+            p.SetFontName("Symbol");
+            p.Print(SymbolChar(163), LineEnd::Keep);
+            p.SetFontName(font.name);
+            p.Print(" 400 N/mm" + CodePageChar(178));
+            p.EndDoc();
+        };
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString file = dir.filePath(QStringLiteral("raport.pdf"));
+        QtPrinterSurface q(PrinterChoice{.printerName = "", .outputFile = file.toStdString()});
+        print(q);
+        RecordingSurface rec;
+        print(rec);
+        const std::vector<PdfWord> drawn = PdfWords(file);
+        const std::vector<PdfWord> placed = LaidOutWords(rec);
+        ASSERT_EQ(drawn.size(), placed.size()) << font.name;
+        for (size_t i = 0; i < drawn.size(); ++i) {
+            const std::string text = drawn[i].text == "&gt;" ? ">" : drawn[i].text;
+            EXPECT_EQ(text, placed[i].text) << font.name;
+            EXPECT_NEAR(drawn[i].left, placed[i].left, 0.05) << font.name << " " << text;
+            EXPECT_NEAR(drawn[i].right, placed[i].right, 0.05) << font.name << " " << text;
+        }
+    }
+}
+
 TEST(QtPrinterSurfaceTest, TheFactoryMakesQtSurfaces) {
     UseQtPrinterSurfaces();
     const auto made = MakePrinterSurface(PrinterChoice{.outputFile = "/tmp/x.pdf"});

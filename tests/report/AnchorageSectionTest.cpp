@@ -169,6 +169,13 @@ TEST_F(AnchorageSectionTest, TheDrawingStandsInOneOfThreeBands) {
         EXPECT_EQ(drawing.page, c.newPage ? 2 : 1) << c.c;
         if (!c.newPage) {
             EXPECT_NEAR(drawing.y, c.c + c.drawingFromC, 0.5) << c.c;
+        } else {
+            // Where the next line would start: under the rule of its frame, clear of it.
+            const auto rules = rec.OfKind(PrintRecord::Kind::Line);
+            ASSERT_FALSE(rules.empty());
+            EXPECT_EQ(rules.back().page, 2);
+            EXPECT_DOUBLE_EQ(drawing.y,
+                             rules.back().y - 100 + PrinterSurface::LineHeightOf(Font{.size = 12}));
         }
         EXPECT_DOUBLE_EQ(drawing.x, 1000);
     }

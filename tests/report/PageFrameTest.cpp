@@ -343,7 +343,8 @@ TEST_F(PageFrameTest, WrapKeepsSymbolsInTheirPlace) {
 }
 
 // Wherever the right edge falls, a wrapped line never ends with a number or "=" and never goes
-// on with "=": the symbol, its value and its unit stay together ("M_Ed = 100 kNm") under the text.
+// on with "=" or ")": the symbol, its value and its unit stay together ("M_Ed = 100 kNm") under
+// the text, a bracket with what it closes.
 TEST_F(PageFrameTest, WrapKeepsAValueWithItsUnit) {
     const double under = rec.ColumnX(10) + rec.TextWidth("     ");
     for (int words = 1; words < 40; ++words) {
@@ -361,6 +362,19 @@ TEST_F(PageFrameTest, WrapKeepsAValueWithItsUnit) {
             EXPECT_FALSE(std::isdigit(static_cast<unsigned char>(last[0]))) << before;
         }
         EXPECT_NE(lines.back().text.find("= 100 kNm"), std::string::npos);
+    }
+}
+
+// Wherever the right edge falls, a closing bracket stays with what it closes.
+TEST_F(PageFrameTest, WrapKeepsABracketWithWhatItCloses) {
+    for (double width = 6000; width < 8000; width += 10) {
+        RecordingSurface narrow("Recording", width, 1e6);
+        PrinterScope scope(narrow);
+        narrow.SetFontSize(12);
+        PrintLine(10, {TextPiece("     od obciążeń zmiennych o wartościach wyjątkowych  ( M"),
+                       SubscriptPiece("ser,r"), TextPiece(" )")});
+        for (const auto& l : test::LinesOf(narrow))
+            EXPECT_NE(l.text.rfind(')', 0), 0u) << width << " " << l.text;
     }
 }
 

@@ -238,12 +238,13 @@ TEST_F(PrintDriverTest, FirstPageLayout) {
     EXPECT_DOUBLE_EQ(texts[1].x, PrinterSurface::ColumnWidthOf(Font{.size = 12}) * 9);
 
     const double top = header + LineHeight(12);
+    // The corner logo comes first, so that page 1 has it whatever follows.
     const auto pictures = rec.OfKind(Kind::Picture);
     ASSERT_GE(pictures.size(), 2u);
-    EXPECT_DOUBLE_EQ(pictures[0].x, 600);
-    EXPECT_DOUBLE_EQ(pictures[0].y, top);
-    EXPECT_DOUBLE_EQ(pictures[1].x, SW - 1000);
-    EXPECT_DOUBLE_EQ(pictures[1].y, SH - 1801);
+    EXPECT_DOUBLE_EQ(pictures[0].x, SW - 1000);
+    EXPECT_DOUBLE_EQ(pictures[0].y, SH - 1801);
+    EXPECT_DOUBLE_EQ(pictures[1].x, 600);
+    EXPECT_DOUBLE_EQ(pictures[1].y, top);
     for (int i = 0; i < 2; ++i) {
         EXPECT_NE(pictures[i].picturePath.find("vendrik.gif"), std::string::npos);
         EXPECT_DOUBLE_EQ(pictures[i].width, 1000);
@@ -293,14 +294,14 @@ TEST_F(PrintDriverTest, FirstPageLayout) {
     EXPECT_EQ(rec.Count(Kind::NewPage), 0);
 }
 
-// None of the options ticked: the logo and the title start 100 above the end of the page-number
-// line, across the rule.
-TEST_F(PrintDriverTest, WithoutHeaderLinesTheTitleCrossesTheRule) {
+// None of the options ticked: the logo and the title start where a header line would, on the
+// line below the point 150 above the rule, clear of the page number and the rule.
+TEST_F(PrintDriverTest, WithoutHeaderLinesTheTitleStartsBelowTheRule) {
     options.Check1.SetValue(0);
     RecordingSurface rec;
     PrintReport(rec);
-    const double top = 800 + LineHeight(10) - 100;
-    EXPECT_DOUBLE_EQ(rec.OfKind(Kind::Picture).at(0).y, top);
+    const double top = 800 + LineHeight(10) + 50 - 150 + LineHeight(12);
+    EXPECT_DOUBLE_EQ(rec.OfKind(Kind::Picture).at(1).y, top);
     EXPECT_DOUBLE_EQ(rec.Texts().at(1).y, top);
     EXPECT_EQ(rec.Texts().at(1).text, "Wzmocnienie konstrukcji żelbetowej za pomocą Systemu");
 }
@@ -430,25 +431,35 @@ TEST_F(PrintDriverTest, MissingLogoStopsThePrintAndEmptyDrawingIsSkipped) {
     for (const auto& p : pictures) EXPECT_NE(p.picturePath.find("vendrik.gif"), std::string::npos);
 }
 
-// Whatever the report font, every text stands inside the printable area of A4 and clear of the
-// logo in the bottom-right corner: long lines are wrapped, and a line that would leave the page
-// or print over the logo starts a new one.
+// Whatever the report font and however long the user data, every text stands inside the
+// printable area of A4 and clear of the logo in the bottom-right corner, which every page has
+// once: long lines are wrapped, and a line that would leave the page or print over the logo
+// starts a new one.
 TEST_F(PrintDriverTest, EveryTextStaysOnThePaper) {
     options.Check2.SetValue(1);
     options.Check3.SetValue(1);
-    options.Text9.SetText(
-        "Przebudowa wiaduktu drogowego nad linią kolejową wraz z dojazdami i umocnieniem skarp");
+    std::string longProject;
+    while (longProject.size() < 3250) longProject += "Przebudowa wiaduktu drogowego nad linią ";
     w.Option4.SetValue(true);
-    for (double size : {10.0, 11.0, 12.0, 13.0, 14.0, 15.0}) {
-        for (short kind = 0; kind < 3; ++kind) {
-            for (bool applied : {false, true}) {
-                SCOPED_TRACE(std::to_string(size) + " " + std::to_string(kind));
+    for (const std::string& project :
+         {std::string("Przebudowa wiaduktu drogowego nad linią kolejową wraz z dojazdami"),
+          longProject}) {
+        options.Text9.SetText(project);
+        for (double size : {10.0, 11.0, 12.0, 13.0, 14.0, 15.0}) {
+            for (short kind = 0; kind < 3; ++kind) {
+                SCOPED_TRACE(std::to_string(size) + " " + std::to_string(kind) + " " +
+                             std::to_string(project.size()));
                 options.ReportFont = {"", size};
                 State().ResultKind = kind;
-                State().LaminateApplied = applied;
+                State().LaminateApplied = static_cast<int>(size) % 2 == 1;
                 RecordingSurface rec;
                 PrintReport(rec);
                 EXPECT_EQ(rec.Count(Kind::EndDoc), 1);
+                std::vector<int> logos(static_cast<size_t>(rec.Count(Kind::NewPage)) + 1);
+                for (const PrintRecord& p : rec.OfKind(Kind::Picture))
+                    if (p.x == rec.ScaleWidth() - 1000 && p.y == rec.ScaleHeight() - 1801)
+                        ++logos.at(static_cast<size_t>(p.page) - 1);
+                EXPECT_EQ(logos, std::vector<int>(logos.size(), 1));
                 for (const TextRun& r : rec.Texts()) {
                     EXPECT_GE(r.x, 0) << r.text;
                     EXPECT_LE(r.x + r.width, rec.ScaleWidth()) << r.text;

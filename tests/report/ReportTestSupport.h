@@ -91,11 +91,14 @@ inline std::vector<std::string> LinesAfterPageChecks(
         if (std::abs(lines[k].y - end) > 0.5) continue;
         RecordingSurface probe("Recording", kWide, lines[k].y + kReserve - 1);
         print(probe);
-        bool stayed = false;
-        for (const PrintedLine& l : LinesOf(probe))
+        bool stayed = false, titleMoved = false;
+        for (const PrintedLine& l : LinesOf(probe)) {
             if (l.page == 1 && std::abs(l.y - lines[k].y) < 0.5 && l.text == lines[k].text)
                 stayed = true;
-        if (!stayed) checked.push_back(lines[k].text);
+            // A page too short for the first page's title block above its logo: no probe.
+            if (l.page > 1 && l.text.rfind("Odpowiedzialność", 0) == 0) titleMoved = true;
+        }
+        if (!stayed && !titleMoved) checked.push_back(lines[k].text);
         if (!last.empty() && lines[k].text == last) break;
     }
     return checked;
