@@ -232,8 +232,10 @@ bool FrmOptions::Form_KeyDown(int key, bool ctrl, bool shift) {
     const int last = tbsOptions.TabCount() - 1;
     // Forward stops at the last tab; backward wraps from the first to the last.
     const int target = shift ? (selected == 0 ? last : selected - 1) : std::min(selected + 1, last);
-    // As a click on the tab: leaving the field checks it, and a failed check keeps the tab.
-    if (target != selected) tbsOptions.UserSelect(target);
+    if (target == selected) return true;
+    // As in the input window, the tab strip takes the focus: leaving the field checks it, a
+    // failed check keeps the tab, and the keyboard goes on working from the strip.
+    if (MoveFocus(&tbsOptions, FocusCause::Shortcut)) tbsOptions.Select(target);
     return true;
 }
 

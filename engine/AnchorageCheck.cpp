@@ -80,7 +80,12 @@ std::optional<double> MinimumLayers(double n, double b, double bf) {
     if (!(fit >= 1) || !std::isfinite(fit)) return std::nullopt;
     if (fit >= n) return 1.0;
     const double q = n / fit;
-    return Whole(q) ? q : std::floor(q) + 1;
+    double layers = Whole(q) ? q : std::floor(q) + 1;
+    // The strips lie in equal layers: the fewest that hold them is a count that divides them
+    // (a prime count of strips wider than one layer ends at one strip a layer).
+    if (Whole(n))
+        while (layers < n && !Whole(n / layers)) ++layers;
+    return layers;
 }
 
 std::optional<double> AnchorageLength(double Nfd, double Nbd_max, double lbd_max) {

@@ -30,8 +30,9 @@ BondCapacity BondCapacityOf(double bf, double tf, double Ef, double layers, doub
 
 // How many strips of width bf [mm] fit side by side across the width b [cm] (nf_max, unrounded).
 double StripsAcross(double b, double bf);
-// The fewest layers that hold n strips of width bf across b: 1 while they fit side by side. Empty
-// when not a single strip fits.
+// The fewest equal layers that hold n strips of width bf across b: 1 while they fit side by side,
+// else the smallest count at or above n / (strips across) that divides n. Empty when not a single
+// strip fits.
 std::optional<double> MinimumLayers(double n, double b, double bf);
 
 // The anchorage length l_bd,A [mm] that the force Nfd needs of the bond capacity Nbd_max with the

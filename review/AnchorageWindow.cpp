@@ -191,7 +191,9 @@ void FrmBond::BuildResult() {
     const int row1 = 360, row2 = 840;
     // The values stand 60 after their symbols; the widest keeps its room from them.
     const int kValueW = PatternWidth("####0.00") + kValueGap - 60;
-    const int x0 = kMargin + 60 + kButtonW + 300;
+    // Units keep the room of "[ kN ]" before the verdict from whatever follows them.
+    const int unitRoom = 225;
+    const int x0 = kMargin + 60 + kButtonW + unitRoom;
 
     // N_fd,A  <  N_bd,max [ kN ] and the verdict; under them l_bd,A [ mm ], l_bd,max [ mm ] and
     // the hints. The values of each column line up.
@@ -205,7 +207,7 @@ void FrmBond::BuildResult() {
     Label16.SetAlignment(Alignment::Center);
     Label16.Move(x, row1, 360, kLabelH);
     const int lUnitEnd = k.Text(Label35, "[ mm ]", x + 30, row2, kBoldFont);
-    x = std::max(x + 360, lUnitEnd) + 150;
+    x = std::max(x + 360, lUnitEnd) + unitRoom;
 
     const int bdEnd = BondSymbol(k, "N", "bd,max", x, row1);
     const int lMaxEnd = BondSymbol(k, "l", "bd,max", x, row2);
@@ -216,7 +218,7 @@ void FrmBond::BuildResult() {
     k.Unit("[ kN ]", unitX, row1);
     k.Unit("[ mm ]", unitX, row2);
 
-    const int verdictX = unitX + TextW("[ kN ]", kWindowFont) + 225;
+    const int verdictX = unitX + TextW("[ kN ]", kWindowFont) + unitRoom;
     Label17.SetFont(kBoldFont);
     Label17.SetCaption("Sprawdzenie");
     Label17.Move(verdictX, row1,

@@ -199,9 +199,10 @@ void FrmDim::BuildStripFrame() {
     k.Value(Label7, kRowTotal);
     k.Unit("[ mm   ]", kRowTotal);
 
+    // Reading order: the data-sheet button stands above the sizes.
     int tab = 0;
     for (Control* ctl :
-         std::initializer_list<Control*>{&Text1, &Text2, &Command3, &Text5, &Command6_0})
+         std::initializer_list<Control*>{&Command6_0, &Text1, &Text2, &Command3, &Text5})
         ctl->SetTabIndex(tab++);
     Command3.Click = [this] { Command3_Click(); };
     Command6_0.Click = [this] { Command6_Click(0); };
@@ -257,7 +258,7 @@ void FrmDim::BuildLayerFrame() {
     k.Unit("[ mm ]", kRowTotal - kLayerRise);
 
     int tab = 10;
-    for (Control* ctl : std::initializer_list<Control*>{&Text3, &Command4, &Text4, &Command6_1})
+    for (Control* ctl : std::initializer_list<Control*>{&Command6_1, &Text3, &Command4, &Text4})
         ctl->SetTabIndex(tab++);
     Command4.Click = [this] { Command4_Click(); };
     Command6_1.Click = [this] { Command6_Click(1); };
@@ -304,6 +305,8 @@ void FrmDim::Form_Load() {
             Label43.SetCaption(FormatPattern(s.eps_cu, "0.00000"));
         }
         Label14.SetCaption(FormatPattern(10 * (shear ? s.tf : s.tf_c), "##0.00"));
+        // The window opens on the size to type, below the data-sheet button.
+        Text3.SetFocus();
     } else {
         Frame1.ZOrder(0);
         Label32.SetCaption(FormatPattern(s.Msd, "###0.00"));
@@ -311,6 +314,7 @@ void FrmDim::Form_Load() {
         Label55.SetCaption(FormatPattern(s.Mser_qp, "###0.00"));
         Label8.SetCaption(
             FormatPattern(100 * std::max({s.Af_req, s.Af_req_r, s.Af_req_qp}), "####0.00"));
+        Text1.SetFocus();
     }
 }
 

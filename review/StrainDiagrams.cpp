@@ -1,9 +1,13 @@
 #include "review/StrainDiagrams.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
@@ -189,6 +193,7 @@ class Diagram {
             return;
         }
         PlaceLabels(DrawProfile(s, sc, composite, present), composite, present);
+        Declutter();
     }
 
   private:
@@ -330,6 +335,69 @@ class Diagram {
         } else {
             Place(c_.axisX, 0.7 * A - 4, *p.neutralAxis / 2);
         }
+    }
+
+    // A label's box inside the picture, in twips.
+    struct Box {
+        int left, top, right, bottom;
+        bool Meets(const Box& o, int dy) const {
+            return left < o.right && o.left < right && top + dy < o.bottom && o.top < bottom + dy;
+        }
+    };
+
+    // The labels of one diagram never cover each other: each symbol keeps its place unless it
+    // would cover one placed before it, and then moves up clear of it, or down where up would
+    // leave the picture.
+    void Declutter() {
+        const std::vector<std::pair<const char*, const char*>> symbols = {
+            {c_.top.epsilon, c_.top.sub},
+            {c_.composite.epsilon, c_.composite.sub},
+            {c_.soffit.epsilon, c_.soffit.sub},
+            {c_.s11.epsilon, c_.s11.sub},
+            {c_.s12.epsilon, c_.s12.sub},
+            {c_.s2.epsilon, c_.s2.sub},
+            {c_.axisX, c_.axisSub}};
+        std::vector<Box> placed;
+        for (const auto& [first, second] : symbols) {
+            std::vector<Label*> labels;
+            for (const char* name : {first, second})
+                if (name && w_.Lbl(name).Visible()) labels.push_back(&w_.Lbl(name));
+            if (labels.empty()) continue;
+            Box box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+            for (const Label* l : labels) {
+                box.left = std::min(box.left, l->Left());
+                box.top = std::min(box.top, l->Top());
+                box.right = std::max(box.right, l->Left() + l->Width());
+                box.bottom = std::max(box.bottom, l->Top() + l->Height());
+            }
+            const int dy = ClearShift(box, placed);
+            for (Label* l : labels) l->Move(l->Left(), l->Top() + dy, l->Width(), l->Height());
+            box.top += dy;
+            box.bottom += dy;
+            placed.push_back(box);
+        }
+    }
+
+    // How far a box moves to cover none of the placed ones: 0 where it is clear or cannot be
+    // made clear inside the picture.
+    int ClearShift(const Box& box, const std::vector<Box>& placed) const {
+        constexpr int kGap = 15;
+        const int highest = kPictureBorderTwips;
+        const int lowest = box_.Height() - kPictureBorderTwips;
+        auto covered = [&](int dy) -> const Box* {
+            for (const Box& p : placed)
+                if (box.Meets(p, dy)) return &p;
+            return nullptr;
+        };
+        if (!covered(0)) return 0;
+        int dy = 0;
+        for (const Box* p = covered(dy); p && box.top + dy >= highest; p = covered(dy))
+            dy = p->top - kGap - box.bottom;
+        if (box.top + dy >= highest) return dy;
+        dy = 0;
+        for (const Box* p = covered(dy); p && box.bottom + dy <= lowest; p = covered(dy))
+            dy = p->bottom + kGap - box.top;
+        return box.bottom + dy <= lowest ? dy : 0;
     }
 
     double Axis(const DesignState& s, double S) const {

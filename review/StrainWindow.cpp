@@ -39,7 +39,9 @@ const Font kButtonFont{"Arial", 9.75};
 // Layout, in twips.
 constexpr int kWindowWidth = 13170, kWindowHeight = 7785;
 constexpr int kFrameWidth = 6495;
-constexpr int kRowLeft = 120;
+// The rows start close to the frame's edge, so that the depth's unit keeps its room from the
+// picture beside it.
+constexpr int kRowLeft = 75;
 constexpr int kRowTop = 540, kRowPitch = 330, kRowHeight = 240;
 constexpr int kValueWidth = 900;
 // Where the group box draws its caption.
@@ -173,7 +175,7 @@ void FrmStrain::BuildStateFrames() {
             value.SetAutoSize(false);
             value.Move(valueX, y, kValueWidth, kRowHeight);
         }
-        label(c.unit, frame, "[ m ]", kWindowFont, valueX + TextW("0,000", kWindowFont) + 75,
+        label(c.unit, frame, "[ m ]", kWindowFont, valueX + TextW("0,000", kWindowFont) + 60,
               kRowTop);
     }
     label("Label29", Frame3, "Forma zniszczenia:", kWindowFont, kRowLeft, kRowTop + 6 * kRowPitch);

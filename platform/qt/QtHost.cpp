@@ -12,6 +12,7 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -19,9 +20,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringListModel>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
+#include <algorithm>
 
 #include "platform/FileIO.h"
 #include "platform/QtString.h"
@@ -174,6 +178,50 @@ class LimitedFontDialog : public QFontDialog {
 
     int min_, max_;
 };
+
+// The help viewer: Esc closes it.
+class HelpViewer : public QTextBrowser {
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+            close();
+            return;
+        }
+        QTextBrowser::keyPressEvent(e);
+    }
+};
+
+// Beside the window that asks, where the screen has room, else over it a little lower and to the
+// right; its frame always on that window's screen, so the title bar can be reached.
+void PlaceHelp(QWidget& help, const QWidget* owner) {
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    // The window manager's frame is not known before the window is shown: the owner's tells.
+    QMargins frame;
+    if (owner) {
+        const QRect outer = owner->frameGeometry(), inner = owner->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    const QSize size = help.size().grownBy(frame);
+    QPoint at = area.center() - QPoint(size.width() / 2, size.height() / 2);
+    if (owner) {
+        constexpr int kGap = 8, kStep = 40;
+        const QRect o = owner->frameGeometry();
+        if (o.right() + kGap + size.width() <= area.right())
+            at = QPoint(o.right() + kGap, o.top());
+        else if (o.left() - kGap - size.width() >= area.left())
+            at = QPoint(o.left() - kGap - size.width(), o.top());
+        else
+            at = o.topLeft() + QPoint(kStep, kStep);
+    }
+    at.setX(
+        std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+    at.setY(
+        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    help.move(at);
+}
 
 }  // namespace
 
@@ -372,21 +420,20 @@ bool QtHost::ChooseFont(Font& font, int minSize, int maxSize) {
 bool QtHost::ShowHelp(const std::string& path) {
     QFile file(Q(path));
     if (!file.open(QIODevice::ReadOnly)) return false;
+    // Its own top-level window: it stays open when the window that asked for it closes.
     if (!help_) {
-        help_ = new QTextBrowser;
+        help_ = new HelpViewer;
         help_->setObjectName("Help");
         help_->setAttribute(Qt::WA_DeleteOnClose);
         help_->setWindowTitle("Kordelan – pomoc");
         help_->resize(640, 560);
     }
-    // A modal window blocks every window outside its own family: the help belongs to the window
-    // that asks for it, so it can be read, followed and closed while that window stays open.
     QWidget* owner = ParentWidget();
-    if (help_->parentWidget() != owner) {
-        const QRect at = help_->geometry();
-        help_->setParent(owner, Qt::Window);
-        help_->setGeometry(at);
-    }
+    if (!help_->isVisible()) PlaceHelp(*help_, owner);
+    // A modal window blocks every window but its own: the help counts as the asking window's.
+    help_->winId();
+    if (owner && owner->windowHandle())
+        help_->windowHandle()->setTransientParent(owner->windowHandle());
     help_->setHtml(QString::fromUtf8(file.readAll()));
     help_->moveCursor(QTextCursor::Start);
     help_->show();

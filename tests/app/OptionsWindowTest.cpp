@@ -350,6 +350,15 @@ TEST_F(OptionsWindowTest, CtrlTabStopsAtTheLastAndCtrlShiftTabWraps) {
         }
     }
     EXPECT_TRUE(host.messages.empty());
+
+    // From "Autor" or "Firma" the focus lands on the tab strip, in both directions.
+    for (const bool back : {false, true}) {
+        w.tbsOptions.Select(0);
+        ASSERT_TRUE((back ? w.Text2 : w.Text1).SetFocus());
+        EXPECT_TRUE(w.UserKeyDown(KeyTab, true, back));
+        EXPECT_EQ(w.ActiveControl(), &w.tbsOptions) << back;
+        EXPECT_EQ(w.tbsOptions.SelectedIndex(), back ? 2 : 1);
+    }
 }
 
 TEST_F(OptionsWindowTest, OnlyTheSelectedPaneTakesTheFocus) {

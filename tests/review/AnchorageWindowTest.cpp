@@ -301,6 +301,25 @@ TEST_F(BondTest, ProposedBoxesFollowANewDesignTypedOnesStay) {
     EXPECT_NE(w.Text1.Text(), "2,21");
 }
 
+// Strips 25 mm wide, twelve across the section: the window proposes equal layers that its own
+// field rule and check accept, one strip a layer for a prime count.
+TEST_F(BondTest, ProposedLayersPassTheWindowsOwnChecks) {
+    s.applied_bf_strip = 25;
+    const std::pair<double, const char*> cases[] = {{24, "2"}, {26, "13"}, {29, "29"}};
+    for (const auto& [strips, layers] : cases) {
+        s.applied_n_strips = strips;
+        FrmBond& w = Open();
+        EXPECT_EQ(w.Text7.Text(), layers);
+        w.Text2.SetText("80");
+        w.Text7.SetFocus();
+        Compute(w);
+        for (const MsgBoxCall& m : host.messages)
+            EXPECT_EQ(m.text.find("warstw"), std::string::npos) << strips << ": " << m.text;
+        host.messages.clear();
+        w.Command2.UserClick();
+    }
+}
+
 TEST_F(BondTest, NoStripFittingAcrossTheSectionIsRefused) {
     s.applied_bf_strip = 301;  // wider than the 300 mm of the section
     FrmBond& w = Open();

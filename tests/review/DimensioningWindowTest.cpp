@@ -125,6 +125,7 @@ TEST_F(DimTest, LayerFrameShowsTheRowOfItsCase) {
     EXPECT_EQ(shear.Frame2.Caption(), "Shear Strengthening");
     EXPECT_TRUE(shear.Text3.CanFocus());
     EXPECT_FALSE(shear.Text1.CanFocus());
+    EXPECT_EQ(shear.ActiveControl(), &shear.Text3);  // not the data-sheet button above it
     EXPECT_EQ(shear.Label35.Caption(), "123,46");
     EXPECT_EQ(shear.Label14.Caption(), "0,12");
     EXPECT_TRUE(shear.Label35.EffectivelyShown());

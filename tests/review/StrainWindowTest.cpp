@@ -3,8 +3,10 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/InputWindow.h"
 #include "engine/DesignState.h"
 #include "review/StrainDiagrams.h"
 #include "review/StrainWindow.h"
@@ -328,15 +330,55 @@ TEST_F(StrainWindowTest, UltimateDiagramAsWorkedOut) {
         {"Label75", 30, 30 + 2129},         // epsilon o at the left edge, (0, 91)
         {"Label77", 30 + 1955, 30 + 2129},  // epsilon f at (A + 3, 91)
         {"Label90", 30 + 1573, 30 + 192},   // s2 compressed: left of the axis, (A - 10, y2 - 4)
-        {"Label92", 30 + 1955, 30 + 1872},  // s12 stretched: right, (A + 3, y12 - 6)
-        {"Label94", 30 + 1955, 30 + 1956},  // s11 at (A + 3, y11 - 6)
-        {"Label97", 30 + 1189, 30 + 211},   // x at (0.7·A - 4, x·D / 2)
+        // s11 at (A + 3, y11 - 6) would cover epsilon f: it stands just above it. s12, stretched,
+        // right at (A + 3, y12 - 6), would cover s11: it stands just above that.
+        {"Label92", 30 + 1955, 30 + 1609},
+        {"Label94", 30 + 1955, 30 + 1869},
+        {"Label97", 30 + 1189, 30 + 211},  // x at (0.7·A - 4, x·D / 2)
     };
     for (const Place& p : places) {
         const Label& l = w.Lbl(p.name);
         EXPECT_EQ(l.Left(), p.left) << p.name;
         EXPECT_EQ(l.Top(), p.top) << p.name;
         EXPECT_TRUE(l.Visible()) << p.name;
+    }
+}
+
+// A deep section puts the bottom bars' symbols where those of the soffit stand: no two symbols
+// of one diagram overlap.
+TEST_F(StrainWindowTest, SymbolsOfADeepSectionDoNotOverlap) {
+    FrmData& d = frmData();
+    d.Show();
+    FillReferenceBeam();
+    const std::pair<TextBox*, const char*> fields[] = {
+        {&d.Text4(0), "1,2"}, {&d.Text1(0), "2,0"}, {&d.Text24(0), "300"}, {&d.Text6(0), "8000"},
+        {&d.Text7, "2000"},   {&d.Text8, "9500"},   {&d.Text31, "7000"},   {&d.Text33, "6000"}};
+    for (const auto& [box, text] : fields) box->SetText(text);
+    d.Combo1(0).SetListIndex(8);
+    d.Command1.UserClick();
+    ASSERT_TRUE(host.messages.empty());
+    FrmStrain& w = frmStrain();
+    for (const StrainStateControls& c : StrainStateTable()) {
+        // Each visible label with the number of its symbol.
+        std::vector<std::pair<int, const Label*>> labels;
+        int symbol = 0;
+        for (const auto& [a, b] : {std::pair{c.top.epsilon, c.top.sub},
+                                   {c.composite.epsilon, c.composite.sub},
+                                   {c.soffit.epsilon, c.soffit.sub},
+                                   {c.s11.epsilon, c.s11.sub},
+                                   {c.s12.epsilon, c.s12.sub},
+                                   {c.s2.epsilon, c.s2.sub},
+                                   {c.axisX, c.axisSub}}) {
+            for (const char* name : {a, b})
+                if (name && w.Lbl(name).Visible()) labels.emplace_back(symbol, &w.Lbl(name));
+            ++symbol;
+        }
+        for (const auto& [i, a] : labels)
+            for (const auto& [j, b] : labels)
+                EXPECT_FALSE(i < j && a->Left() < b->Left() + b->Width() &&
+                             b->Left() < a->Left() + a->Width() &&
+                             a->Top() < b->Top() + b->Height() && b->Top() < a->Top() + a->Height())
+                    << c.picture << ": " << a->Name() << " " << b->Name();
     }
 }
 
