@@ -18,7 +18,7 @@
 #include "app/InputFile.h"
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
-#include "platform/ScriptedHost.h"
+#include "tests/support/ScriptedHost.h"
 
 namespace {
 

@@ -25,6 +25,8 @@
 
 #include "platform/QtString.h"
 #include "platform/Window.h"
+#include "platform/qt/KeptWidgets.h"
+#include "platform/qt/PropertySync.h"
 #include "platform/qt/QtBinding.h"
 
 namespace kord {
@@ -148,7 +150,7 @@ class LimitedFontDialog : public QFontDialog {
 
 QtHost::~QtHost() {
     while (busyDepth_ > 0) SetBusy(false);
-    QtBinding::DropKeptWidgets();
+    KeptWidgets::Drop();
 }
 
 QtHost::NestedLoop::NestedLoop() {

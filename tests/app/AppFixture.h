@@ -12,8 +12,8 @@
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
-#include "platform/ScriptedHost.h"
 #include "platform/Window.h"
+#include "tests/support/ScriptedHost.h"
 
 namespace kord::test {
 

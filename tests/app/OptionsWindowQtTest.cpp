@@ -16,9 +16,9 @@
 
 #include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
-#include "platform/RecordingSurface.h"
 #include "platform/qt/QtHost.h"
 #include "report/PrintDriver.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kord::test {
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/DesignState.h"
-#include "platform/RecordingSurface.h"
 #include "report/PageFrame.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kord::test {
 
