@@ -1,7 +1,7 @@
 #pragma once
-// Model → widgets: what the binding sets on a widget from its control and on the top-level widget
-// from its window (QtBinding's Sync…, ShowSelection, FocusModelControl and ControlChanged), and
-// the conversions they use.
+// Model → widgets: the binding sets each widget from its control and the top-level widget from
+// its window (QtBinding's ControlChanged, Sync…, ShowSelection, Restack, RefreshShown,
+// ApplyTabOrder, FocusModelControl, MarkDefaultButton), and the conversions it uses.
 
 #include <QFont>
 #include <QString>
