@@ -20,7 +20,7 @@
 #include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 #include "platform/Window.h"
-#include "platform/qt/QtBinding.h"
+#include "platform/qt/KeptWidgets.h"
 #include "platform/qt/QtHost.h"
 #include "review/AnchorageWindow.h"
 #include "review/DimensioningWindow.h"
@@ -148,7 +148,7 @@ class Session {
         while (!Forms::Loaded().empty()) Forms::Loaded().back()->Unload();
         Settle();
         Forms::Collect();
-        QtBinding::DropKeptWidgets();
+        KeptWidgets::Drop();
         SetHost(nullptr);
         SetCurrentLocale(NumericLocale::FromName("en_US"));
         State() = DesignState{};

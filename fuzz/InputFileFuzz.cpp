@@ -19,7 +19,7 @@
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
-#include "platform/ScriptedHost.h"
+#include "tests/support/ScriptedHost.h"
 
 namespace {
 

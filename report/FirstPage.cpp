@@ -6,7 +6,6 @@
 #include "platform/DateTime.h"
 #include "platform/Picture.h"
 #include "platform/PrinterSurface.h"
-#include "platform/RecordingSurface.h"
 #include "platform/Symbols.h"
 #include "report/PageFrame.h"
 
@@ -113,10 +112,29 @@ void PrintTitleBlock() {
     p.SetFontSize(p.FontSize() - 2);
 }
 
+// A surface that draws nothing and keeps only the lowest line drawn on it.
+class LowestLine : public PrinterSurface {
+  public:
+    LowestLine(double width, double height) : PrinterSurface(width, height) {}
+    std::string DeviceName() const override { return {}; }
+    double bottom = 0;
+
+  protected:
+    void DoBeginDoc() override {}
+    void DoText(const TextRun&) override {}
+    void DoLine(double, double y1, double, double y2, int) override {
+        bottom = std::max({bottom, y1, y2});
+    }
+    void DoPicture(const Picture&, double, double, double, double) override {}
+    void DoNewPage() override {}
+    void DoEndDoc() override {}
+    void DoKillDoc() noexcept override {}
+};
+
 // How far down the logo and the title block beside it, started at the print position, reach:
-// the block is printed on a recording surface in the same state.
+// the block is printed on a surface that only measures, in the same state.
 double TitleBlockBottom(const PrinterSurface& p) {
-    RecordingSurface dry("", p.ScaleWidth(), p.ScaleHeight());
+    LowestLine dry(p.ScaleWidth(), p.ScaleHeight());
     dry.SetFontName(p.FontName());
     dry.SetFontSize(p.FontSize());
     dry.SetFontBold(p.FontBold());
@@ -126,10 +144,7 @@ double TitleBlockBottom(const PrinterSurface& p) {
         PrinterScope scope(dry);
         PrintTitleBlock();
     }
-    double bottom = p.CurrentY() + kFrameLogoHeight;
-    for (const PrintRecord& r : dry.OfKind(PrintRecord::Kind::Line))
-        bottom = std::max(bottom, std::max(r.y, r.y2));
-    return bottom;
+    return std::max(p.CurrentY() + kFrameLogoHeight, dry.bottom);
 }
 
 }  // namespace

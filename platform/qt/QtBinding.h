@@ -3,8 +3,12 @@
 // widget per control, each named as the model names it. Model changes go to the widgets with
 // their signals blocked; the user's edits, clicks, keys and focus moves go to the model, which
 // decides and fires the handlers. The binding keeps no state of the controls itself.
+//
+// The class is defined in pieces, one per seam: its life and the windows' activation order
+// (QtBinding.cpp), building the widgets (WidgetBuilder.cpp), model → widgets (PropertySync.cpp),
+// widgets → model (UserInput.cpp) and the widgets kept for windows reloaded often
+// (KeptWidgets.cpp).
 
-#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <map>
@@ -23,13 +27,6 @@ namespace kord {
 
 class FormWidget;
 
-// The Qt font for a model font, in the face that draws its name (FontFace); the Greek letters of
-// the symbol font are Unicode in the texts already.
-QFont QtFontFor(const Font& f);
-
-// 15 twips are one pixel at 96 dpi.
-int TwipsToPx(int twips);
-
 class QtBinding : public QObject, public WindowObserver {
     Q_OBJECT
   public:
@@ -43,8 +40,6 @@ class QtBinding : public QObject, public WindowObserver {
     // The shown window the user used last, leaving out `except`: where message boxes belong and
     // which window comes back when a message box or a modal window closes.
     static QtBinding* Topmost(const QtBinding* except = nullptr);
-    // Deletes the widgets kept for windows that are loaded again and again.
-    static void DropKeptWidgets();
 
     // False once the window is unloaded: the model must not be touched then.
     bool Alive() const { return alive_; }
@@ -67,7 +62,18 @@ class QtBinding : public QObject, public WindowObserver {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    class SyncGuard;
+    // While the binding applies the model to the widgets, Qt's own focus moves (a focused widget
+    // hidden or disabled) are not the user's.
+    class SyncGuard {
+      public:
+        explicit SyncGuard(QtBinding* b) : b_(b) { ++b_->syncDepth_; }
+        ~SyncGuard() { --b_->syncDepth_; }
+        SyncGuard(const SyncGuard&) = delete;
+        SyncGuard& operator=(const SyncGuard&) = delete;
+
+      private:
+        QtBinding* b_;
+    };
 
     void EnsureBuilt();
     bool AdoptKeptWidgets();
@@ -122,8 +128,5 @@ class QtBinding : public QObject, public WindowObserver {
     QObject* mouseEntered_ = nullptr;
     QObject* dragEaten_ = nullptr;
 };
-
-// The caption of a push button of the given width: on two lines when one is too narrow.
-QString ButtonCaption(const QString& text, const QFont& font, int widthPx);
 
 }  // namespace kord

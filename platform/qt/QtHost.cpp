@@ -30,6 +30,8 @@
 #include "platform/FileIO.h"
 #include "platform/QtString.h"
 #include "platform/Window.h"
+#include "platform/qt/KeptWidgets.h"
+#include "platform/qt/PropertySync.h"
 #include "platform/qt/QtBinding.h"
 
 namespace kord {
@@ -227,7 +229,7 @@ void PlaceHelp(QWidget& help, const QWidget* owner) {
 
 QtHost::~QtHost() {
     while (busyDepth_ > 0) SetBusy(false);
-    QtBinding::DropKeptWidgets();
+    KeptWidgets::Drop();
 }
 
 QtHost::NestedLoop::NestedLoop() {

@@ -13,8 +13,8 @@
 #include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
-#include "platform/ScriptedHost.h"
 #include "platform/Window.h"
+#include "tests/support/ScriptedHost.h"
 
 namespace kord::test {
 

@@ -20,7 +20,6 @@
 #include "app/InputFile.h"
 #include "app/InputWindow.h"
 #include "engine/DesignState.h"
-#include "platform/RecordingSurface.h"
 #include "report/PrintDriver.h"
 #include "review/AnchorageWindow.h"
 #include "review/DimensioningWindow.h"
@@ -28,6 +27,7 @@
 #include "review/StrainWindow.h"
 #include "tests/CpuTime.h"
 #include "tests/app/AppFixture.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kord::test {
 namespace {

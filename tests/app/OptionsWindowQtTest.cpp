@@ -17,9 +17,9 @@
 #include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
-#include "platform/RecordingSurface.h"
 #include "platform/qt/QtHost.h"
 #include "report/PrintDriver.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kord::test {
 namespace {

@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "platform/Paths.h"
-#include "platform/RecordingSurface.h"
 #include "platform/Symbols.h"
 #include "platform/qt/QtPrinterSurface.h"
 #include "tests/SmallDisk.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kord {
 namespace {

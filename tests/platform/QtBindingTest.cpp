@@ -23,11 +23,16 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Window.h"
+#include "platform/qt/FormWidget.h"
+#include "platform/qt/KeptWidgets.h"
 #include "platform/qt/PictureWidget.h"
+#include "platform/qt/PropertySync.h"
 #include "platform/qt/QtBinding.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/StatusBarWidget.h"
@@ -764,8 +769,40 @@ TEST_F(QtBindingTest, AWindowLoadedAgainGetsItsWidgetsBackAsAFreshLoadWouldBuild
     EXPECT_EQ(again.changes, (std::vector<std::string>{"Text4(1)=5"}));
     form->close();
     EXPECT_FALSE(probe.Exists());
-    QtBinding::DropKeptWidgets();
+    KeptWidgets::Drop();
     EXPECT_TRUE(form.isNull());
+}
+
+TEST(KeptWidgetsTest, WidgetsNoWindowAdoptsAreDeletedByTheCache) {
+    Window one("frmKept"), other("frmKept");
+    one.Add<TextBox>("Text1");
+    other.Add<Label>("Text1");
+    const auto keep = [&one] {
+        KeptWidgets::Set set;
+        set.form = std::make_unique<FormWidget>(nullptr);
+        set.controls = KeptWidgets::ControlsOf(one);
+        set.widgets.push_back(new QLineEdit(set.form.get()));
+        QPointer<QWidget> form = set.form.get();
+        KeptWidgets::Keep(one, std::move(set));
+        return form;
+    };
+    // Kept again under the same name: the widgets kept before go.
+    QPointer<QWidget> first = keep(), second = keep();
+    EXPECT_TRUE(first.isNull());
+    // Built for other controls: deleted, not handed out.
+    EXPECT_FALSE(KeptWidgets::Take(other));
+    EXPECT_TRUE(second.isNull());
+    // Handed out: the taker owns them, and the cache is done with them.
+    QPointer<QWidget> third = keep();
+    std::optional<KeptWidgets::Set> taken = KeptWidgets::Take(one);
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(taken->form.get(), third.data());
+    EXPECT_FALSE(KeptWidgets::Take(one));
+    taken.reset();
+    EXPECT_TRUE(third.isNull());
+    QPointer<QWidget> fourth = keep();
+    KeptWidgets::Drop();
+    EXPECT_TRUE(fourth.isNull());
 }
 
 }  // namespace

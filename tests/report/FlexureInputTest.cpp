@@ -9,10 +9,10 @@
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
-#include "platform/RecordingSurface.h"
 #include "report/PrintDriver.h"
 #include "tests/app/AppFixture.h"
 #include "tests/report/ReportTestSupport.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kord::test {
 namespace {

@@ -14,7 +14,6 @@
 #include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
-#include "platform/RecordingSurface.h"
 #include "platform/qt/QtPrinterSurface.h"
 #include "report/PageFrame.h"
 #include "report/PrintDriver.h"
@@ -22,6 +21,7 @@
 #include "review/StrainWindow.h"
 #include "tests/app/AppFixture.h"
 #include "tests/report/ReportTestSupport.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kord::test {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "engine/DesignState.h"
 #include "platform/Paths.h"
-#include "platform/RecordingSurface.h"
 #include "tests/report/ReportTestSupport.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kord {
 namespace {

@@ -19,11 +19,11 @@
 #include "platform/DateTime.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
-#include "platform/RecordingSurface.h"
 #include "platform/qt/QtPrinterSurface.h"
 #include "report/FirstPage.h"
 #include "tests/app/AppFixture.h"
 #include "tests/report/ReportTestSupport.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kord::test {
 namespace {

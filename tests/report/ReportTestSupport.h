@@ -9,8 +9,8 @@
 
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
-#include "platform/RecordingSurface.h"
 #include "report/PageFrame.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kord::test {
 

@@ -9,10 +9,10 @@
 
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
-#include "platform/RecordingSurface.h"
 #include "report/PageFrame.h"
 #include "tests/app/AppFixture.h"
 #include "tests/report/ReportTestSupport.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kord::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/ScriptedHost.h"
+#include "tests/support/ScriptedHost.h"
 
 #include "platform/Window.h"
 

@@ -1,4 +1,4 @@
-#include "platform/RecordingSurface.h"
+#include "tests/support/RecordingSurface.h"
 
 #include <algorithm>
 
