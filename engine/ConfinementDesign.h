@@ -25,6 +25,9 @@ struct ConfinementTrialResult {
 // One composite thickness tf [cm]: the pressures, ratios, fcc_fco, k_fl and Esec into the design
 // state; the design scans it, the recomputation evaluates it once.
 ConfinementTrialResult ConfinementTrial(double tf, bool rectangular, CircularKfl kfl);
+// The rest of a trial, a function of the double kf = k_fl·fcc_fco alone: the peak, Esec into the
+// design state and the ultimate strain.
+ConfinementTrialResult ConfinementPeak(double kf);
 
 // The confined strength: the largest of eps_cu·Esec_u, the peak and fco.
 double ConfinedStrength(double eps_cu, double peak);
