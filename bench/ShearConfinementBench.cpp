@@ -107,6 +107,7 @@ bool Column(DesignState& s) {
     RegisterCase("ConfinementSlowlyRisingStrain", test::SlowlyRisingStrain(), Column, false);
     RegisterCase("ConfinementLevellingStrain", test::LevellingStrain(), Column, false);
     RegisterCase("ConfinementNoConfinement", test::NoConfinement(), Column, false);
+    RegisterCase("ConfinementGapAtTwiceDiameter", test::GapAtTwiceDiameter(), Column, false);
     return true;
 }();
 

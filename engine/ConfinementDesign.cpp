@@ -119,8 +119,12 @@ ConfinementTrialResult ConfinementTrial(DesignState& s, double tf, bool rectangu
         s.k_fl = 1;
     else
         s.k_fl = 1 - (0.6 * r * r - 1.4 * r + 0.8) * std::sqrt(p / s.fco);
-    ConfinementTrialResult t{s.k_fl * s.fcc_fco * s.fco, std::nullopt};
-    const double peakStrain = 0.002 * (1 + 5 * (s.k_fl * s.fcc_fco - 1));
+    return ConfinementPeak(s, s.k_fl * s.fcc_fco);
+}
+
+ConfinementTrialResult ConfinementPeak(DesignState& s, double kf) {
+    ConfinementTrialResult t{kf * s.fco, std::nullopt};
+    const double peakStrain = 0.002 * (1 + 5 * (kf - 1));
     s.Esec = peakStrain != 0 ? t.peak / peakStrain : 0;
     if (s.Esec > 0 && s.Esec_u > 0) {
         const double bracket = (s.Ec - s.Esec_u) * s.Esec / (s.Esec_u * (s.Ec - s.Esec));

@@ -28,6 +28,9 @@ struct ConfinementTrialResult {
 // state; the design scans it, the recomputation evaluates it once.
 ConfinementTrialResult ConfinementTrial(DesignState& s, double tf, bool rectangular,
                                         CircularKfl kfl);
+// The rest of a trial, a function of the double kf = k_fl·fcc_fco alone: the peak, Esec into the
+// design state and the ultimate strain.
+ConfinementTrialResult ConfinementPeak(DesignState& s, double kf);
 
 // The confined strength: the largest of eps_cu·Esec_u, the peak and fco.
 double ConfinedStrength(const DesignState& s, double eps_cu, double peak);

@@ -11,10 +11,13 @@
 // one that might is halved, down to a few trials that are evaluated as the literal scan does.
 // The largest strength and strain met, which the messages after a fruitless scan compare, are
 // found the same way: a run whose bound stays below the largest exact value known adds nothing.
+// Where the run's products k_fl·fcc_fco are a few doubles only, the values that follow them are
+// not bounded but evaluated, one for each such double (FewProducts).
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <queue>
 #include <vector>
 
@@ -125,6 +128,46 @@ struct RunBounds {
     Range kf;    // k_fl·fcc_fco, of which all that follows in a trial is a function
 };
 
+// Where the pressure is a minute fraction of fco (strips whose gap is within rounding of twice the
+// diameter leave ks some 1e-30), the trials' values differ by a few ulps or not at all, and the
+// widening of pow and the ranges' slack exceed that difference: no run could be set aside beside
+// the largest value met nor, with a requirement within ulps of what the trials give, beside the
+// requirement. But a trial's peak and strain are a function of the one double kf = k_fl·fcc_fco
+// (ConfinementPeak), and the range of kf holds every trial's kf. When that range holds only a few
+// doubles, evaluating each of them gives the exact extremes of what the run's trials may give; if
+// it holds one double, all the trials give the same values. Empty when the range holds more.
+std::optional<RunBounds> FewProducts(const DesignState& s, Range kf) {
+    constexpr int kFewDoubles = 16;
+    if (!kf.Known() || !std::isfinite(kf.lo) || !std::isfinite(kf.hi) || kf.lo > kf.hi)
+        return std::nullopt;
+    std::vector<double> products{kf.lo};
+    while (products.back() < kf.hi) {
+        if (products.size() == kFewDoubles) return std::nullopt;
+        products.push_back(std::nextafter(products.back(), INFINITY));
+    }
+    RunBounds b{kf.lo == kf.hi, Strain::Unknown, {INFINITY, -INFINITY}, {INFINITY, -INFINITY}, kf};
+    int strains = 0;
+    DesignState scratch = s;  // a bound leaves the design's Esec as it was
+    for (const double x : products) {
+        const ConfinementTrialResult trial = ConfinementPeak(scratch, x);
+        if (std::isnan(trial.peak)) return std::nullopt;
+        b.peak = {std::min(b.peak.lo, trial.peak), std::max(b.peak.hi, trial.peak)};
+        if (!trial.ultimateStrain) continue;
+        ++strains;
+        b.eps = {std::min(b.eps.lo, *trial.ultimateStrain),
+                 std::max(b.eps.hi, *trial.ultimateStrain)};
+    }
+    if (strains == 0) {
+        b.strain = Strain::None;
+        b.eps = {NAN, NAN};
+    } else if (strains == static_cast<int>(products.size())) {
+        b.strain = Strain::All;
+    } else {
+        b.eps = {NAN, NAN};
+    }
+    return b;
+}
+
 // The bounds of the trials with thicknesses in [t0, t1], following ConfinementTrial operation by
 // operation.
 RunBounds BoundsOf(const DesignState& s, double t0, double t1, bool rectangular) {
@@ -153,6 +196,7 @@ RunBounds BoundsOf(const DesignState& s, double t0, double t1, bool rectangular)
     const Range beta = Point(0.6) * r * r - Point(1.4) * r + Point(0.8);
     const Range k_fl = Point(1) - beta * Sqrt(p / fco);
     const Range kf = Intersection(k_fl * fcc_fco, CentredKf(p, beta, s.fco));
+    if (std::optional<RunBounds> few = FewProducts(s, kf)) return *few;
     RunBounds b{p.lo == p.hi && r.lo == r.hi, Strain::Unknown, {NAN, NAN}, kf * fco, kf};
     const Range peakStrain = Point(0.002) * (Point(1) + Point(5) * (kf - Point(1)));
     if (!b.peak.Known() || !peakStrain.Known()) return b;  // also a peak strain that may be 0

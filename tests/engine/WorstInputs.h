@@ -2,6 +2,7 @@
 // The inputs on which the searches of the program work longest, named: the benchmark times them and
 // the differential test compares them with the literal scans.
 
+#include "engine/ConcreteClasses.h"
 #include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
 
@@ -51,6 +52,18 @@ inline DesignState LevellingStrain() {
 // trial.
 inline DesignState NoConfinement() {
     return Column(false, false, 0, 0, 0, 50, 28.2, 230, 0.0135, 5, 150, StrengthGoal, 60, 0);
+}
+
+// A circular column of 0.05 m in strips 0.19 m wide at 0.29 m, C 35/45, to 120 N/mm²: the gap,
+// 0.10 m = 2D, computes as 9.999999999999993 cm, so ks is some 1e-31 rather than 0 and the trials
+// differ in their pressures alone, not in any value that follows.
+inline DesignState GapAtTwiceDiameter() {
+    DesignState s = Column(false, false, 0, 0, 0, 0.05 * 100, 0, 359, 0.062 * 0.52, 0.19 * 100,
+                           0.29 * 100, StrengthGoal, 120, 0);
+    s.MeanStrengthTyped = false;
+    s.fck = kConcreteClasses[5].fck;
+    s.fcm = s.fck + kFcmOverFck;
+    return s;
 }
 
 }  // namespace kord::test
