@@ -1,11 +1,11 @@
 #include "report/FirstPage.h"
 
-#include "app/OptionsWindow.h"
 #include "platform/DateTime.h"
 #include "platform/Picture.h"
 #include "platform/PrinterSurface.h"
 #include "platform/Symbols.h"
 #include "report/PageFrame.h"
+#include "report/ReportInputs.h"
 
 namespace kord {
 
@@ -64,9 +64,8 @@ void PrintWrapped(const std::string& text, bool endLine, double reserve) {
     p.Print(rest, endLine ? LineEnd::Close : LineEnd::Keep);
 }
 
-void PrintFirstPage() {
+void PrintFirstPage(const PrintOptions& options) {
     PrinterSurface& p = Printer();
-    const FrmOptions& options = frmOptions();
 
     // The page number and the rule under it, as every later page has them.
     p.SetFontSize(p.FontSize() - 2);
@@ -80,12 +79,12 @@ void PrintFirstPage() {
     p.SetCurrentY(p.CurrentY() - 150);
 
     // The header lines; the first starts on the line below (the position is at the rule's end).
-    if (options.Check3.Value() == 1) PrintHeaderLine(" Projekt:  " + options.Text9.Text());
-    if (options.Check2.Value() == 1) {
-        PrintHeaderLine(" Autor:     " + options.Text1.Text());
-        PrintHeaderLine(" Firma:     " + options.Text2.Text());
+    if (options.printProject) PrintHeaderLine(" Projekt:  " + options.project);
+    if (options.printUser) {
+        PrintHeaderLine(" Autor:     " + options.author);
+        PrintHeaderLine(" Firma:     " + options.company);
     }
-    if (options.Check1.Value() == 1)
+    if (options.printDate)
         PrintHeaderLine(" Data:      " + CurrentDateText() +
                         "     Godzina:      " + CurrentTimeText());
 

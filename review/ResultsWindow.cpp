@@ -1,6 +1,5 @@
 #include "review/ResultsWindow.h"
 
-#include "report/PrintDriver.h"
 #include "review/AnchorageWindow.h"
 #include "review/DimensioningWindow.h"
 #include "review/StrainWindow.h"
@@ -12,6 +11,7 @@
 #include "app/Exit.h"
 #include "app/Help.h"
 #include "app/InputWindow.h"
+#include "app/ReportSnapshot.h"
 #include "app/RowKit.h"
 #include "engine/DesignState.h"
 #include "engine/ResultQuantities.h"
@@ -600,7 +600,7 @@ void FrmResult::Command3_Click() {
 }
 
 void FrmResult::Command4_Click() {
-    PrintReport();
+    PrintLastDesign();
 }
 
 void FrmResult::Command5_Click() {

@@ -19,6 +19,8 @@
 
 #include "app/InputFile.h"
 #include "app/InputWindow.h"
+#include "app/OptionsWindow.h"
+#include "app/ReportSnapshot.h"
 #include "engine/DesignState.h"
 #include "platform/RecordingSurface.h"
 #include "report/PrintDriver.h"
@@ -203,7 +205,7 @@ class DesignRobustnessTest : public ::testing::TestWithParam<Case> {
                 Forms::Collect();
             }
             RecordingSurface report;
-            PrintReport(report);
+            PrintReport(report, DesignedInputs(), PrintOptionsOf(frmOptions()));
             for (const TextRun& r : report.Texts()) EXPECT_FALSE(ShowsNonFinite(r.text)) << r.text;
         } else {
             EXPECT_FALSE(host.messages.empty()) << "refused without a message";

@@ -15,6 +15,7 @@
 #include "app/DesignCommand.h"
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
+#include "app/ReportSnapshot.h"
 #include "engine/DesignState.h"
 #include "platform/DateTime.h"
 #include "platform/NumberFormat.h"
@@ -55,7 +56,7 @@ int CountOf(const std::vector<PrintRecord>& records, Kind kind) {
                                           [&](const PrintRecord& r) { return r.kind == kind; }));
 }
 
-class PrintDriverTest : public AppTest {
+class PrintDriverTest : public AppTest, public Handover {
   protected:
     PrintDriverTest() { SetDesignOfEveryCase(); }
     ~PrintDriverTest() override { SetPrinterSurfaceFactory(nullptr); }
@@ -74,14 +75,19 @@ class PrintDriverTest : public AppTest {
         s.applied_tf_total = 0.036, s.Vfd_applied = 290;
         s.fcc_applied = 36.5, s.eps_cu_applied = 0.013, s.applied_tf_layer = 0.12;
         s.applied_n_layers = 3;
+        // The inputs of every case as the input window starts, with strips for shear and
+        // confinement; the date line ticked, as the options window starts.
+        FrmData& w = frmData();
         w.Option7.SetValue(true);
         w.Option12.SetValue(true);
+        in = ReportInputsOf(w);
+        options.printDate = true;
         host.messages.clear();
     }
 
     // Prints on a recording surface and returns the page-1 lines before the title block.
     Lines HeaderLines(RecordingSurface& rec) {
-        PrintReport(rec);
+        Print(rec);
         Lines out;
         for (const PrintedLine& l : LinesOf(rec)) {
             if (l.text.rfind("Wzmocnienie konstrukcji", 0) == 0) break;
@@ -89,9 +95,6 @@ class PrintDriverTest : public AppTest {
         }
         return out;
     }
-
-    FrmData& w = frmData();
-    FrmOptions& options = frmOptions();
 };
 
 // No printer chosen: the message, OK only, no icon, no title; no surface is made or touched.
@@ -101,9 +104,9 @@ TEST_F(PrintDriverTest, NoPrinterShowsTheMessageAndPrintsNothing) {
         ++made;
         return std::make_unique<RecordingSurface>();
     });
-    options.Printer = {};
+    options.printer = {};
     State().PrintFontName = "Times New Roman";
-    PrintReport();
+    PrintReport(in, options);
     EXPECT_EQ(made, 0);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, kNoPrinter);
@@ -115,7 +118,7 @@ TEST_F(PrintDriverTest, NoPrinterShowsTheMessageAndPrintsNothing) {
     // A surface without a device name: the same, and nothing is set or drawn on it.
     RecordingSurface nameless("");
     const Font before = nameless.CurrentFont();
-    PrintReport(nameless);
+    Print(nameless);
     EXPECT_TRUE(nameless.Records().empty());
     EXPECT_EQ(nameless.CurrentFont(), before);
     ASSERT_EQ(host.messages.size(), 2u);
@@ -142,10 +145,10 @@ TEST_F(PrintDriverTest, ReportFontAndBaseSize) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.chosen) + c.name);
-        options.ReportFont = {c.name, c.chosen};
+        options.font = {c.name, c.chosen};
         State().ResultKind = Shear;
         RecordingSurface rec;
-        PrintReport(rec);
+        Print(rec);
         EXPECT_EQ(State().PrintFontName, c.font);
         EXPECT_EQ(State().SymbolFontName, "Symbol");
         const auto font = [&](const std::string& text) {
@@ -167,12 +170,12 @@ TEST_F(PrintDriverTest, ReportFontAndBaseSize) {
 
 // The header lines of page 1 by the print options, in their order, with the labels' blanks.
 TEST_F(PrintDriverTest, HeaderLinesFollowThePrintOptions) {
-    options.Text9.SetText("Most na Wiśle");
-    options.Text1.SetText("Jan Żółkiewski");
-    options.Text2.SetText("Biuro Projektów");
+    options.project = "Most na Wiśle";
+    options.author = "Jan Żółkiewski";
+    options.company = "Biuro Projektów";
     const std::string date = " Data:      " + CurrentDateText() + "     Godzina:      ";
     const struct {
-        int check1, check2, check3;
+        bool date, user, project;
         Lines lines;  // the date line by its start
     } cases[] = {
         {0, 0, 0, {}},
@@ -186,10 +189,10 @@ TEST_F(PrintDriverTest, HeaderLinesFollowThePrintOptions) {
           date}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.check1 * 100 + c.check2 * 10 + c.check3);
-        options.Check1.SetValue(c.check1);
-        options.Check2.SetValue(c.check2);
-        options.Check3.SetValue(c.check3);
+        SCOPED_TRACE(c.date * 100 + c.user * 10 + c.project);
+        options.printDate = c.date;
+        options.printUser = c.user;
+        options.printProject = c.project;
         RecordingSurface rec;
         Lines lines = HeaderLines(rec);
         // The time changes while the tests run: compare the date line up to it.
@@ -199,11 +202,11 @@ TEST_F(PrintDriverTest, HeaderLinesFollowThePrintOptions) {
     }
 
     // The user data ticked but not typed: the labels alone.
-    options.Check1.SetValue(0);
-    options.Check2.SetValue(1);
-    options.Check3.SetValue(0);
-    options.Text1.SetText("");
-    options.Text2.SetText("");
+    options.printDate = false;
+    options.printUser = true;
+    options.printProject = false;
+    options.author = "";
+    options.company = "";
     RecordingSurface rec;
     EXPECT_EQ(HeaderLines(rec), (Lines{" Autor:     ", " Firma:     "}));
 }
@@ -215,7 +218,7 @@ TEST_F(PrintDriverTest, FirstPageLayout) {
     State().ResultKind = Confinement;
     RecordingSurface rec;
     const double SW = rec.ScaleWidth(), SH = rec.ScaleHeight();
-    PrintReport(rec);
+    Print(rec);
 
     const auto texts = rec.Texts();
     ASSERT_GE(texts.size(), 9u);
@@ -296,9 +299,9 @@ TEST_F(PrintDriverTest, FirstPageLayout) {
 // None of the options ticked: the logo and the title start 100 above the end of the page-number
 // line, across the rule.
 TEST_F(PrintDriverTest, WithoutHeaderLinesTheTitleCrossesTheRule) {
-    options.Check1.SetValue(0);
+    options.printDate = false;
     RecordingSurface rec;
-    PrintReport(rec);
+    Print(rec);
     const double top = 800 + LineHeight(10) - 100;
     EXPECT_DOUBLE_EQ(rec.OfKind(Kind::Picture).at(0).y, top);
     EXPECT_DOUBLE_EQ(rec.Texts().at(1).y, top);
@@ -313,7 +316,7 @@ TEST_F(PrintDriverTest, OneSectionAndOneEndDocPerPrint) {
         device = choice.DeviceName();
         return std::make_unique<KeptSurface>(&records, choice.DeviceName());
     });
-    options.Printer = {.printerName = "Biuro-HP"};
+    options.printer = {.printerName = "Biuro-HP"};
     const char* headings[] = {"WZMACNIANIE NA ZGINANIE", "WZMACNIANIE NA ŚCINANIE",
                               "WZMACNIANIA NA ŚCISKANIE"};
     for (short kind = 0; kind < 3; ++kind) {
@@ -323,7 +326,7 @@ TEST_F(PrintDriverTest, OneSectionAndOneEndDocPerPrint) {
             State().LaminateApplied = applied;
             State().PrintStrain = true;
             State().PrintBond = true;
-            PrintReport();
+            PrintReport(in, options);
             EXPECT_EQ(device, "Biuro-HP");
             EXPECT_EQ(CountOf(records, Kind::BeginDoc), 1);
             EXPECT_EQ(CountOf(records, Kind::EndDoc), 1);
@@ -344,8 +347,8 @@ TEST_F(PrintDriverTest, OneSectionAndOneEndDocPerPrint) {
 TEST_F(PrintDriverTest, TwoPrintsAreTwoDocuments) {
     State().ResultKind = Shear;
     RecordingSurface rec("Recording", RecordingSurface::kA4Width, 8000);
-    PrintReport(rec);
-    PrintReport(rec);
+    Print(rec);
+    Print(rec);
     EXPECT_EQ(rec.Count(Kind::EndDoc), 2);
     for (int document = 1; document <= 2; ++document) {
         std::vector<std::string> numbers;
@@ -381,7 +384,7 @@ TEST_F(PrintDriverTest, FailuresAbandonTheDocumentAndAreShown) {
         host.messages.clear();
         RecordingSurface rec("Recording", RecordingSurface::kA4Width, 8000);
         rec.FailOn(c.fail);
-        PrintReport(rec);
+        Print(rec);
         EXPECT_EQ(rec.Count(Kind::KillDoc), 1);
         EXPECT_EQ(rec.Count(Kind::EndDoc), 0);
         EXPECT_FALSE(rec.DocumentOpen());
@@ -391,7 +394,7 @@ TEST_F(PrintDriverTest, FailuresAbandonTheDocumentAndAreShown) {
         EXPECT_EQ(host.messages[0].title, "Uwaga !!!");
 
         rec.FailOn(nullptr);
-        PrintReport(rec);
+        Print(rec);
         EXPECT_EQ(rec.Count(Kind::EndDoc), 1);
     }
 }
@@ -403,7 +406,7 @@ TEST_F(PrintDriverTest, MissingLogoStopsThePrintAndEmptyDrawingIsSkipped) {
     QTemporaryDir empty;
     SetProgramFolder(empty.path().toStdString());
     RecordingSurface rec;
-    PrintReport(rec);
+    Print(rec);
     EXPECT_EQ(rec.Count(Kind::KillDoc), 1);
     EXPECT_EQ(rec.Count(Kind::EndDoc), 0);
     ASSERT_EQ(host.messages.size(), 1u);
@@ -413,16 +416,16 @@ TEST_F(PrintDriverTest, MissingLogoStopsThePrintAndEmptyDrawingIsSkipped) {
 
     UseQtPrinterSurfaces();
     const QString file = QDir(empty.path()).filePath("raport.pdf");
-    options.Printer = {.outputFile = file.toStdString()};
-    PrintReport();
+    options.printer = {.outputFile = file.toStdString()};
+    PrintReport(in, options);
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_EQ(host.messages.size(), 2u);
 
     SetProgramFolder("");
     host.messages.clear();
-    w.Picture1(Shear).SetPicture(Picture());
+    in.drawing[Shear] = Picture();
     RecordingSurface skipped;
-    PrintReport(skipped);
+    Print(skipped);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(skipped.Count(Kind::EndDoc), 1);
     const auto pictures = skipped.OfKind(Kind::Picture);
@@ -434,20 +437,21 @@ TEST_F(PrintDriverTest, MissingLogoStopsThePrintAndEmptyDrawingIsSkipped) {
 // logo in the bottom-right corner: long lines are wrapped, and a line that would leave the page
 // or print over the logo starts a new one.
 TEST_F(PrintDriverTest, EveryTextStaysOnThePaper) {
-    options.Check2.SetValue(1);
-    options.Check3.SetValue(1);
-    options.Text9.SetText(
-        "Przebudowa wiaduktu drogowego nad linią kolejową wraz z dojazdami i umocnieniem skarp");
-    w.Option4.SetValue(true);
+    options.printUser = true;
+    options.printProject = true;
+    options.project =
+        "Przebudowa wiaduktu drogowego nad linią kolejową wraz z dojazdami i umocnieniem skarp";
+    in.tSection = true;
+    in.rectangularSection = false;
     for (double size : {10.0, 11.0, 12.0, 13.0, 14.0, 15.0}) {
         for (short kind = 0; kind < 3; ++kind) {
             for (bool applied : {false, true}) {
                 SCOPED_TRACE(std::to_string(size) + " " + std::to_string(kind));
-                options.ReportFont = {"", size};
+                options.font = {"", size};
                 State().ResultKind = kind;
                 State().LaminateApplied = applied;
                 RecordingSurface rec;
-                PrintReport(rec);
+                Print(rec);
                 EXPECT_EQ(rec.Count(Kind::EndDoc), 1);
                 for (const TextRun& r : rec.Texts()) {
                     EXPECT_GE(r.x, 0) << r.text;
@@ -488,7 +492,7 @@ class PrintToPdfTest : public AppTest {
         const QString file = QDir(folder).filePath(QString::fromStdString(name) + ".pdf");
         QFile::remove(file);
         options.Printer = {.outputFile = file.toStdString()};
-        PrintReport();
+        PrintLastDesign();
         EXPECT_TRUE(host.messages.empty());
         EXPECT_TRUE(QFile::exists(file));
         QProcess pdftotext;
