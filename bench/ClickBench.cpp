@@ -15,6 +15,7 @@
 
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
+#include "app/Startup.h"
 #include "engine/AnchorageCheck.h"
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
@@ -131,6 +132,7 @@ class Session {
   public:
     Session(int tab, void (*fill)(FrmData&), bool literal) : saved_(DesignSearches()) {
         SetHost(&App());
+        ConnectWindows();
         qApp->installEventFilter(&painted);
         SetCurrentLocale(NumericLocale::FromName("pl_PL"));
         State() = DesignState{};

@@ -7,14 +7,13 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
-#include "app/Exit.h"
-#include "app/Help.h"
-#include "app/InputWindow.h"
-#include "app/ReportSnapshot.h"
-#include "app/RowKit.h"
 #include "engine/DesignState.h"
 #include "engine/ResultQuantities.h"
+#include "kit/Exit.h"
+#include "kit/Help.h"
+#include "kit/RowKit.h"
 #include "platform/NumberFormat.h"
 #include "platform/Symbols.h"
 #include "platform/TextMetrics.h"
@@ -584,6 +583,19 @@ void FrmResult::SetThicknessCaption(Label& text, const std::string& caption) {
     sub.SetVisible(true);
 }
 
+namespace {
+
+ResultsLinks& Links() {
+    static ResultsLinks links;
+    return links;
+}
+
+}  // namespace
+
+void SetResultsLinks(ResultsLinks links) {
+    Links() = std::move(links);
+}
+
 void FrmResult::Command1_Click() {
     ExitProgram(*this);
 }
@@ -592,7 +604,7 @@ void FrmResult::Command2_Click() {
     // The strain window belongs to this design; its next opening must be a fresh load.
     frmStrain.Unload();
     Unload();
-    frmData().Show();
+    if (Links().showInput) Links().showInput();
 }
 
 void FrmResult::Command3_Click() {
@@ -600,7 +612,7 @@ void FrmResult::Command3_Click() {
 }
 
 void FrmResult::Command4_Click() {
-    PrintLastDesign();
+    if (Links().print) Links().print();
 }
 
 void FrmResult::Command5_Click() {
