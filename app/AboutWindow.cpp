@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Exit.h"
 #include "app/InputWindow.h"
+#include "kit/Exit.h"
 #include "platform/Host.h"
 #include "platform/Paths.h"
 #include "platform/Symbols.h"

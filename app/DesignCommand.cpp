@@ -2,6 +2,7 @@
 
 #include "app/InputReaders.h"
 #include "app/InputWindow.h"
+#include "app/ReportSnapshot.h"
 #include "engine/ConfinementDesign.h"
 #include "engine/DesignOutcome.h"
 #include "engine/DesignState.h"
@@ -92,7 +93,10 @@ bool DesignTab(DesignCase tab) {
         BusyPointer busy;
         outcome = Design(tab);
     }
-    if (outcome.success) return true;
+    if (outcome.success) {
+        KeepDesignedInputs(frmData());
+        return true;
+    }
     TextBox* box = FieldBox(frmData(), tab, outcome.focus);
     if (box && outcome.focusFirst) box->SetFocus();
     Warn(outcome.message, outcome.title);

@@ -10,7 +10,8 @@ class FrmData;
 class TextBox;
 enum class DesignField;
 
-// true: the design succeeded and its results stand in the design state.
+// true: the design succeeded, its results stand in the design state and the inputs the report
+// prints are kept (DesignedInputs).
 bool DesignTab(DesignCase tab);
 
 // The box of the input window that holds a field of the tab's design; null for none.

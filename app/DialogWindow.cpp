@@ -1,7 +1,7 @@
 #include "app/DialogWindow.h"
 
 #include "app/AboutWindow.h"
-#include "app/Exit.h"
+#include "kit/Exit.h"
 #include "platform/Paths.h"
 #include "platform/Symbols.h"
 #include "platform/TextMetrics.h"

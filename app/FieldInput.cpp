@@ -1,9 +1,9 @@
 #include "app/FieldInput.h"
 
-#include "app/FieldRules.h"
 #include "app/InputWindow.h"
 #include "engine/ConcreteClasses.h"
 #include "engine/DesignState.h"
+#include "kit/FieldRules.h"
 #include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 

@@ -1,8 +1,8 @@
 #include "app/InputFieldRules.h"
 
-#include "app/FieldRules.h"
 #include "app/InputWindow.h"
 #include "engine/MessageTexts.h"
+#include "kit/FieldRules.h"
 
 namespace kord {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FieldRules.h"
+#include "kit/FieldRules.h"
 #include "platform/Window.h"
 
 namespace kord {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/Help.h"
 #include "app/InputWindow.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
+#include "kit/Help.h"
 #include "kit/ProgramState.h"
 #include "platform/Symbols.h"
 #include "platform/TextMetrics.h"

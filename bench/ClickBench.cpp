@@ -15,6 +15,7 @@
 
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
+#include "app/Startup.h"
 #include "engine/AnchorageCheck.h"
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
@@ -132,6 +133,7 @@ class Session {
   public:
     Session(int tab, void (*fill)(FrmData&), bool literal) : saved_(DesignSearches()) {
         SetHost(&App());
+        ConnectWindows();
         qApp->installEventFilter(&painted);
         SetCurrentLocale(NumericLocale::FromName("pl_PL"));
         State() = DesignState{};

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "app/InputWindow.h"
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 #include "platform/PrinterSurface.h"
 #include "report/PageFrame.h"
+#include "report/ReportInputs.h"
 #include "report/ShearSection.h"
 
 namespace kord {
@@ -28,46 +28,46 @@ void Blank() {
 
 }  // namespace
 
-void PrintConfinementSection() {
+void PrintConfinementSection(const ReportInputs& in) {
     PrinterSurface& p = Printer();
-    const FrmData& w = frmData();
     DesignState& s = State();
 
-    PrintCaseHead("WZMACNIANIA NA ŚCISKANIE", w.Picture1(Confinement));
+    PrintCaseHead("WZMACNIANIA NA ŚCISKANIE", in.drawing[Confinement]);
 
     // Neither option set keeps the text of the last report.
-    if (w.Option8.Value()) s.ColumnSectionText = "Prostokątny";
-    if (w.Option9.Value()) s.ColumnSectionText = "Kołowy";
+    if (in.rectangularColumn) s.ColumnSectionText = "Prostokątny";
+    if (in.circularColumn) s.ColumnSectionText = "Kołowy";
 
     // The inputs, without page checks.
     PrintHeading(kBodyColumn, "Typ przekroju poprzecznego", kNo);
     PrintTextLine(kBodyColumn, "     " + s.ColumnSectionText, kNo);
     Blank();
     PrintHeading(kBodyColumn, "Geometria przekroju poprzecznego", kNo);
-    if (w.Option8.Value()) {
+    if (in.rectangularColumn) {
         PrintTextLine(kBodyColumn, "     Szerokość    b = " + Plain(s.b / 100) + " m", kNo);
         PrintTextLine(kBodyColumn, "     Wysokość    h = " + Plain(s.h / 100) + " m", kNo);
         PrintTextLine(kBodyColumn, "     Promień w narożniku    R = " + Plain(s.R / 100) + " m",
                       kNo);
     }
-    if (w.Option9.Value())
+    if (in.circularColumn)
         PrintTextLine(kBodyColumn, "     Średnica    D = " + Plain(s.D / 100) + " m", kNo);
     Blank();
-    PrintConcreteLines(Confinement);
+    PrintConcreteLines(in, Confinement);
     Blank();
     PrintHeading(kBodyColumn, "Kompozyt", kNo);
     PrintValueLine("     Moduł sprężystości    E", {0, "f"}, Plain(s.Ef), Squared(" kN/mm"), kNo);
     // The rupture strain and its factor exactly as typed; their product as computed.
-    PrintValueLine("     Wydłużenie przy zerwaniu    ", {kEpsilon, "fu"}, w.Text11.Text(), "", kNo);
+    PrintValueLine("     Wydłużenie przy zerwaniu    ", {kEpsilon, "fu"}, in.ruptureStrain, "",
+                   kNo);
     PrintLine(
         kBodyColumn,
         {TextPiece("     Obliczeniowa wartość wydłużenia przy zerwaniu    "), GreekPiece(kEpsilon),
-         SubscriptPiece("fu,e"), TextPiece(" = " + w.Text25.Text() + " x "), GreekPiece(kEpsilon),
-         SubscriptPiece("fu"), TextPiece(" = " + Plain(s.eps_fu_e))},
+         SubscriptPiece("fu,e"), TextPiece(" = " + in.ruptureStrainFactor + " x "),
+         GreekPiece(kEpsilon), SubscriptPiece("fu"), TextPiece(" = " + Plain(s.eps_fu_e))},
         kNo);
     Blank();
     PrintHeading(kBodyColumn, "Forma wzmocnienia", kNo);
-    if (w.Option3.Value()) {
+    if (in.confinementSheet) {
         PrintTextLine(kBodyColumn, "     Mata", kNo);
     } else {
         PrintTextLine(kBodyColumn, "     Taśmy", kNo);
@@ -80,14 +80,14 @@ void PrintConfinementSection() {
 
     // From the requirements on, the page is checked after the lines that call for it.
     const std::string stress = Squared(" N/mm");
-    if (w.Check1.Value() == 1) {
+    if (in.strengthRequired) {
         PrintTextLine(kBodyColumn, "     Przyrost średniej wytrzymałości", kNo);
         PageBreak();
         PrintValueLine("     Średnia wytrzymałość po wzmocnieniu    f", {0, "cc"}, Plain(s.fcc_req),
                        stress, kNo);
         PageBreak();
     }
-    if (w.Check2.Value() == 1) {
+    if (in.strainRequired) {
         PrintTextLine(kBodyColumn, "     Przyrost odkształcenia przy zniszczeniu", kNo);
         PageBreak();
         PrintValueLine("     Odkształcenie przy zniszczeniu po wzmocnieniu    ", {kEpsilon, "cu"},

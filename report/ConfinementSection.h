@@ -6,9 +6,11 @@
 
 namespace kord {
 
+struct ReportInputs;
+
 // Prints the confinement section after the first page, from the state the first page leaves,
 // and ends the document (EndDoc). The page is checked only from the requirements on, after the
 // lines that call for it.
-void PrintConfinementSection();
+void PrintConfinementSection(const ReportInputs& in);
 
 }  // namespace kord

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/OptionsWindow.h"
 #include "platform/DateTime.h"
 #include "platform/Picture.h"
 #include "platform/PrinterSurface.h"
 #include "platform/Symbols.h"
 #include "report/PageFrame.h"
+#include "report/ReportInputs.h"
 
 namespace kord {
 
@@ -149,9 +149,8 @@ double TitleBlockBottom(const PrinterSurface& p) {
 
 }  // namespace
 
-void PrintFirstPage() {
+void PrintFirstPage(const PrintOptions& options) {
     PrinterSurface& p = Printer();
-    const FrmOptions& options = frmOptions();
 
     // The page number and the rule under it, as every later page has them.
     p.SetFontSize(p.FontSize() - 2);
@@ -169,12 +168,12 @@ void PrintFirstPage() {
     PrintLogo(p.ScaleWidth() - kFrameLogoWidth, p.ScaleHeight() - kFrameLogoTop);
 
     // The header lines; the first starts on the line below (the position is at the rule's end).
-    if (options.Check3.Value() == 1) PrintHeaderLine(" Projekt:  " + options.Text9.Text());
-    if (options.Check2.Value() == 1) {
-        PrintHeaderLine(" Autor:     " + options.Text1.Text());
-        PrintHeaderLine(" Firma:     " + options.Text2.Text());
+    if (options.printProject) PrintHeaderLine(" Projekt:  " + options.project);
+    if (options.printUser) {
+        PrintHeaderLine(" Autor:     " + options.author);
+        PrintHeaderLine(" Firma:     " + options.company);
     }
-    if (options.Check1.Value() == 1)
+    if (options.printDate)
         PrintHeaderLine(" Data:      " + CurrentDateText() +
                         "     Godzina:      " + CurrentTimeText());
 

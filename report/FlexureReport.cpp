@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/InputWindow.h"
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
 #include "platform/PrinterSurface.h"
 #include "report/PageFrame.h"
+#include "report/ReportInputs.h"
 #include "report/ShearSection.h"
 #include "report/sections/AnchorageSection.h"
 #include "report/sections/FlexureResults.h"
@@ -40,12 +40,11 @@ void PrintSteelLayer(const std::string& label, const std::string& layer, double 
               kNo);
 }
 
-void PrintInputData() {
-    const FrmData& w = frmData();
+void PrintInputData(const ReportInputs& in) {
     DesignState& s = State();
 
-    if (w.Option4.Value()) s.SectionTypeText = "Teowy";
-    if (w.Option5.Value()) s.SectionTypeText = "Prostokątny";
+    if (in.tSection) s.SectionTypeText = "Teowy";
+    if (in.rectangularSection) s.SectionTypeText = "Prostokątny";
 
     PrintHeading(kBodyColumn, "Typ przekroju poprzecznego", kNo);
     PrintTextLine(kBodyColumn, "     " + s.SectionTypeText, kNo);
@@ -53,14 +52,14 @@ void PrintInputData() {
 
     PrintHeading(kBodyColumn, "Geometria przekroju poprzecznego", kNo);
     PrintTextLine(kBodyColumn, "     Szerokość    b = " + Plain(s.b / 100) + " m", kNo);
-    if (w.Option4.Value())
+    if (in.tSection)
         PrintValueLine("     Szerokość półki    b", {0, "eff"}, Plain(s.beff / 100), " m", kNo);
     PrintTextLine(kBodyColumn, "     Wysokość    h = " + Plain(s.h / 100) + " m", kNo);
-    if (w.Option4.Value())
+    if (in.tSection)
         PrintValueLine("     Grubość półki    h", {0, "f"}, Plain(s.hf / 100), " m", kNo);
     Blank();
 
-    PrintConcreteLines(Flexure);
+    PrintConcreteLines(in, Flexure);
     PrintValueLine("     Współczynnik pełzania    ", {kPhi, ""}, Plain(s.phi), "", kNo);
     Blank();
 
@@ -95,10 +94,10 @@ void PrintInputData() {
 
 }  // namespace
 
-void PrintFlexureReport() {
+void PrintFlexureReport(const ReportInputs& in) {
     PrinterSurface& p = Printer();
-    PrintCaseHead("WZMACNIANIE NA ZGINANIE", frmData().Picture1(Flexure));
-    PrintInputData();
+    PrintCaseHead("WZMACNIANIE NA ZGINANIE", in.drawing[Flexure]);
+    PrintInputData(in);
 
     // The first page check of the report, at size S + 2: a page number printed here is at S.
     p.SetFontSize(p.FontSize() + 2);

@@ -5,8 +5,10 @@
 
 namespace kord {
 
+struct ReportInputs;
+
 // Prints the flexure report from the state the first page leaves and ends the document
 // (EndDoc). The input data makes no page checks; the first is the one before "Wyniki".
-void PrintFlexureReport();
+void PrintFlexureReport(const ReportInputs& in);
 
 }  // namespace kord

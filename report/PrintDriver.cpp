@@ -3,7 +3,6 @@
 #include <exception>
 #include <memory>
 
-#include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
 #include "kit/ProgramState.h"
@@ -13,6 +12,7 @@
 #include "report/FirstPage.h"
 #include "report/FlexureReport.h"
 #include "report/PageFrame.h"
+#include "report/ReportInputs.h"
 #include "report/ShearSection.h"
 
 namespace kord {
@@ -36,18 +36,18 @@ void ShowFailure(const std::string& error) {
 }
 
 // The first page, then the section of the last design; each section ends the document.
-void PrintDocument() {
-    SetUpReportFont();
-    PrintFirstPage();
+void PrintDocument(const ReportInputs& in, const PrintOptions& options) {
+    SetUpReportFont(options.font);
+    PrintFirstPage(options);
     switch (State().ResultKind) {
         case Flexure:
-            PrintFlexureReport();
+            PrintFlexureReport(in);
             break;
         case Shear:
-            PrintShearSection();
+            PrintShearSection(in);
             break;
         case Confinement:
-            PrintConfinementSection();
+            PrintConfinementSection(in);
             break;
         default:
             break;
@@ -56,9 +56,8 @@ void PrintDocument() {
 
 }  // namespace
 
-void SetUpReportFont() {
+void SetUpReportFont(const Font& chosen) {
     PrinterSurface& p = Printer();
-    const kord::Font& chosen = frmOptions().ReportFont;
     p.SetFontName(chosen.name.empty() ? std::string("Arial") : chosen.name);
     State().PrintFontName = p.FontName();
     State().SymbolFontName = "Symbol";
@@ -70,21 +69,22 @@ void SetUpReportFont() {
     p.SetFontItalic(false);
 }
 
-void PrintReport(PrinterSurface& surface) {
+void PrintReport(PrinterSurface& surface, const ReportInputs& in, const PrintOptions& options) {
     if (surface.DeviceName().empty()) {
         ShowNoPrinter();
         return;
     }
     std::string error;
-    const bool printed = RunPrintJob(surface, PrintDocument, error);
+    const bool printed = RunPrintJob(
+        surface, [&] { PrintDocument(in, options); }, error);
     // A section always ends its document; one left open (no section for the design case) is
     // abandoned rather than left half-written.
     if (surface.DocumentOpen()) surface.KillDoc();
     if (!printed) ShowFailure(error);
 }
 
-void PrintReport() {
-    const PrinterChoice choice = frmOptions().Printer;
+void PrintReport(const ReportInputs& in, const PrintOptions& options) {
+    const PrinterChoice& choice = options.printer;
     if (choice.DeviceName().empty()) {
         ShowNoPrinter();
         return;
@@ -100,7 +100,7 @@ void PrintReport() {
         ShowFailure("Drukarka " + choice.DeviceName() + " jest niedostępna.");
         return;
     }
-    PrintReport(*surface);
+    PrintReport(*surface, in, options);
 }
 
 }  // namespace kord

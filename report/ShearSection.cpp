@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-#include "app/InputWindow.h"
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
+#include "platform/Picture.h"
 #include "platform/PrinterSurface.h"
 #include "platform/Symbols.h"
 #include "report/PageFrame.h"
+#include "report/ReportInputs.h"
 
 namespace kord {
 
@@ -47,28 +48,26 @@ std::string Squared(const std::string& unit) {
     return unit + CodePageChar(178);
 }
 
-void PrintCaseHead(const std::string& heading, const PictureBox& drawing) {
+void PrintCaseHead(const std::string& heading, const Picture& drawing) {
     PrinterSurface& p = Printer();
     PrintHeading(kHeadingColumn, heading, PageCheck::No);
     p.SetFontBold(false);
     p.SetFontSize(p.FontSize() - 4);
     PrintBlankLine(8, PageCheck::No);
     p.SetCurrentX(kDrawingX);
-    if (!drawing.Picture().IsEmpty())
-        p.PaintPicture(drawing.Picture(), p.CurrentX() + kDrawingOffset, p.CurrentY());
+    if (!drawing.IsEmpty()) p.PaintPicture(drawing, p.CurrentX() + kDrawingOffset, p.CurrentY());
     // Whatever the drawing's height; the next tabbed line follows the tab rule from X = 1300.
     p.SetCurrentY(p.CurrentY() + kDrawingDepth);
 }
 
-void PrintConcreteLines(int tab) {
-    const FrmData& w = frmData();
+void PrintConcreteLines(const ReportInputs& in, int tab) {
     const DesignState& s = State();
     const ValueSymbol ck{0, "ck"};
     const ValueSymbol cm{0, "cm"};
     const std::string unit = Squared(" N/mm");
     PrintHeading(kBodyColumn, "Beton", PageCheck::No);
-    if (w.Option10(tab).Value()) {
-        PrintTextLine(kBodyColumn, "     Klasa    " + w.Combo1(tab).Text(), PageCheck::No);
+    if (in.concreteByClass[tab]) {
+        PrintTextLine(kBodyColumn, "     Klasa    " + in.concreteClass[tab], PageCheck::No);
         PrintValueLine("     Wytrzymałość charakterystyczna    f", ck, FormatGeneral(s.fck), unit,
                        PageCheck::No);
         PrintValueLine("     Wytrzymałość średnia    f", cm, FormatGeneral(s.fcm), unit,
@@ -81,20 +80,19 @@ void PrintConcreteLines(int tab) {
     }
 }
 
-void PrintShearSection() {
+void PrintShearSection(const ReportInputs& in) {
     PrinterSurface& p = Printer();
-    const FrmData& w = frmData();
     DesignState& s = State();
     const auto plain = [](double v) { return FormatGeneral(v); };
     constexpr PageCheck kNo = PageCheck::No;
     constexpr PageCheck kYes = PageCheck::Yes;
 
-    PrintCaseHead("WZMACNIANIE NA ŚCINANIE", w.Picture1(Shear));
+    PrintCaseHead("WZMACNIANIE NA ŚCINANIE", in.drawing[Shear]);
 
-    if (w.Option2.Value()) s.ShearSchemeText = "Otwarte wzmocnienie";
-    if (w.Option1.Value()) s.ShearSchemeText = "Zamknięte wzmocnienie";
-    if (w.Option6.Value()) s.ShearFormText = "Mata";
-    if (w.Option7.Value()) s.ShearFormText = "Taśmy";
+    if (in.openScheme) s.ShearSchemeText = "Otwarte wzmocnienie";
+    if (in.closedScheme) s.ShearSchemeText = "Zamknięte wzmocnienie";
+    if (in.shearSheet) s.ShearFormText = "Mata";
+    if (in.shearStrips) s.ShearFormText = "Taśmy";
 
     // The inputs: on the page the head started, without page checks up to the form.
     PrintHeading(kBodyColumn, "Metoda zamocowania", kNo);
@@ -106,7 +104,7 @@ void PrintShearSection() {
     PrintValueLine("     Kąt między kierunkiem włókien wzmocnienia a osią elementu    ",
                    {kAlpha, ""}, plain(s.alpha), " stopni", kNo);
     Blank();
-    PrintConcreteLines(Shear);
+    PrintConcreteLines(in, Shear);
     Blank();
     PrintHeading(kBodyColumn, "Kompozyt", kNo);
     PrintValueLine("     Moduł sprężystości    E", {0, "f"}, plain(s.Ef), Squared(" kN/mm"), kNo);
@@ -114,7 +112,7 @@ void PrintShearSection() {
     // The limit strain as typed: the state holds it divided by its factor.
     PrintValueLine("     Odkształcenie graniczne    ", {kEpsilon, "f,lim"},
                    plain(s.gamma_fl * s.eps_f_lim), "", kNo);
-    PrintTextLine(kBodyColumn, "     Rodzaj włókien  " + w.Combo3.Text(), kNo);
+    PrintTextLine(kBodyColumn, "     Rodzaj włókien  " + in.fibreKind, kNo);
     Blank();
     p.SetFontItalic(true);
     PrintTextLine(kBodyColumn, "     Współczynniki bezpieczeństwa", kNo);
@@ -124,14 +122,14 @@ void PrintShearSection() {
                    plain(s.gamma_fb), "", kNo);
     PrintValueLine("          Współczynnik dot. odkształcenia wzmocnienia    ", {kGamma, "f,l"},
                    plain(s.gamma_fl), "", kNo);
-    if (const char* label = FibreFactorLabel(w.Combo3.ListIndex()))
+    if (const char* label = FibreFactorLabel(in.fibreKindIndex))
         PrintValueLine(label, {kGamma, "f,f"}, plain(s.gamma_ff), "", kNo);
     Blank();
 
     // From the form of the strengthening on, the page is checked.
     PrintHeading(kBodyColumn, "Forma wzmocnienia", kYes);
     PrintTextLine(kBodyColumn, "     " + s.ShearFormText, kNo);
-    if (w.Option7.Value()) {
+    if (in.shearStrips) {
         PrintValueLine("     Szerokość taśmy    b", {0, "f"}, plain(s.bf / 100), " m", kYes);
         PrintValueLine("     Odległość w osiach taśmy    s", {0, "f"}, plain(s.sf / 100), " m",
                        kYes);

@@ -13,11 +13,12 @@
 
 namespace kord {
 
-class PictureBox;
+class Picture;
+struct ReportInputs;
 
 // Prints the shear section after the first page, from the state the first page leaves, and
 // ends the document (EndDoc).
-void PrintShearSection();
+void PrintShearSection(const ReportInputs& in);
 
 // A unit with the superscript two: " N/mm" → " N/mm²".
 std::string Squared(const std::string& unit);
@@ -25,11 +26,11 @@ std::string Squared(const std::string& unit);
 // The head of a design case: its main heading at column 7 (size S + 4, bold, underlined, as
 // the first page leaves the font), then size S plain, a blank line and the drawing of the input
 // tab at its own size, 3800 from the left; the print position then moves 3100 down. A drawing
-// box that holds no picture is skipped. No page checks.
-void PrintCaseHead(const std::string& heading, const PictureBox& drawing);
+// that is empty is skipped. No page checks.
+void PrintCaseHead(const std::string& heading, const Picture& drawing);
 
 // The concrete of a tab: the heading "Beton", then by the tab's "Klasa" option the class, f_ck
 // and f_cm, or f_cm and f_ck, in plain value text. No page checks.
-void PrintConcreteLines(int tab);
+void PrintConcreteLines(const ReportInputs& in, int tab);
 
 }  // namespace kord

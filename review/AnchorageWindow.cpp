@@ -9,13 +9,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/Exit.h"
-#include "app/Help.h"
-#include "app/RowKit.h"
 #include "engine/AnchorageCheck.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
+#include "kit/Exit.h"
+#include "kit/Help.h"
 #include "kit/ProgramState.h"
+#include "kit/RowKit.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "app/FieldRules.h"
+#include "kit/FieldRules.h"
 #include "platform/Window.h"
 
 namespace kord {

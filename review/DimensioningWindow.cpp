@@ -5,14 +5,14 @@
 #include <optional>
 #include <string>
 
-#include "app/Exit.h"
-#include "app/Help.h"
-#include "app/RowKit.h"
 #include "engine/AppliedLaminate.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
 #include "engine/ResultQuantities.h"
+#include "kit/Exit.h"
+#include "kit/Help.h"
 #include "kit/ProgramState.h"
+#include "kit/RowKit.h"
 #include "platform/Host.h"
 #include "platform/NumberFormat.h"
 #include "platform/Symbols.h"

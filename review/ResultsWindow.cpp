@@ -1,7 +1,6 @@
 #include "review/ResultsWindow.h"
 
 #include "kit/ProgramState.h"
-#include "report/PrintDriver.h"
 #include "review/AnchorageWindow.h"
 #include "review/DimensioningWindow.h"
 #include "review/StrainWindow.h"
@@ -9,13 +8,13 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
-#include "app/Exit.h"
-#include "app/Help.h"
-#include "app/InputWindow.h"
-#include "app/RowKit.h"
 #include "engine/DesignState.h"
 #include "engine/ResultQuantities.h"
+#include "kit/Exit.h"
+#include "kit/Help.h"
+#include "kit/RowKit.h"
 #include "platform/NumberFormat.h"
 #include "platform/Symbols.h"
 #include "platform/TextMetrics.h"
@@ -585,6 +584,19 @@ void FrmResult::SetThicknessCaption(Label& text, const std::string& caption) {
     sub.SetVisible(true);
 }
 
+namespace {
+
+ResultsLinks& Links() {
+    static ResultsLinks links;
+    return links;
+}
+
+}  // namespace
+
+void SetResultsLinks(ResultsLinks links) {
+    Links() = std::move(links);
+}
+
 void FrmResult::Command1_Click() {
     ExitProgram(*this);
 }
@@ -593,7 +605,7 @@ void FrmResult::Command2_Click() {
     // The strain window belongs to this design; its next opening must be a fresh load.
     frmStrain.Unload();
     Unload();
-    frmData().Show();
+    if (Links().showInput) Links().showInput();
 }
 
 void FrmResult::Command3_Click() {
@@ -601,7 +613,7 @@ void FrmResult::Command3_Click() {
 }
 
 void FrmResult::Command4_Click() {
-    PrintReport();
+    if (Links().print) Links().print();
 }
 
 void FrmResult::Command5_Click() {

@@ -2,6 +2,7 @@
 // The results window: lays itself out for the design case of the last successful design, shows
 // its results from the design state, and leads to the post-design steps and back to the input.
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,6 +12,14 @@
 namespace kord {
 
 class RowKit;
+
+// What the results window needs of the program around it, set up at start-up: "Powrót" shows
+// the input window again, "Drukowanie" prints the report of the design on show.
+struct ResultsLinks {
+    std::function<void()> showInput;
+    std::function<void()> print;
+};
+void SetResultsLinks(ResultsLinks links);
 
 class FrmResult : public Window {
   public:

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "app/Exit.h"
-#include "app/Help.h"
 #include "engine/DesignState.h"
 #include "engine/StrainQuantities.h"
+#include "kit/Exit.h"
+#include "kit/Help.h"
 #include "kit/ProgramState.h"
 #include "platform/Symbols.h"
 #include "platform/TextMetrics.h"

@@ -1,5 +1,6 @@
 #pragma once
-// A fresh program for each test: scripted host, empty design state, a chosen locale.
+// A fresh program for each test: scripted host, the windows connected, empty design state, a
+// chosen locale.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
+#include "app/Startup.h"
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
@@ -20,7 +22,10 @@ namespace kord::test {
 
 class AppTest : public ::testing::Test {
   protected:
-    explicit AppTest(bool decimalComma = true) { UseLocale(decimalComma); }
+    explicit AppTest(bool decimalComma = true) {
+        ConnectWindows();
+        UseLocale(decimalComma);
+    }
     ~AppTest() override { SetProgramFolder(""); }
 
     void UseLocale(bool decimalComma) {

@@ -20,6 +20,8 @@
 
 #include "app/InputFile.h"
 #include "app/InputWindow.h"
+#include "app/OptionsWindow.h"
+#include "app/ReportSnapshot.h"
 #include "engine/DesignState.h"
 #include "report/PrintDriver.h"
 #include "review/AnchorageWindow.h"
@@ -215,7 +217,7 @@ class DesignRobustnessTest : public ::testing::TestWithParam<Case> {
                 Forms::Collect();
             }
             RecordingSurface report;
-            PrintReport(report);
+            PrintReport(report, DesignedInputs(), PrintOptionsOf(frmOptions()));
             for (const TextRun& r : report.Texts()) EXPECT_FALSE(ShowsNonFinite(r.text)) << r.text;
         } else {
             EXPECT_FALSE(host.messages.empty()) << "refused without a message";

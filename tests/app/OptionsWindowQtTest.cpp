@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/OptionsWindow.h"
+#include "app/ReportSnapshot.h"
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
 #include "platform/qt/QtHost.h"
@@ -101,7 +102,7 @@ TEST_F(OptionsWindowQtTest, FontDialogOpensOnTheReportFontOffersOnlyItsSizesAndO
     EXPECT_EQ(frmOptions().ReportFont, (Font{"Arial", 12}));
 
     RecordingSurface rec;
-    PrintReport(rec);
+    PrintReport(rec, DesignedInputs(), PrintOptionsOf(frmOptions()));
     const TextRun* title = rec.FindText("Wzmocnienie konstrukcji");
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->font, (Font{.name = "Arial", .size = 16, .bold = true}));

@@ -2,9 +2,9 @@
 
 #include "app/AboutWindow.h"
 #include "app/DialogWindow.h"
-#include "app/Exit.h"
 #include "app/InputWindow.h"
 #include "app/Startup.h"
+#include "kit/Exit.h"
 #include "tests/app/AppFixture.h"
 
 namespace kord::test {

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/InputWindow.h"
 #include "engine/DesignState.h"
 #include "report/PrintDriver.h"
 #include "tests/app/AppFixture.h"
@@ -20,7 +19,7 @@ using Lines = std::vector<std::string>;
 
 const char* const kHeading = "WZMACNIANIA NA ŚCISKANIE";
 
-class ConfinementSectionTest : public AppTest {
+class ConfinementSectionTest : public AppTest, public Handover {
   protected:
     ConfinementSectionTest() {
         DesignState& s = State();
@@ -45,21 +44,21 @@ class ConfinementSectionTest : public AppTest {
         s.eps_cu_applied = 0.013;
         s.applied_tf_layer = 0.2;
         s.applied_n_layers = 3;
-        w.Option8.SetValue(true);
-        w.Option3.SetValue(true);
-        w.Option10(Confinement).SetValue(true);
-        w.Combo1(Confinement).SetListIndex(2);
-        w.Check1.SetValue(1);
-        w.Check2.SetValue(1);
+        in.rectangularColumn = true;
+        in.confinementSheet = true;
+        in.concreteByClass[Confinement] = true;
+        in.concreteClass[Confinement] = " C 20/25 ";
+        in.strengthRequired = true;
+        in.strainRequired = true;
         // As typed, trailing zeros included.
-        w.Text11.SetText("0,0150");
-        w.Text25.SetText("0,90");
+        in.ruptureStrain = "0,0150";
+        in.ruptureStrainFactor = "0,90";
         host.messages.clear();
     }
 
     Lines Section() {
         RecordingSurface rec("Recording", RecordingSurface::kA4Width, 1e7);
-        PrintReport(rec);
+        Print(rec);
         EXPECT_EQ(rec.Count(PrintRecord::Kind::EndDoc), 1);
         EXPECT_TRUE(host.messages.empty());
         const auto lines = LinesOf(rec);
@@ -72,8 +71,6 @@ class ConfinementSectionTest : public AppTest {
         auto to = std::find(from, lines.end(), "        ");
         return Lines(from, to == lines.end() ? to : to + 1);
     }
-
-    FrmData& w = frmData();
 };
 
 // A rectangular column with a sheet, a concrete class and both requirements: every line, in
@@ -120,9 +117,10 @@ TEST_F(ConfinementSectionTest, RectangularColumnPrintsEveryLineInOrder) {
 
 // A circular column with strips and a typed mean strength.
 TEST_F(ConfinementSectionTest, CircularColumnWithStripsAndTypedStrength) {
-    w.Option9.SetValue(true);
-    w.Option12.SetValue(true);
-    w.Option11(Confinement).SetValue(true);
+    in.rectangularColumn = false;
+    in.circularColumn = true;
+    in.confinementSheet = false;
+    in.concreteByClass[Confinement] = false;
     State().fcm = 30;
     State().fck = 30 - 8.2;
     const Lines lines = Section();
@@ -148,8 +146,8 @@ TEST_F(ConfinementSectionTest, TypedTextsArePrintedExactlyAsTyped) {
     } cases[] = {{"0,02", "0,50"}, {"0.0150", "1"}, {"", ""}, {" 0,015 ", "0,9000"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.strain);
-        w.Text11.SetText(c.strain);
-        w.Text25.SetText(c.factor);
+        in.ruptureStrain = c.strain;
+        in.ruptureStrainFactor = c.factor;
         const Lines lines = Section();
         EXPECT_EQ(Block(lines, "Kompozyt").at(2),
                   std::string("     Wydłużenie przy zerwaniu    ε_{fu} = ") + c.strain);
@@ -167,7 +165,7 @@ TEST_F(ConfinementSectionTest, RequirementsByTheirBoxes) {
     const std::string strain =
         "     Odkształcenie przy zniszczeniu po wzmocnieniu    ε_{cu} = 0,012";
     const struct {
-        int strength, strain;
+        bool strength, strain;
         Lines block;
     } cases[] = {
         {1, 0, {"Wymagania", strengthTitle, strength, "        "}},
@@ -177,11 +175,8 @@ TEST_F(ConfinementSectionTest, RequirementsByTheirBoxes) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.strength * 10 + c.strain);
-        // Set without the window's own rule, which keeps one box ticked.
-        w.Check1.Click = nullptr;
-        w.Check2.Click = nullptr;
-        w.Check1.SetValue(c.strength);
-        w.Check2.SetValue(c.strain);
+        in.strengthRequired = c.strength;
+        in.strainRequired = c.strain;
         EXPECT_EQ(Block(Section(), "Wymagania"), c.block);
     }
 }
@@ -205,7 +200,7 @@ TEST_F(ConfinementSectionTest, AppliedLaminateResults) {
 // No page check before the requirements; from there after the lines that call for one, never
 // after the last result line.
 TEST_F(ConfinementSectionTest, PageChecksFollowTheLinesThatCallForThem) {
-    const auto print = [](RecordingSurface& r) { PrintReport(r); };
+    const auto print = [this](RecordingSurface& r) { Print(r); };
     EXPECT_EQ(LinesAfterPageChecks(print),
               (Lines{"     Średnia wytrzymałość po wzmocnieniu    f_{cc} = 35 N/mm²",
                      "     Przyrost odkształcenia przy zniszczeniu",
@@ -231,7 +226,7 @@ TEST_F(ConfinementSectionTest, PageChecksFollowTheLinesThatCallForThem) {
 // points smaller, the texts between them back on the line.
 TEST_F(ConfinementSectionTest, DesignRuptureStrainLineTypesetsBothSymbols) {
     RecordingSurface rec("Recording", RecordingSurface::kA4Width, 1e7);
-    PrintReport(rec);
+    Print(rec);
     const auto texts = rec.Texts();
     auto it = std::find_if(texts.begin(), texts.end(), [](const TextRun& r) {
         return r.text == "     Obliczeniowa wartość wydłużenia przy zerwaniu    ";
@@ -259,13 +254,13 @@ TEST_F(ConfinementSectionTest, DesignRuptureStrainLineTypesetsBothSymbols) {
 TEST_F(ConfinementSectionTest, HeadingThatDoesNotFitStartsAPlainNumberedPage) {
     constexpr double kWide = 3 * RecordingSurface::kA4Width;
     RecordingSurface tall("Recording", kWide, 1e7);
-    PrintReport(tall);
+    Print(tall);
     const auto lines = LinesOf(tall);
     const PrintedLine& heading = lines.at(IndexOf(lines, "Wymagania"));
 
     RecordingSurface rec("Recording", kWide,
                          heading.y + PrinterSurface::LineHeightOf(heading.font) - 1);
-    PrintReport(rec);
+    Print(rec);
     const auto page2 = rec.TextsOnPage(2);
     ASSERT_GE(page2.size(), 2u);
     EXPECT_EQ(page2[0].text, "Strona 2");

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/InputWindow.h"
-#include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
+#include "platform/Paths.h"
+#include "platform/Picture.h"
 #include "report/PrintDriver.h"
 #include "tests/app/AppFixture.h"
 #include "tests/report/ReportTestSupport.h"
@@ -21,7 +21,7 @@ using Lines = std::vector<std::string>;
 
 const char* const kHeading = "WZMACNIANIE NA ZGINANIE";
 
-class FlexureReportInputTest : public AppTest {
+class FlexureReportInputTest : public AppTest, public Handover {
   protected:
     FlexureReportInputTest() {
         DesignState& s = State();
@@ -46,15 +46,16 @@ class FlexureReportInputTest : public AppTest {
         s.Msd = 120.5;
         s.Mser_r = 80;
         s.Mser_qp = 60;
-        w.Option4.SetValue(true);
-        w.Option10(Flexure).SetValue(true);
-        w.Combo1(Flexure).SetListIndex(2);
+        in.drawing[Flexure] = Picture::Load(ProgramPath("Drawings/flexure-1.jpg"));
+        in.tSection = true;
+        in.concreteByClass[Flexure] = true;
+        in.concreteClass[Flexure] = " C 20/25 ";
     }
 
     // The lines of the report from its main heading up to "Wyniki"; the results sections that
     // follow are not part of the input data.
     Lines Report(RecordingSurface& rec) {
-        PrintReport(rec);
+        Print(rec);
         EXPECT_EQ(rec.Count(PrintRecord::Kind::EndDoc), 1);
         Lines lines = TextsOf(LinesOf(rec));
         const auto from = std::find(lines.begin(), lines.end(), kHeading);
@@ -66,8 +67,6 @@ class FlexureReportInputTest : public AppTest {
         RecordingSurface rec("Recording", RecordingSurface::kA4Width, 1e7);
         return Report(rec);
     }
-
-    FrmData& w = frmData();
 };
 
 // A T section with its concrete class: every line of the input data, in order, in plain value
@@ -118,8 +117,9 @@ TEST_F(FlexureReportInputTest, TSectionPrintsEveryInputLine) {
 
 // A rectangle: no flange lines; a typed mean strength: no class line, f_cm first.
 TEST_F(FlexureReportInputTest, RectangleWithTypedStrength) {
-    w.Option5.SetValue(true);
-    w.Option11(Flexure).SetValue(true);
+    in.tSection = false;
+    in.rectangularSection = true;
+    in.concreteByClass[Flexure] = false;
     State().fcm = 30;
     State().fck = 30 - 8.2;
     const Lines lines = Report();
@@ -136,14 +136,14 @@ TEST_F(FlexureReportInputTest, RectangleWithTypedStrength) {
 
 // The input data makes no page check; the first is the one before "Wyniki".
 TEST_F(FlexureReportInputTest, OnlyWynikiHasAPageCheck) {
-    const auto print = [](RecordingSurface& r) { PrintReport(r); };
+    const auto print = [this](RecordingSurface& r) { Print(r); };
     EXPECT_EQ(LinesAfterPageChecks(print, "Wyniki"), (Lines{"Wyniki"}));
 }
 
 // "Wyniki" at S + 2, plain, at column 9; a page started by its check numbers the page at S.
 TEST_F(FlexureReportInputTest, WynikiIsTwoPointsLargerAndItsPageNumberAtS) {
     RecordingSurface tall("Recording", RecordingSurface::kA4Width, 1e7);
-    PrintReport(tall);
+    Print(tall);
     const TextRun* results = tall.FindText("Wyniki");
     ASSERT_NE(results, nullptr);
     EXPECT_EQ(results->font, (Font{.name = "Arial", .size = 14}));
@@ -151,7 +151,7 @@ TEST_F(FlexureReportInputTest, WynikiIsTwoPointsLargerAndItsPageNumberAtS) {
 
     // A wide page: nothing before "Wyniki" reaches the logo.
     RecordingSurface rec("Recording", 3 * RecordingSurface::kA4Width, results->y + 499);
-    PrintReport(rec);
+    Print(rec);
     const auto page2 = rec.TextsOnPage(2);
     ASSERT_GE(page2.size(), 2u);
     EXPECT_EQ(page2[0].text, "Strona 2");
@@ -163,7 +163,7 @@ TEST_F(FlexureReportInputTest, WynikiIsTwoPointsLargerAndItsPageNumberAtS) {
 // the next heading one line below the point 3100 further down.
 TEST_F(FlexureReportInputTest, DrawingStandsBesideTheHead) {
     RecordingSurface rec("Recording", RecordingSurface::kA4Width, 1e7);
-    PrintReport(rec);
+    Print(rec);
     const auto pictures = rec.OfKind(PrintRecord::Kind::Picture);
     ASSERT_GE(pictures.size(), 3u);  // two logos, then the drawing
     const PrintRecord& drawing = pictures[2];
@@ -182,7 +182,7 @@ TEST_F(FlexureReportInputTest, DrawingStandsBesideTheHead) {
 // At a large report font the long moment rows no longer fit the width: they continue on the
 // next line where they started, and nothing reaches past the right edge.
 TEST_F(FlexureReportInputTest, LongRowsWrapAtLargeSizes) {
-    frmOptions().ReportFont = {"", 15};
+    options.font = {"", 15};
     RecordingSurface rec("Recording", RecordingSurface::kA4Width, 1e7);
     const Lines lines = Report(rec);
     const auto it =

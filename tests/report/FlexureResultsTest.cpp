@@ -488,7 +488,7 @@ TEST_F(FlexureReportEndToEndTest, DesignStrainWindowAndPdf) {
     const QString file = dir.filePath(QStringLiteral("zginanie.pdf"));
     UseQtPrinterSurfaces();
     frmOptions().Printer = PrinterChoice{.printerName = "", .outputFile = file.toStdString()};
-    PrintReport();
+    frmResult().Command4.UserClick();  // "Drukowanie"
     SetPrinterSurfaceFactory(nullptr);
     for (const MsgBoxCall& m : host.messages) ADD_FAILURE() << m.text;
     ASSERT_TRUE(QFile::exists(file));

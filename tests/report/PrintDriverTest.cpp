@@ -15,6 +15,7 @@
 #include "app/DesignCommand.h"
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
+#include "app/ReportSnapshot.h"
 #include "engine/DesignState.h"
 #include "platform/DateTime.h"
 #include "platform/NumberFormat.h"
@@ -55,7 +56,7 @@ int CountOf(const std::vector<PrintRecord>& records, Kind kind) {
                                           [&](const PrintRecord& r) { return r.kind == kind; }));
 }
 
-class PrintDriverTest : public AppTest {
+class PrintDriverTest : public AppTest, public Handover {
   protected:
     PrintDriverTest() { SetDesignOfEveryCase(); }
     ~PrintDriverTest() override { SetPrinterSurfaceFactory(nullptr); }
@@ -74,14 +75,19 @@ class PrintDriverTest : public AppTest {
         s.applied_tf_total = 0.036, s.Vfd_applied = 290;
         s.fcc_applied = 36.5, s.eps_cu_applied = 0.013, s.applied_tf_layer = 0.12;
         s.applied_n_layers = 3;
+        // The inputs of every case as the input window starts, with strips for shear and
+        // confinement; the date line ticked, as the options window starts.
+        FrmData& w = frmData();
         w.Option7.SetValue(true);
         w.Option12.SetValue(true);
+        in = ReportInputsOf(w);
+        options.printDate = true;
         host.messages.clear();
     }
 
     // Prints on a recording surface and returns the page-1 lines before the title block.
     Lines HeaderLines(RecordingSurface& rec) {
-        PrintReport(rec);
+        Print(rec);
         Lines out;
         for (const PrintedLine& l : LinesOf(rec)) {
             if (l.text.rfind("Wzmocnienie konstrukcji", 0) == 0) break;
@@ -89,9 +95,6 @@ class PrintDriverTest : public AppTest {
         }
         return out;
     }
-
-    FrmData& w = frmData();
-    FrmOptions& options = frmOptions();
 };
 
 // No printer chosen: the message, OK only, no icon, no title; no surface is made or touched.
@@ -101,9 +104,9 @@ TEST_F(PrintDriverTest, NoPrinterShowsTheMessageAndPrintsNothing) {
         ++made;
         return std::make_unique<RecordingSurface>();
     });
-    options.Printer = {};
+    options.printer = {};
     State().PrintFontName = "Times New Roman";
-    PrintReport();
+    PrintReport(in, options);
     EXPECT_EQ(made, 0);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, kNoPrinter);
@@ -115,7 +118,7 @@ TEST_F(PrintDriverTest, NoPrinterShowsTheMessageAndPrintsNothing) {
     // A surface without a device name: the same, and nothing is set or drawn on it.
     RecordingSurface nameless("");
     const Font before = nameless.CurrentFont();
-    PrintReport(nameless);
+    Print(nameless);
     EXPECT_TRUE(nameless.Records().empty());
     EXPECT_EQ(nameless.CurrentFont(), before);
     ASSERT_EQ(host.messages.size(), 2u);
@@ -142,10 +145,10 @@ TEST_F(PrintDriverTest, ReportFontAndBaseSize) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.chosen) + c.name);
-        options.ReportFont = {c.name, c.chosen};
+        options.font = {c.name, c.chosen};
         State().ResultKind = Shear;
         RecordingSurface rec;
-        PrintReport(rec);
+        Print(rec);
         EXPECT_EQ(State().PrintFontName, c.font);
         EXPECT_EQ(State().SymbolFontName, "Symbol");
         const auto font = [&](const std::string& text) {
@@ -167,12 +170,12 @@ TEST_F(PrintDriverTest, ReportFontAndBaseSize) {
 
 // The header lines of page 1 by the print options, in their order, with the labels' blanks.
 TEST_F(PrintDriverTest, HeaderLinesFollowThePrintOptions) {
-    options.Text9.SetText("Most na Wiśle");
-    options.Text1.SetText("Jan Żółkiewski");
-    options.Text2.SetText("Biuro Projektów");
+    options.project = "Most na Wiśle";
+    options.author = "Jan Żółkiewski";
+    options.company = "Biuro Projektów";
     const std::string date = " Data:      " + CurrentDateText() + "     Godzina:      ";
     const struct {
-        int check1, check2, check3;
+        bool date, user, project;
         Lines lines;  // the date line by its start
     } cases[] = {
         {0, 0, 0, {}},
@@ -186,10 +189,10 @@ TEST_F(PrintDriverTest, HeaderLinesFollowThePrintOptions) {
           date}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.check1 * 100 + c.check2 * 10 + c.check3);
-        options.Check1.SetValue(c.check1);
-        options.Check2.SetValue(c.check2);
-        options.Check3.SetValue(c.check3);
+        SCOPED_TRACE(c.date * 100 + c.user * 10 + c.project);
+        options.printDate = c.date;
+        options.printUser = c.user;
+        options.printProject = c.project;
         RecordingSurface rec;
         Lines lines = HeaderLines(rec);
         // The time changes while the tests run: compare the date line up to it.
@@ -199,11 +202,11 @@ TEST_F(PrintDriverTest, HeaderLinesFollowThePrintOptions) {
     }
 
     // The user data ticked but not typed: the labels alone.
-    options.Check1.SetValue(0);
-    options.Check2.SetValue(1);
-    options.Check3.SetValue(0);
-    options.Text1.SetText("");
-    options.Text2.SetText("");
+    options.printDate = false;
+    options.printUser = true;
+    options.printProject = false;
+    options.author = "";
+    options.company = "";
     RecordingSurface rec;
     EXPECT_EQ(HeaderLines(rec), (Lines{" Autor:     ", " Firma:     "}));
 }
@@ -215,7 +218,7 @@ TEST_F(PrintDriverTest, FirstPageLayout) {
     State().ResultKind = Confinement;
     RecordingSurface rec;
     const double SW = rec.ScaleWidth(), SH = rec.ScaleHeight();
-    PrintReport(rec);
+    Print(rec);
 
     const auto texts = rec.Texts();
     ASSERT_GE(texts.size(), 9u);
@@ -297,9 +300,9 @@ TEST_F(PrintDriverTest, FirstPageLayout) {
 // None of the options ticked: the logo and the title start where a header line would, on the
 // line below the point 150 above the rule, clear of the page number and the rule.
 TEST_F(PrintDriverTest, WithoutHeaderLinesTheTitleStartsBelowTheRule) {
-    options.Check1.SetValue(0);
+    options.printDate = false;
     RecordingSurface rec;
-    PrintReport(rec);
+    Print(rec);
     const double top = 800 + LineHeight(10) + 50 - 150 + LineHeight(12);
     EXPECT_DOUBLE_EQ(rec.OfKind(Kind::Picture).at(1).y, top);
     EXPECT_DOUBLE_EQ(rec.Texts().at(1).y, top);
@@ -314,7 +317,7 @@ TEST_F(PrintDriverTest, OneSectionAndOneEndDocPerPrint) {
         device = choice.DeviceName();
         return std::make_unique<KeptSurface>(&records, choice.DeviceName());
     });
-    options.Printer = {.printerName = "Biuro-HP"};
+    options.printer = {.printerName = "Biuro-HP"};
     const char* headings[] = {"WZMACNIANIE NA ZGINANIE", "WZMACNIANIE NA ŚCINANIE",
                               "WZMACNIANIA NA ŚCISKANIE"};
     for (short kind = 0; kind < 3; ++kind) {
@@ -324,7 +327,7 @@ TEST_F(PrintDriverTest, OneSectionAndOneEndDocPerPrint) {
             State().LaminateApplied = applied;
             State().PrintStrain = true;
             State().PrintBond = true;
-            PrintReport();
+            PrintReport(in, options);
             EXPECT_EQ(device, "Biuro-HP");
             EXPECT_EQ(CountOf(records, Kind::BeginDoc), 1);
             EXPECT_EQ(CountOf(records, Kind::EndDoc), 1);
@@ -345,8 +348,8 @@ TEST_F(PrintDriverTest, OneSectionAndOneEndDocPerPrint) {
 TEST_F(PrintDriverTest, TwoPrintsAreTwoDocuments) {
     State().ResultKind = Shear;
     RecordingSurface rec("Recording", RecordingSurface::kA4Width, 8000);
-    PrintReport(rec);
-    PrintReport(rec);
+    Print(rec);
+    Print(rec);
     EXPECT_EQ(rec.Count(Kind::EndDoc), 2);
     for (int document = 1; document <= 2; ++document) {
         std::vector<std::string> numbers;
@@ -382,7 +385,7 @@ TEST_F(PrintDriverTest, FailuresAbandonTheDocumentAndAreShown) {
         host.messages.clear();
         RecordingSurface rec("Recording", RecordingSurface::kA4Width, 8000);
         rec.FailOn(c.fail);
-        PrintReport(rec);
+        Print(rec);
         EXPECT_EQ(rec.Count(Kind::KillDoc), 1);
         EXPECT_EQ(rec.Count(Kind::EndDoc), 0);
         EXPECT_FALSE(rec.DocumentOpen());
@@ -392,7 +395,7 @@ TEST_F(PrintDriverTest, FailuresAbandonTheDocumentAndAreShown) {
         EXPECT_EQ(host.messages[0].title, "Uwaga !!!");
 
         rec.FailOn(nullptr);
-        PrintReport(rec);
+        Print(rec);
         EXPECT_EQ(rec.Count(Kind::EndDoc), 1);
     }
 }
@@ -404,7 +407,7 @@ TEST_F(PrintDriverTest, MissingLogoStopsThePrintAndEmptyDrawingIsSkipped) {
     QTemporaryDir empty;
     SetProgramFolder(empty.path().toStdString());
     RecordingSurface rec;
-    PrintReport(rec);
+    Print(rec);
     EXPECT_EQ(rec.Count(Kind::KillDoc), 1);
     EXPECT_EQ(rec.Count(Kind::EndDoc), 0);
     ASSERT_EQ(host.messages.size(), 1u);
@@ -414,16 +417,16 @@ TEST_F(PrintDriverTest, MissingLogoStopsThePrintAndEmptyDrawingIsSkipped) {
 
     UseQtPrinterSurfaces();
     const QString file = QDir(empty.path()).filePath("raport.pdf");
-    options.Printer = {.outputFile = file.toStdString()};
-    PrintReport();
+    options.printer = {.outputFile = file.toStdString()};
+    PrintReport(in, options);
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_EQ(host.messages.size(), 2u);
 
     SetProgramFolder("");
     host.messages.clear();
-    w.Picture1(Shear).SetPicture(Picture());
+    in.drawing[Shear] = Picture();
     RecordingSurface skipped;
-    PrintReport(skipped);
+    Print(skipped);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(skipped.Count(Kind::EndDoc), 1);
     const auto pictures = skipped.OfKind(Kind::Picture);
@@ -436,24 +439,25 @@ TEST_F(PrintDriverTest, MissingLogoStopsThePrintAndEmptyDrawingIsSkipped) {
 // once: long lines are wrapped, and a line that would leave the page or print over the logo
 // starts a new one.
 TEST_F(PrintDriverTest, EveryTextStaysOnThePaper) {
-    options.Check2.SetValue(1);
-    options.Check3.SetValue(1);
+    options.printUser = true;
+    options.printProject = true;
     std::string longProject;
     while (longProject.size() < 3250) longProject += "Przebudowa wiaduktu drogowego nad linią ";
-    w.Option4.SetValue(true);
+    in.tSection = true;
+    in.rectangularSection = false;
     for (const std::string& project :
          {std::string("Przebudowa wiaduktu drogowego nad linią kolejową wraz z dojazdami"),
           longProject}) {
-        options.Text9.SetText(project);
+        options.project = project;
         for (double size : {10.0, 11.0, 12.0, 13.0, 14.0, 15.0}) {
             for (short kind = 0; kind < 3; ++kind) {
                 SCOPED_TRACE(std::to_string(size) + " " + std::to_string(kind) + " " +
                              std::to_string(project.size()));
-                options.ReportFont = {"", size};
+                options.font = {"", size};
                 State().ResultKind = kind;
                 State().LaminateApplied = static_cast<int>(size) % 2 == 1;
                 RecordingSurface rec;
-                PrintReport(rec);
+                Print(rec);
                 EXPECT_EQ(rec.Count(Kind::EndDoc), 1);
                 std::vector<int> logos(static_cast<size_t>(rec.Count(Kind::NewPage)) + 1);
                 for (const PrintRecord& p : rec.OfKind(Kind::Picture))
@@ -499,7 +503,7 @@ class PrintToPdfTest : public AppTest {
         const QString file = QDir(folder).filePath(QString::fromStdString(name) + ".pdf");
         QFile::remove(file);
         options.Printer = {.outputFile = file.toStdString()};
-        PrintReport();
+        PrintLastDesign();
         EXPECT_TRUE(host.messages.empty());
         EXPECT_TRUE(QFile::exists(file));
         QProcess pdftotext;

@@ -10,6 +10,8 @@
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
 #include "report/PageFrame.h"
+#include "report/PrintDriver.h"
+#include "report/ReportInputs.h"
 #include "tests/support/RecordingSurface.h"
 
 namespace kord::test {
@@ -25,6 +27,14 @@ inline void PrintSectionOn(RecordingSurface& rec, const std::function<void()>& s
     rec.SetFontSize(size);
     section();
 }
+
+// What a report test hands to the report in the program's place: the inputs of the design and
+// the print options.
+struct Handover {
+    ReportInputs in;
+    PrintOptions options;
+    void Print(PrinterSurface& surface) const { PrintReport(surface, in, options); }
+};
 
 // One printed line: its runs joined, a subscript written as _{text}, a Greek letter as itself.
 struct PrintedLine {

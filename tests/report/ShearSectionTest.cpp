@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/InputWindow.h"
-#include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
 #include "report/PrintDriver.h"
 #include "tests/app/AppFixture.h"
@@ -21,7 +19,7 @@ using Lines = std::vector<std::string>;
 
 const char* const kHeading = "WZMACNIANIE NA ŚCINANIE";
 
-class ShearSectionTest : public AppTest {
+class ShearSectionTest : public AppTest, public Handover {
   protected:
     ShearSectionTest() { SetDesign(); }
 
@@ -50,23 +48,22 @@ class ShearSectionTest : public AppTest {
         s.Vfd_applied = 290.005;
         s.applied_tf_layer = 0.12;
         s.applied_n_layers = 3;
-        w.Option1.SetValue(true);
-        w.Option6.SetValue(true);
-        w.Option10(Shear).SetValue(true);
-        w.Combo1(Shear).SetListIndex(3);
-        w.Combo3.SetListIndex(0);
+        in.closedScheme = true;
+        in.shearSheet = true;
+        in.concreteByClass[Shear] = true;
+        in.concreteClass[Shear] = " C 25/30 ";
+        in.fibreKind = " Włókno węglowe   (CFRP) ";
+        in.fibreKindIndex = 0;
     }
 
     // The section's lines, from its main heading on, on a page too tall to fill.
     Lines Section() {
         RecordingSurface rec("Recording", RecordingSurface::kA4Width, 1e7);
-        PrintReport(rec);
+        Print(rec);
         EXPECT_EQ(rec.Count(PrintRecord::Kind::EndDoc), 1);
         const auto lines = LinesOf(rec);
         return TextsOf(lines, IndexOf(lines, kHeading));
     }
-
-    FrmData& w = frmData();
 };
 
 // A fresh design with a sheet and a concrete class: every line, in order, with the required
@@ -117,8 +114,10 @@ TEST_F(ShearSectionTest, SheetWithClassPrintsEveryLineInOrder) {
 
 // Open wrap with strips: the scheme text, "Taśmy" with the strip width and spacing in m.
 TEST_F(ShearSectionTest, OpenWrapWithStripsPrintsTheStripLines) {
-    w.Option2.SetValue(true);
-    w.Option7.SetValue(true);
+    in.closedScheme = false;
+    in.openScheme = true;
+    in.shearSheet = false;
+    in.shearStrips = true;
     const Lines lines = Section();
     EXPECT_EQ(lines.at(3), "     Otwarte wzmocnienie");
     const auto form = std::find(lines.begin(), lines.end(), "Forma wzmocnienia");
@@ -131,7 +130,7 @@ TEST_F(ShearSectionTest, OpenWrapWithStripsPrintsTheStripLines) {
 
 // A typed mean strength: no class line, f_cm before f_ck.
 TEST_F(ShearSectionTest, TypedStrengthPrintsTheMeanStrengthFirst) {
-    w.Option11(Shear).SetValue(true);
+    in.concreteByClass[Shear] = false;
     State().fcm = 30;
     State().fck = 30 - 8.2;
     const Lines lines = Section();
@@ -150,18 +149,21 @@ TEST_F(ShearSectionTest, EachFibreKindHasItsFactorLabel) {
         const char* kind;
         const char* factor;
     } cases[] = {
-        {0, "     Rodzaj włókien   Włókno węglowe   (CFRP) ",
+        {0, " Włókno węglowe   (CFRP) ",
          "          Współczynnik dot. ścięcia wzmocnienia CFRP    γ_{f,f} = 1,3"},
-        {1, "     Rodzaj włókien   Włókno aramidowe (AFRP) ",
+        {1, " Włókno aramidowe (AFRP) ",
          "          Współczynnik dot. ścięcia wzmocnienia AFRP    γ_{f,f} = 1,3"},
-        {2, "     Rodzaj włókien   Włókno szklane   (GFRP) ",
+        {2, " Włókno szklane   (GFRP) ",
          "          Współczynnik dot. ścięcia wzmocnienia GFRP    γ_{f,f} = 1,3"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
-        w.Combo3.SetListIndex(c.index);
+        in.fibreKindIndex = c.index;
+        in.fibreKind = c.kind;
         const Lines lines = Section();
-        EXPECT_EQ(std::count(lines.begin(), lines.end(), c.kind), 1);
+        EXPECT_EQ(
+            std::count(lines.begin(), lines.end(), std::string("     Rodzaj włókien  ") + c.kind),
+            1);
         EXPECT_EQ(std::count(lines.begin(), lines.end(), c.factor), 1);
         EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                                 [](const std::string& l) {
@@ -199,7 +201,7 @@ TEST_F(ShearSectionTest, NumbersFollowTheLocale) {
 // smaller; the text after them is back in the report font on the line's own height.
 TEST_F(ShearSectionTest, GreekLetterAndSubscriptAreOffsetAndUndone) {
     RecordingSurface rec;
-    PrintReport(rec);
+    Print(rec);
     const auto texts = rec.Texts();
     size_t i = 0;
     while (i < texts.size() && texts[i].text != "     Odkształcenie graniczne    ") ++i;
@@ -220,7 +222,7 @@ TEST_F(ShearSectionTest, GreekLetterAndSubscriptAreOffsetAndUndone) {
 // Headings are underlined at S, the factors' heading italic instead; body lines are plain.
 TEST_F(ShearSectionTest, HeadingStyles) {
     RecordingSurface rec;
-    PrintReport(rec);
+    Print(rec);
     const auto font = [&](const std::string& text) {
         const TextRun* r = rec.FindText(text);
         return r ? r->font : Font{};
@@ -237,14 +239,15 @@ TEST_F(ShearSectionTest, HeadingStyles) {
 // the checks stand before the lines the section checks, inside the form's and the shear force's
 // headings, before the results' heading, and twice around "Zastosowane wzmocnienie".
 TEST_F(ShearSectionTest, PageChecksStandWhereTheSectionPutsThem) {
-    const auto print = [](RecordingSurface& r) { PrintReport(r); };
+    const auto print = [this](RecordingSurface& r) { Print(r); };
     EXPECT_EQ(LinesAfterPageChecks(print),
               (Lines{"Forma wzmocnienia", "Przyrost siły ścinającej",
                      "     Dodatkowe ścinanie    V_{fd} = 100 kN", "Wyniki",
                      "     Wymagana grubość wzmocnienia    t_{f} = 0,12 mm",
                      "     Dodatkowe ścinanie    V_{fd} = 101,24 kN"}));
 
-    w.Option7.SetValue(true);
+    in.shearSheet = false;
+    in.shearStrips = true;
     State().LaminateApplied = true;
     EXPECT_EQ(LinesAfterPageChecks(print),
               (Lines{"Forma wzmocnienia", "     Szerokość taśmy    b_{f} = 0,1 m",
@@ -260,12 +263,12 @@ TEST_F(ShearSectionTest, PageChecksStandWhereTheSectionPutsThem) {
 // underline is on at the check) and the heading on the new page below the rule.
 TEST_F(ShearSectionTest, ThePageStartedInsideAHeadingFollowsTheFrame) {
     RecordingSurface tall("Recording", RecordingSurface::kA4Width, 1e7);
-    PrintReport(tall);
+    Print(tall);
     const auto lines = LinesOf(tall);
     const PrintedLine& form = lines.at(IndexOf(lines, "Forma wzmocnienia"));
 
     RecordingSurface rec("Recording", RecordingSurface::kA4Width, form.y + 499);
-    PrintReport(rec);
+    Print(rec);
     const auto page2 = rec.TextsOnPage(2);
     ASSERT_GE(page2.size(), 2u);
     EXPECT_EQ(page2[0].text, "Strona 2");

@@ -1,4 +1,4 @@
-#include "app/RowKit.h"
+#include "kit/RowKit.h"
 
 #include <algorithm>
 

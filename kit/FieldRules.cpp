@@ -1,4 +1,4 @@
-#include "app/FieldRules.h"
+#include "kit/FieldRules.h"
 
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"

@@ -1,4 +1,4 @@
-#include "app/Help.h"
+#include "kit/Help.h"
 
 #include "engine/MessageTexts.h"
 #include "platform/Host.h"

@@ -1,4 +1,4 @@
-#include "app/Exit.h"
+#include "kit/Exit.h"
 
 #include <algorithm>
 #include <string>

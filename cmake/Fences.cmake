@@ -1,0 +1,49 @@
+# The layer fences, proved by the build: each forbidden include is tried in a scratch file
+# compiled as its layer compiles its own sources, and the test LayerFences expects every one of
+# them to fail on that very include (cmake/CheckFences.cmake).
+#   layer | the include | what the compiler must say, when not that the header is not found
+set(KORDELAN_FENCES
+    "platform|\"app/InputWindow.h\""
+    "platform|\"review/ResultsWindow.h\""
+    "platform|<QWidget>"
+    "platform|<QtWidgets/QWidget>|Qt Widgets are used in platform/qt/ only"
+    "engine|\"platform/Window.h\""
+    "engine|<QString>"
+    "kit|\"app/InputWindow.h\""
+    "kit|\"review/ResultsWindow.h\""
+    "report|\"app/InputWindow.h\""
+    "report|\"review/ResultsWindow.h\""
+    "review|\"app/InputWindow.h\"")
+
+set(KORDELAN_PROBES "")
+set(index 0)
+foreach(fence IN LISTS KORDELAN_FENCES)
+    string(REPLACE "|" ";" parts "${fence}")
+    list(GET parts 0 layer)
+    list(GET parts 1 header)
+    set(says "")
+    list(LENGTH parts count)
+    if(count GREATER 2)
+        list(GET parts 2 says)
+    endif()
+    math(EXPR index "${index} + 1")
+    set(probe kordelan_fence_${index}_${layer})
+    file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/fences/${probe}.cpp
+         CONTENT "#include ${header}\n")
+    add_library(${probe} OBJECT EXCLUDE_FROM_ALL ${CMAKE_BINARY_DIR}/fences/${probe}.cpp)
+    target_include_directories(${probe} PRIVATE
+                               $<TARGET_PROPERTY:kordelan_${layer},INCLUDE_DIRECTORIES>)
+    target_link_libraries(${probe} PRIVATE kordelan_${layer})
+    if(says)
+        list(APPEND KORDELAN_PROBES "${probe}|${header}|${says}")
+    else()
+        list(APPEND KORDELAN_PROBES "${probe}|${header}")
+    endif()
+endforeach()
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/fences/Probes.cmake
+     CONTENT "set(KORDELAN_PROBES [==[${KORDELAN_PROBES}]==])\n")
+
+add_test(NAME LayerFences
+         COMMAND ${CMAKE_COMMAND} -DKORDELAN_BUILD=${CMAKE_BINARY_DIR}
+                 -DKORDELAN_GENERATOR=${CMAKE_GENERATOR}
+                 -P ${CMAKE_SOURCE_DIR}/cmake/CheckFences.cmake)
