@@ -52,3 +52,21 @@ endforeach()
 if(rc EQUAL 0 OR leaks GREATER 0)
     message(FATAL_ERROR "${leaks} fence(s) let an include through:\n${out}")
 endif()
+
+# A quoted include is first looked up beside the file that includes it, past every view: a path
+# that climbs out of its folder ("../") would reach any layer, so no source of a layer has one.
+file(GLOB_RECURSE sources ${KORDELAN_SOURCE}/app/* ${KORDELAN_SOURCE}/engine/*
+     ${KORDELAN_SOURCE}/kit/* ${KORDELAN_SOURCE}/platform/* ${KORDELAN_SOURCE}/report/*
+     ${KORDELAN_SOURCE}/review/*)
+set(climbing "")
+foreach(source IN LISTS sources)
+    file(STRINGS ${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]*\\.\\./")
+    if(lines)
+        list(APPEND climbing "${source}: ${lines}")
+    endif()
+endforeach()
+if(climbing)
+    string(REPLACE ";" "\n" climbing "${climbing}")
+    message(FATAL_ERROR "Includes that climb out of their folder:\n${climbing}")
+endif()
+message(STATUS "No include climbs out of its folder")

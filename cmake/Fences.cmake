@@ -45,5 +45,6 @@ file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/fences/Probes.cmake
 
 add_test(NAME LayerFences
          COMMAND ${CMAKE_COMMAND} -DKORDELAN_BUILD=${CMAKE_BINARY_DIR}
+                 -DKORDELAN_SOURCE=${CMAKE_SOURCE_DIR}
                  -DKORDELAN_GENERATOR=${CMAKE_GENERATOR}
                  -P ${CMAKE_SOURCE_DIR}/cmake/CheckFences.cmake)
