@@ -1,21 +1,27 @@
-# Builds the fence probes of cmake/Fences.cmake together, going on past failures; each must fail,
-# and on its own include.
+# Compiles each fence probe of cmake/Fences.cmake with its own compile command, as the build
+# would; each must fail, and on its own include.
 include(${KORDELAN_BUILD}/fences/Probes.cmake)
-set(targets "")
-foreach(probe IN LISTS KORDELAN_PROBES)
-    string(REPLACE "|" ";" parts "${probe}")
-    list(GET parts 0 target)
-    list(APPEND targets ${target})
-endforeach()
-# One step at a time, so that each compile's words follow its step.
-if(KORDELAN_GENERATOR MATCHES "Ninja")
-    set(keepGoing -k 0 -j 1)
-else()
-    set(keepGoing -k -j1)
-endif()
-execute_process(COMMAND ${CMAKE_COMMAND} --build ${KORDELAN_BUILD} --target ${targets}
-                        -- ${keepGoing}
-                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+file(READ ${KORDELAN_BUILD}/compile_commands.json commands)
+string(JSON count LENGTH "${commands}")
+math(EXPR last "${count} - 1")
+
+# Compiles the probe named target; its result and what the compiler said go to rc and said.
+function(compile_probe target)
+    foreach(i RANGE ${last})
+        string(JSON file GET "${commands}" ${i} file)
+        if(file MATCHES "/fences/${target}\\.cpp$")
+            string(JSON command GET "${commands}" ${i} command)
+            string(JSON directory GET "${commands}" ${i} directory)
+            execute_process(COMMAND sh -c "${command}" WORKING_DIRECTORY ${directory}
+                            RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+            set(rc ${result} PARENT_SCOPE)
+            set(said "${out}" PARENT_SCOPE)
+            return()
+        endif()
+    endforeach()
+    set(rc 0 PARENT_SCOPE)
+    set(said "no compile command for ${target}" PARENT_SCOPE)
+endfunction()
 
 set(leaks 0)
 foreach(probe IN LISTS KORDELAN_PROBES)
@@ -30,27 +36,16 @@ foreach(probe IN LISTS KORDELAN_PROBES)
         string(REGEX REPLACE "^[\"<](.*)[\">]$" "\\1" name "${header}")
         set(says "${name}(: No such file|' file not found)")
     endif()
-    # What its compile said: from its step in the build to the next.
-    set(said "")
-    string(FIND "${out}" "Building CXX object CMakeFiles/${target}.dir/" at)
-    if(at GREATER -1)
-        string(SUBSTRING "${out}" ${at} -1 said)
-        string(SUBSTRING "${said}" 1 -1 rest)
-        string(FIND "${rest}" "Building CXX object" next)
-        if(next GREATER -1)
-            math(EXPR next "${next} + 1")
-            string(SUBSTRING "${said}" 0 ${next} said)
-        endif()
-    endif()
-    if(said MATCHES "${says}")
+    compile_probe(${target})
+    if(NOT rc EQUAL 0 AND said MATCHES "${says}")
         message(STATUS "${target}: #include ${header} refused")
     else()
-        message(SEND_ERROR "${target}: #include ${header} was not refused")
+        message(SEND_ERROR "${target}: #include ${header} was not refused:\n${said}")
         math(EXPR leaks "${leaks} + 1")
     endif()
 endforeach()
-if(rc EQUAL 0 OR leaks GREATER 0)
-    message(FATAL_ERROR "${leaks} fence(s) let an include through:\n${out}")
+if(leaks GREATER 0)
+    message(FATAL_ERROR "${leaks} fence(s) let an include through")
 endif()
 
 # A quoted include is first looked up beside the file that includes it, past every view: a path
