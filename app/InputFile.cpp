@@ -304,10 +304,18 @@ bool SaveInputFile(const std::string& path) {
     // that cannot be written, not the end of the program.
     std::error_code ec;
     const bool existed = std::filesystem::exists(std::filesystem::symlink_status(path, ec));
-    if (!WriteFileAtomically(path, *bytes)) {
-        Warn("Nie można zapisać pliku " + Quoted(FileName(path)) + "." +
-                 (existed ? " Poprzednia zawartość pliku pozostała bez zmian." : ""),
-             kWarningTitle);
+    const WriteResult result = WriteFileAtomically(path, *bytes);
+    if (!result.written) {
+        std::string text = "Nie można zapisać pliku " + Quoted(FileName(path)) + ".";
+        if (result.refusal != SaveRefusal::None) text += " " + RefusalText(result.refusal);
+        if (!result.oldIntact)
+            text += result.keptCopy.empty()
+                        ? " Poprzedniej zawartości pliku nie udało się przywrócić."
+                        : " Poprzednia zawartość pliku została zachowana w pliku " +
+                              Quoted(result.keptCopy) + ".";
+        else if (existed)
+            text += " Poprzednia zawartość pliku pozostała bez zmian.";
+        Warn(text, kWarningTitle);
         return false;
     }
     return true;

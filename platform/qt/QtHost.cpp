@@ -1,5 +1,7 @@
 #include "platform/qt/QtHost.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 
 #include <QApplication>
@@ -26,6 +28,7 @@
 #include <QUrl>
 #include <QWindow>
 #include <algorithm>
+#include <memory>
 
 #include "platform/FileIO.h"
 #include "platform/QtString.h"
@@ -97,33 +100,99 @@ class ModalWatch : public WindowObserver {
     QEventLoop& loop_;
 };
 
-// The save dialog refuses a read-only file or folder before it asks about replacing a file:
-// the user picks another name and the dialog stays open.
-class SaveDialog : public QFileDialog {
-  public:
-    SaveDialog(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+// A name that the dialog shows with U+FFFD stands for bytes that are not UTF-8: it does not name
+// the file on the disk, and writing under it would make a file of another name.
+bool UnreadableName(const QString& path) {
+    for (qsizetype at = path.indexOf(QChar::ReplacementCharacter); at >= 0;
+         at = path.indexOf(QChar::ReplacementCharacter, at + 1)) {
+        // Each part of the path that holds the mark must be on the disk under exactly its bytes.
+        const qsizetype slash = path.indexOf(QLatin1Char('/'), at);
+        const QString part = slash < 0 ? path : path.left(slash);
+        struct stat st {};
+        if (::lstat(QFile::encodeName(part).constData(), &st) != 0) return true;
+        if (slash < 0) break;
+        at = slash;
+    }
+    return false;
+}
+
+// Qt's own file dialog on every desktop, titled: a platform one would close before a refusal.
+// A name that cannot be used is refused with its reason, and the dialog stays open for another.
+class FileDialogBase : public QFileDialog {
+  protected:
+    FileDialogBase(QWidget* parent, const QString& title, const QString& folder,
+                   const QString& filter, AcceptMode mode)
         : QFileDialog(parent, title, folder, filter) {
-        // Qt's own dialog everywhere: a platform one would close before the refusal.
         setOption(QFileDialog::DontUseNativeDialog);
-        setAcceptMode(QFileDialog::AcceptSave);
-        setFileMode(QFileDialog::AnyFile);
+        setAcceptMode(mode);
+        setFileMode(mode == AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     }
 
-    void accept() override {
+    // The chosen file, or empty when the dialog should only go on as Qt's does (a folder entered).
+    QString Chosen() const {
         const QStringList files = selectedFiles();
-        if (files.isEmpty() || QFileInfo(files.first()).isDir() ||
-            ReplaceableTarget(files.first().toStdString())) {
-            QFileDialog::accept();
-            return;
-        }
-        QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        QFileInfo(files.first()).fileName() +
-                            QStringLiteral("\nPlik lub folder jest tylko do odczytu albo nie "
-                                           "można w nim zapisywać.\nProszę podać inną nazwę "
-                                           "pliku."),
-                        QMessageBox::Ok, this);
+        if (files.isEmpty() || QFileInfo(files.first()).isDir()) return {};
+        return files.first();
+    }
+
+    // False after saying why the name cannot be used: its bytes first, then `refusal`.
+    bool Usable(const QString& file, const std::string& refusal, const char* then) {
+        const std::string why =
+            UnreadableName(file)
+                ? "Nazwa pliku lub folderu nie jest zapisana w UTF-8, więc nie można jej użyć."
+                : refusal;
+        if (why.empty()) return true;
+        Ask(QMessageBox::Warning,
+            QFileInfo(file).fileName() + QLatin1Char('\n') + Q(why) + QLatin1Char('\n') +
+                QString::fromUtf8(then),
+            QMessageBox::Ok);
+        return false;
+    }
+
+    QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text,
+                                    QMessageBox::StandardButtons buttons) {
+        QMessageBox box(icon, windowTitle(), text, buttons, this);
+        if (buttons & QMessageBox::Yes) box.setDefaultButton(QMessageBox::Yes);
         QtHost::NestedLoop nested;
-        box.exec();
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+};
+
+// Refusals come before Qt's question about replacing a file; naming a file that does not exist
+// asks whether to create it.
+class SaveDialog : public FileDialogBase {
+  public:
+    SaveDialog(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+        : FileDialogBase(parent, title, folder, filter, AcceptSave) {}
+
+    void accept() override {
+        const QString file = Chosen();
+        if (file.isEmpty()) return QFileDialog::accept();
+        const SaveTarget target = ReplaceableTarget(file.toStdString());
+        if (!Usable(file, RefusalText(target.refusal), kAnotherName)) return;
+        struct stat st {};
+        if (::stat(target.path.c_str(), &st) != 0 &&
+            Ask(QMessageBox::Question,
+                QFileInfo(file).fileName() +
+                    QStringLiteral("\nTen plik nie istnieje.\nCzy utworzyć nowy plik?"),
+                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+            return;
+        QFileDialog::accept();
+    }
+
+  private:
+    static constexpr const char* kAnotherName = "Proszę podać inną nazwę pliku.";
+};
+
+class OpenDialog : public FileDialogBase {
+  public:
+    OpenDialog(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+        : FileDialogBase(parent, title, folder, filter, AcceptOpen) {}
+
+    void accept() override {
+        const QString file = Chosen();
+        if (!file.isEmpty() && !Usable(file, {}, "Proszę wybrać inny plik.")) return;
+        QFileDialog::accept();
     }
 };
 
@@ -346,14 +415,15 @@ std::optional<std::string> QtHost::FileDialog(const FileDialogRequest& r) {
     QString file;
     {
         NestedLoop nested;
-        if (r.save) {
-            SaveDialog dialog(ParentWidget(), Q(r.title), Q(r.initialDir), filter);
-            if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-                file = dialog.selectedFiles().first();
-        } else {
-            file =
-                QFileDialog::getOpenFileName(ParentWidget(), Q(r.title), Q(r.initialDir), filter);
-        }
+        std::unique_ptr<QFileDialog> dialog;
+        if (r.save)
+            dialog =
+                std::make_unique<SaveDialog>(ParentWidget(), Q(r.title), Q(r.initialDir), filter);
+        else
+            dialog =
+                std::make_unique<OpenDialog>(ParentWidget(), Q(r.title), Q(r.initialDir), filter);
+        if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
+            file = dialog->selectedFiles().first();
     }
     if (file.isEmpty()) return std::nullopt;
     return file.toStdString();

@@ -24,8 +24,18 @@ constexpr double kPointsPerInch = 72.0;
 // The pixel size text is laid out at before it is scaled to its size on the page.
 constexpr int kGlyphPixels = 4096;
 
-std::string UnwritableFile(const std::string& file) {
-    return "Nie można zapisać pliku " + file + ".";
+std::string UnwritableFile(const std::string& file, SaveRefusal why = SaveRefusal::None) {
+    std::string text = "Nie można zapisać pliku " + file + ".";
+    if (why != SaveRefusal::None) text += " " + RefusalText(why);
+    return text;
+}
+
+// A PDF written into its existing file that failed and could not be put back.
+std::string LostOldPdf(const std::string& file, const FileReplacement& replacement) {
+    return UnwritableFile(file) + (replacement.KeptCopy().empty()
+                                       ? " Poprzedniej zawartości pliku nie udało się przywrócić."
+                                       : " Poprzednia zawartość pliku została zachowana w pliku " +
+                                             replacement.KeptCopy() + ".");
 }
 
 // The PDF writer does not tell when the disk fills up: a file cut short lacks the end-of-file
@@ -64,8 +74,8 @@ QtPrinterSurface::~QtPrinterSurface() {
 
 void QtPrinterSurface::CheckTarget() const {
     if (ToFile()) {
-        if (!ReplaceableTarget(choice_.outputFile))
-            throw PrintError(UnwritableFile(choice_.outputFile));
+        if (const SaveTarget target = ReplaceableTarget(choice_.outputFile); !target)
+            throw PrintError(UnwritableFile(choice_.outputFile, target.refusal));
         return;
     }
     if (printer_->outputFormat() != QPrinter::NativeFormat || !printer_->isValid() ||
@@ -166,7 +176,7 @@ void QtPrinterSurface::DoEndDoc() {
     std::optional<FileReplacement> file;
     if (ToFile()) {
         file.emplace(choice_.outputFile);
-        if (!file->Ready()) throw PrintError(UnwritableFile(choice_.outputFile));
+        if (!file->Ready()) throw PrintError(UnwritableFile(choice_.outputFile, file->Refusal()));
         printer_->setOutputFileName(Q(file->TempPath()));
     }
     QPainter painter;
@@ -183,8 +193,11 @@ void QtPrinterSurface::DoEndDoc() {
     }
     if (!painter.end() || printer_->printerState() == QPrinter::Error)
         Fail(painter, "Błąd drukowania: " + DeviceName() + ".");
-    if (file && (!CompletePdf(Q(file->TempPath())) || !file->Commit()))
-        Fail(painter, UnwritableFile(choice_.outputFile));
+    if (file && (!CompletePdf(Q(file->TempPath())) || !file->Commit())) {
+        ops_.clear();
+        throw PrintError(file->OldIntact() ? UnwritableFile(choice_.outputFile)
+                                           : LostOldPdf(choice_.outputFile, *file));
+    }
     ops_.clear();
 }
 

@@ -17,6 +17,7 @@
 #include "app/InputWindow.h"
 #include "app/OptionsWindow.h"
 #include "tests/CpuTime.h"
+#include "tests/FileBytes.h"
 #include "tests/SmallDisk.h"
 #include "tests/app/AppFixture.h"
 
@@ -51,18 +52,6 @@ std::string FreshFile(bool comma) {
     for (std::size_t at; (at = out.find(o)) != std::string::npos;)
         out.replace(at, o.size(), "\xF3");
     return out;
-}
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary);
-    out << bytes;
 }
 
 class InputFileTest : public AppTest {
@@ -321,18 +310,32 @@ TEST_F(InputFileTest, OddTargetsOfASaveFailWithTheirMessageAndKeepWhatWasThere) 
     WriteAll(dir / "tylko.inp", old);
     fs::permissions(dir / "tylko.inp",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    ASSERT_EQ(::mkfifo((dir / "potok").c_str(), 0600), 0);
+    fs::create_symlink(dir / "potok", dir / "do-potoku.inp");
+    fs::create_symlink("/dev/null", dir / "null.inp");
     struct Case {
         const char* name;
         fs::path path;
+        const char* reason;
     };
-    const Case cases[] = {{"link loop", dir / "loop1.inp"}, {"read-only file", dir / "tylko.inp"}};
+    const Case cases[] = {
+        {"link loop", dir / "loop1.inp", "Dowiązania symboliczne tworzą pętlę."},
+        {"read-only file", dir / "tylko.inp", "Plik jest tylko do odczytu."},
+        {"link to a pipe", dir / "do-potoku.inp", "To nie jest zwykły plik."},
+        {"link to a device", dir / "null.inp", "To nie jest zwykły plik."},
+        {"name too long", dir / (std::string(252, 'd') + ".inp"),
+         "Nazwa pliku lub ścieżka jest dłuższa, niż system pozwala."},
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         host.messages.clear();
         EXPECT_FALSE(SaveInputFile(c.path.string()));
         ASSERT_EQ(host.messages.size(), 1u);
-        EXPECT_EQ(host.messages[0].text, "Nie można zapisać pliku „" + c.path.filename().string() +
-                                             "”. Poprzednia zawartość pliku pozostała bez zmian.");
+        std::error_code ec;
+        const bool existed = fs::exists(fs::symlink_status(c.path, ec));
+        EXPECT_EQ(host.messages[0].text,
+                  "Nie można zapisać pliku „" + c.path.filename().string() + "”. " + c.reason +
+                      (existed ? " Poprzednia zawartość pliku pozostała bez zmian." : ""));
     }
     EXPECT_EQ(fs::read_symlink(dir / "loop1.inp"), "loop2.inp");
     EXPECT_EQ(ReadAll(dir / "tylko.inp"), old);
@@ -341,7 +344,7 @@ TEST_F(InputFileTest, OddTargetsOfASaveFailWithTheirMessageAndKeepWhatWasThere) 
     const fs::path longest = dir / (std::string(251, 'd') + ".inp");
     ASSERT_TRUE(SaveInputFile(longest.string()));
     EXPECT_EQ(ReadAll(longest), FreshFile(true));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 4);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 7);
 }
 
 TEST_F(InputFileTest, AFolderThatCannotBeEnteredIsAFileThatCannotBeWritten) {
@@ -352,7 +355,8 @@ TEST_F(InputFileTest, AFolderThatCannotBeEnteredIsAFileThatCannotBeWritten) {
     EXPECT_FALSE(SaveInputFile((dir / "zamknięty" / "x.inp").string()));
     fs::permissions(dir / "zamknięty", fs::perms::owner_all);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Nie można zapisać pliku „x.inp”.");
+    EXPECT_EQ(host.messages[0].text,
+              "Nie można zapisać pliku „x.inp”. Nie można wejść do folderu (brak uprawnień).");
 }
 
 // "Otwórz" refuses at once what is not a regular file, and calls a file too large what it cuts.

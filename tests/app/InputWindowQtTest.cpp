@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,6 +12,8 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "app/InputWindow.h"
@@ -79,39 +83,87 @@ void WhenModal(std::function<void(W&)> then, int tries = 0) {
         QTimer::singleShot(10, [then, tries] { WhenModal<W>(then, tries + 1); });
 }
 
-// "Zapisz" over a read-only file: the dialog says so and stays open for another name, before
-// any question about replacing the file.
-TEST_F(InputWindowQtTest, TheSaveDialogRefusesAReadOnlyFileAndStaysOpen) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("tylko.inp"));
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("stare");
-    }
-    QFile::setPermissions(file, QFileDevice::ReadOwner);
-    QString refusal;
-    bool stillOpen = false;
-    WhenModal<QFileDialog>([&](QFileDialog& dialog) {
-        dialog.selectFile(file);
-        WhenModal<QMessageBox>([&](QMessageBox& box) {
-            refusal = box.text();
-            box.accept();
-            QTimer::singleShot(0, [&] {
-                stillOpen = dialog.isVisible();
-                dialog.reject();
+// The file dialogs are Qt's own, titled, on every desktop. A name that cannot be used is refused
+// with its reason and the dialog stays open for another, before any question about replacing a
+// file; naming a new file asks whether to create it.
+TEST_F(InputWindowQtTest, TheFileDialogsRefuseWithTheirReasonAndAskBeforeCreating) {
+    // A Latin-2 name: "łódź" is not UTF-8.
+    const std::string latin2 = "\263\363d\277.inp";
+    struct Case {
+        const char* what;
+        bool save;
+        std::string name;
+        bool exists;
+        const char* says;
+        QMessageBox::StandardButton answer;
+        const char* left;  // the file's content afterwards; nullptr: there is none
+    } const cases[] = {
+        {"read-only", true, "tylko.inp", true,
+         "tylko.inp\nPlik jest tylko do odczytu.\nProszę podać inną nazwę pliku.", QMessageBox::Ok,
+         "stare"},
+        {"not UTF-8, save", true, latin2, true,
+         "\nNazwa pliku lub folderu nie jest zapisana w UTF-8, więc nie można jej użyć.\nProszę "
+         "podać inną nazwę pliku.",
+         QMessageBox::Ok, "stare"},
+        {"not UTF-8, open", false, latin2, true,
+         "\nNazwa pliku lub folderu nie jest zapisana w UTF-8, więc nie można jej użyć.\nProszę "
+         "wybrać inny plik.",
+         QMessageBox::Ok, "stare"},
+        {"new, not created", true, "nowy.inp", false,
+         "nowy.inp\nTen plik nie istnieje.\nCzy utworzyć nowy plik?", QMessageBox::No, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Raw bytes throughout: Qt would read the Latin-2 name as another one.
+        const std::filesystem::path dir =
+            std::filesystem::temp_directory_path() /
+            ("kordelan-dialog-" + std::to_string(::getpid()) + "-" + std::to_string(&c - cases));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directory(dir);
+        const std::string path = (dir / c.name).string();
+        if (c.exists) {
+            const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0444);
+            ASSERT_EQ(::write(fd, "stare", 5), 5);
+            ::close(fd);
+        }
+        QString said;
+        bool ownDialog = false, stillOpen = false;
+        WhenModal<QFileDialog>([&](QFileDialog& dialog) {
+            ownDialog = dialog.testOption(QFileDialog::DontUseNativeDialog) &&
+                        !dialog.windowTitle().isEmpty();
+            // Typed as a whole path: the folder's list is read in the background.
+            dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(QFile::decodeName(path.c_str()));
+            WhenModal<QMessageBox>([&](QMessageBox& box) {
+                said = box.text();
+                box.button(c.answer)->click();
+                QTimer::singleShot(0, [&] {
+                    stillOpen = dialog.isVisible();
+                    dialog.reject();
+                });
             });
+            static_cast<QDialog&>(dialog).accept();  // the Save or Open button
         });
-        static_cast<QDialog&>(dialog).accept();  // the Save button
-    });
-    frmData().Command4.UserClick();
-    EXPECT_EQ(refusal.toStdString(),
-              "tylko.inp\nPlik lub folder jest tylko do odczytu albo nie można w nim "
-              "zapisywać.\nProszę podać inną nazwę pliku.");
-    EXPECT_TRUE(stillOpen);
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "stare");
+        // Whatever goes wrong, the dialog does not stay open for ever.
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        QObject::connect(&giveUp, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        giveUp.start(5000);
+        (c.save ? frmData().Command4 : frmData().Command8).UserClick();
+        EXPECT_TRUE(ownDialog);
+        EXPECT_TRUE(said.endsWith(QString::fromUtf8(c.says))) << said.toStdString();
+        EXPECT_TRUE(stillOpen);
+        // Nothing else was written into the folder.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), c.exists ? 1 : 0);
+        if (c.left) {
+            std::ifstream in(path);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), c.left);
+        }
+        std::filesystem::remove_all(dir);
+    }
 }
 
 TEST_F(InputWindowQtTest, ClickingRealWidgetsRunsTheOptionRules) {

@@ -1,6 +1,8 @@
 #include "platform/PrinterSurface.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
 
 #include <QFile>
 #include <QFont>
@@ -421,6 +423,8 @@ TEST(QtPrinterSurfaceTest, AFailedPrintKeepsThePreviousPdfAndTheLinkToIt) {
     const std::filesystem::path link = disk.Path() / "raport.pdf";
     std::ofstream(old) << "%PDF-1.4 poprzedni raport";
     std::filesystem::create_symlink("stary.pdf", link);
+    ASSERT_EQ(::chmod(old.c_str(), 0640), 0);
+    ASSERT_EQ(::setxattr(old.c_str(), "user.projekt", "most", 4, 0), 0);
     disk.Fill(8 * 1024);
     QtPrinterSurface q(PrinterChoice{.outputFile = link.string()});
     EXPECT_FALSE(PrintThreePages(q));
@@ -437,6 +441,13 @@ TEST(QtPrinterSurfaceTest, AFailedPrintKeepsThePreviousPdfAndTheLinkToIt) {
     EXPECT_TRUE(PrintThreePages(q2)) << q2.LastError();
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_GT(std::filesystem::file_size(old), 1000u);
+    // The new PDF is the old file's in all but its bytes.
+    struct stat st {};
+    ASSERT_EQ(::stat(old.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    char value[8] = {};
+    EXPECT_EQ(::getxattr(old.c_str(), "user.projekt", value, sizeof value), 4);
+    EXPECT_STREQ(value, "most");
 }
 
 // The words of a PDF page as pdftotext boxes them: text, left and right edge in points.
