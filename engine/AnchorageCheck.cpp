@@ -74,18 +74,38 @@ double StripsAcross(double b, double bf) {
     return 10 * b / bf;
 }
 
-std::optional<double> MinimumLayers(double n, double b, double bf) {
+std::optional<double> WholeStripsAcross(double b, double bf) {
     if (!(bf > 0)) return std::nullopt;
     const double fit = std::floor(StripsAcross(b, bf));
     if (!(fit >= 1) || !std::isfinite(fit)) return std::nullopt;
-    if (fit >= n) return 1.0;
-    const double q = n / fit;
+    return fit;
+}
+
+std::optional<double> MinimumLayers(double n, double b, double bf) {
+    const std::optional<double> fit = WholeStripsAcross(b, bf);
+    if (!fit) return std::nullopt;
+    if (*fit >= n) return 1.0;
+    const double q = n / *fit;
     double layers = Whole(q) ? q : std::floor(q) + 1;
-    // The strips lie in equal layers: the fewest that hold them is a count that divides them
-    // (a prime count of strips wider than one layer ends at one strip a layer).
+    // The strips lie in equal layers: the fewest that hold them is a count that divides them.
+    // Past the window's most layers there is none to propose (a prime count of 29 strips, 3 a
+    // layer at most, would need 29 layers of one).
     if (Whole(n))
-        while (layers < n && !Whole(n / layers)) ++layers;
+        while (layers <= kMaxBondLayers && !Whole(n / layers)) ++layers;
+    if (layers > kMaxBondLayers) return std::nullopt;
     return layers;
+}
+
+std::string NoEqualLayersMessage(double n, double across) {
+    return "Nie można ułożyć " + FormatGeneral(n) +
+           " taśm w równych warstwach: liczba taśm w warstwie nie może przekroczyć " +
+           FormatGeneral(across) +
+           " (tyle mieści się obok siebie w szerokości przekroju), a liczba warstw nie może "
+           "przekroczyć " +
+           FormatGeneral(kMaxBondLayers) +
+           ". Proszę wybrać liczbę taśm, którą można ułożyć w równych warstwach, i przeliczyć "
+           "wyniki dla zastosowanego wzmocnienia (Wymiary elementu wzmacniającego, Powrót z "
+           "uaktualnieniem).";
 }
 
 std::optional<double> AnchorageLength(double Nfd, double Nbd_max, double lbd_max) {
@@ -122,13 +142,16 @@ std::optional<AnchorageOutcome> AnchorageRefusal(DesignState& s) {
     if (!s.LaminateApplied || s.ResultKind != Flexure || !(n >= 1) || !Whole(n) ||
         !(s.applied_Af > 0) || !(s.applied_tf_strip > 0) || !(s.Msd > 0) || !(s.Ef > 0))
         return Refused(s, kNoLaminate);
-    if (!MinimumLayers(n, s.b, s.applied_bf_strip)) {
+    const std::optional<double> across = WholeStripsAcross(s.b, s.applied_bf_strip);
+    if (!across) {
         return Refused(
             s, "Taśma o szerokości bf = " + FormatGeneral(s.applied_bf_strip) +
                    " mm jest szersza od przekroju o szerokości b = " + FormatGeneral(10 * s.b) +
                    " mm: w przekroju nie mieści się ani jedna taśma. Proszę zastosować "
                    "węższe taśmy.");
     }
+    if (!MinimumLayers(n, s.b, s.applied_bf_strip))
+        return Refused(s, NoEqualLayersMessage(n, *across), AnchorageField::Layers);
     if (!(s.fctm > 0)) return Refused(s, kNoStrength, AnchorageField::Strength);
     if (!(s.n_layers_bond >= 1) || !Whole(s.n_layers_bond))
         return Refused(s, kLayersNotWhole, AnchorageField::Layers);

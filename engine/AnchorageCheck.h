@@ -30,10 +30,16 @@ BondCapacity BondCapacityOf(double bf, double tf, double Ef, double layers, doub
 
 // How many strips of width bf [mm] fit side by side across the width b [cm] (nf_max, unrounded).
 double StripsAcross(double b, double bf);
+// The whole strips of width bf that fit side by side across b; empty when not a single one does.
+std::optional<double> WholeStripsAcross(double b, double bf);
+// The most layers of strips the anchorage window takes.
+constexpr double kMaxBondLayers = 20;
 // The fewest equal layers that hold n strips of width bf across b: 1 while they fit side by side,
-// else the smallest count at or above n / (strips across) that divides n. Empty when not a single
-// strip fits.
+// else the smallest count at or above n / (strips across) that divides n, up to kMaxBondLayers.
+// Empty when not a single strip fits, or when no such count divides n.
 std::optional<double> MinimumLayers(double n, double b, double bf);
+// Why n strips, `across` of them side by side, cannot be laid in equal layers, and what to do.
+std::string NoEqualLayersMessage(double n, double across);
 
 // The anchorage length l_bd,A [mm] that the force Nfd needs of the bond capacity Nbd_max with the
 // largest length lbd_max: no force, no length; equal forces, lbd_max. Empty when Nfd exceeds
@@ -60,8 +66,9 @@ struct AnchorageOutcome {
 };
 
 // The checks of the inputs before the search, in their order: bar depths within the section, a
-// moment at A, a laminate to check (applied strips that fit across the section, a design moment),
-// a mean tensile strength, a whole number of layers that divides the strips. Empty when all pass.
+// moment at A, a laminate to check (applied strips that fit across the section and can be laid in
+// equal layers, a design moment), a mean tensile strength, a whole number of layers that divides
+// the strips. Empty when all pass.
 std::optional<AnchorageOutcome> AnchorageRefusal(DesignState& s);
 // The bond capacity, the strain search at A and the verdict (k_b, Nbd_max, lbd_max, the scan
 // fields, Nfd_A). Refused when no strain state carries M_sd,A within 5 %.

@@ -81,6 +81,7 @@ FrmBond::FrmBond() : Window("frmBond") {
     BuildResult();
     BuildButtons();
     BuildRules();
+    for (TextBox* box : CheckInputs()) box->Change = [this] { ClearResultOfOtherInputs(); };
 
     Control* const order[] = {&Text1, &Text2,    &Text32,   &Text30,   &Text3,
                               &Text5, &Text16,   &Text17,   &Text4,    &Text6,
@@ -288,14 +289,18 @@ void FrmBond::BuildRules() {
     rules_->Add(Text17, Between({0.01, 2}, {1.00, 2}, Proposes(s.d12 / 100), " m."));
     rules_->Add(Text6, Between({0.01, 2}, {1.00, 2}, Proposes(s.d11 / 100), " m."));
 
-    // The fewest layers that hold the strips up to 20. When not a single strip fits across the
-    // section there is no fewest; the check says why.
+    // The fewest layers that hold the strips up to 20. Where no count of equal layers holds
+    // them, no value can pass and the field says why; where not a single strip fits across the
+    // section, the check says why.
     const std::optional<double> least = MinimumLayers(s.applied_n_strips, s.b, s.applied_bf_strip);
+    const std::optional<double> across = WholeStripsAcross(s.b, s.applied_bf_strip);
     if (least) {
         const double m = *least;
-        rules_->Add(Text7,
-                    Between(
-                        {m, Bound::kPlain}, {20}, [m](double v) { return v == m; }, " warstwami."));
+        rules_->Add(Text7, Between(
+                               {m, Bound::kPlain}, {kMaxBondLayers},
+                               [m](double v) { return v == m; }, " warstwami."));
+    } else if (across) {
+        rules_->Add(Text7, Range(1, 0, false, NoEqualLayersMessage(s.applied_n_strips, *across)));
     } else {
         FieldRule any = Range(0, 0, false, "");
         any.passes = [](double) { return true; };
@@ -338,6 +343,23 @@ void FrmBond::ClearResult() {
                                          &Label33, &Label34, &Label35, &Label16})
         c->SetVisible(false);
     for (Label* v : {&Label11, &Label14, &Label27}) v->SetCaption("0");
+    checked_.clear();
+}
+
+std::array<TextBox*, 11> FrmBond::CheckInputs() {
+    return {&Text2,  &Text1, &Text3,  &Text16, &Text4, &Text5,
+            &Text17, &Text6, &Text32, &Text30, &Text7};
+}
+
+// The report keeps printing the check; only the window stops showing it.
+void FrmBond::ClearResultOfOtherInputs() {
+    const std::array<TextBox*, 11> boxes = CheckInputs();
+    for (std::size_t k = 0; k < checked_.size(); ++k) {
+        if (ParseNumber(boxes[k]->Text()) != checked_[k]) {
+            ClearResult();
+            return;
+        }
+    }
 }
 
 void FrmBond::ShowForLaminate() {
@@ -353,10 +375,10 @@ void FrmBond::SetMinLayers() {
     DesignState& s = State();
     Label38.SetCaption(FormatGeneral(s.applied_n_strips));
     s.nf_max = s.applied_bf_strip > 0 ? StripsAcross(s.b, s.applied_bf_strip) : 0;
-    // Not a single strip fits across the section: nothing to propose; the check says why.
-    if (const std::optional<double> least =
-            MinimumLayers(s.applied_n_strips, s.b, s.applied_bf_strip))
-        Text7.SetText(FormatGeneral(*least));
+    // No count of equal layers, or not a single strip across the section: nothing to propose;
+    // the field or the check says why.
+    const std::optional<double> least = MinimumLayers(s.applied_n_strips, s.b, s.applied_bf_strip);
+    Text7.SetText(least ? FormatGeneral(*least) : "0");
 }
 
 void FrmBond::AcceptBondResults() {
@@ -366,8 +388,7 @@ void FrmBond::AcceptBondResults() {
 void FrmBond::Command4_Click() {
     ForgetAnchorageCheck(State());
     // Every box first, each with its own message, in the order the check reads them.
-    for (TextBox* box : {&Text2, &Text1, &Text3, &Text16, &Text4, &Text5, &Text17, &Text6, &Text32,
-                         &Text30, &Text7}) {
+    for (TextBox* box : CheckInputs()) {
         if (!rules_->Check(*box)) {
             ClearResult();
             return;
@@ -406,6 +427,8 @@ void FrmBond::Command4_Click() {
         return;
     }
     ShowVerdict();
+    checked_.clear();
+    for (TextBox* box : CheckInputs()) checked_.push_back(value(*box));
 }
 
 void FrmBond::ShowRefusal(const AnchorageOutcome& o) {

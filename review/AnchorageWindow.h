@@ -5,9 +5,11 @@
 // modally from the results window once the results stand for the applied laminate; hidden, not
 // unloaded, so it keeps what the user typed.
 
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "kit/FieldRules.h"
 #include "platform/Window.h"
@@ -90,12 +92,18 @@ class FrmBond : public Window {
     void ProposeFromDesign();
     // The result frame without a result: value labels "0", no verdict, hints or length.
     void ClearResult();
+    // The boxes the check reads, in the order it reads them.
+    std::array<TextBox*, 11> CheckInputs();
+    // A verdict stands only beside the values it was computed for.
+    void ClearResultOfOtherInputs();
     void ShowRefusal(const AnchorageOutcome& o);
     void ShowVerdict();
 
     std::unique_ptr<FieldRules> rules_;
     // The text last proposed for each box that ProposeFromDesign fills.
     std::map<const TextBox*, std::string> proposed_;
+    // What the check of the shown verdict read from each of CheckInputs(); empty without one.
+    std::vector<double> checked_;
     int freshLabel_ = 100;
 };
 

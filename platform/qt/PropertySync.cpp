@@ -264,7 +264,7 @@ void QtBinding::SyncPanels(Control& c) {
 }
 
 void QtBinding::ShowSelection(Control& c) {
-    if (c.Kind() != ControlKind::TextBox) return;
+    if (c.Kind() != ControlKind::TextBox || &c == typing_) return;
     auto& box = static_cast<TextBox&>(c);
     auto* e = static_cast<QLineEdit*>(widgets_.at(&c));
     const int start = std::clamp(box.SelStart(), 0, static_cast<int>(e->text().size()));

@@ -127,6 +127,8 @@ class QtBinding : public QObject, public WindowObserver {
     // A text box the mouse just entered: its press and drag would undo the entry's selection.
     QObject* mouseEntered_ = nullptr;
     QObject* dragEaten_ = nullptr;
+    // The text box whose typed text the model is taking in: its caret is where the user left it.
+    const Control* typing_ = nullptr;
 };
 
 }  // namespace kord

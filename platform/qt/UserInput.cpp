@@ -257,8 +257,13 @@ void QtBinding::OnClicked(Control& c) {
 void QtBinding::OnTextEdited(Control& c, const QString& text) {
     auto& box = static_cast<TextBox&>(c);
     QPointer<QtBinding> self(this);
+    // The new text resets the model's selection until the caret is read back below; a change
+    // handler that shows or hides a control must not move the caret there meanwhile.
+    typing_ = &c;
     box.UserType(text.toStdString());
-    if (!self || !alive_) return;
+    if (!self) return;
+    typing_ = nullptr;
+    if (!alive_) return;
     auto* e = static_cast<QLineEdit*>(widgets_.at(&c));
     if (e->text() != Q(box.Text())) {
         SyncGuard guard(this);

@@ -76,8 +76,13 @@ TEST(MinimumLayers, FewestThatHoldTheStrips) {
     // Equal layers only: the count divides the strips.
     EXPECT_EQ(MinimumLayers(5, 20, 50), 5.0);
     EXPECT_EQ(MinimumLayers(10, 20, 50), 5.0);
-    EXPECT_EQ(MinimumLayers(26, 30, 25), 13.0);  // 12 a layer
-    EXPECT_EQ(MinimumLayers(29, 30, 25), 29.0);
+    EXPECT_EQ(MinimumLayers(26, 30, 25), 13.0);   // 12 a layer
+    EXPECT_EQ(MinimumLayers(26, 30, 100), 13.0);  // 3 a layer
+    EXPECT_EQ(MinimumLayers(38, 30, 100), 19.0);
+    // Never more than 20 layers: then no count of equal layers holds the strips.
+    EXPECT_EQ(MinimumLayers(29, 30, 25), std::nullopt);
+    EXPECT_EQ(MinimumLayers(29, 30, 100), std::nullopt);
+    EXPECT_EQ(MinimumLayers(77, 30, 100), std::nullopt);
     EXPECT_EQ(MinimumLayers(1, 20, 201), std::nullopt);  // not a single strip fits
     EXPECT_EQ(MinimumLayers(1, 20, 0), std::nullopt);
 }
@@ -226,6 +231,11 @@ const char* const kNoLaminate =
     "zastosowanego wzmocnienia (Wymiary elementu wzmacniającego, Powrót z uaktualnieniem).";
 const char* const kLayersNotWhole =
     "Liczba warstw, w których ułożone są taśmy, powinna być liczbą całkowitą nie mniejszą od 1.";
+const char* const kNoEqualLayers =
+    "Nie można ułożyć 29 taśm w równych warstwach: liczba taśm w warstwie nie może przekroczyć 3 "
+    "(tyle mieści się obok siebie w szerokości przekroju), a liczba warstw nie może przekroczyć "
+    "20. Proszę wybrać liczbę taśm, którą można ułożyć w równych warstwach, i przeliczyć wyniki "
+    "dla zastosowanego wzmocnienia (Wymiary elementu wzmacniającego, Powrót z uaktualnieniem).";
 const char* const kNotMultiple =
     "Całkowita liczba taśm wzmocniających powinna być wielokrotnością liczby ich warstw.";
 
@@ -260,6 +270,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "300 mm: w przekroju nie mieści się ani jedna taśma. Proszę zastosować węższe "
                     "taśmy.",
                     AnchorageField::None},
+        RefusalCase{"29 strips, 3 across, no tensile strength as well",
+                    [](DesignState& s) {
+                        s.applied_bf_strip = 100;
+                        s.applied_n_strips = 29;
+                        s.fctm = 0;
+                    },
+                    kNoEqualLayers, AnchorageField::Layers},
         RefusalCase{"no tensile strength, no layers as well",
                     [](DesignState& s) {
                         s.fctm = 0;

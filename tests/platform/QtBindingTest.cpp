@@ -377,6 +377,12 @@ TEST_F(QtBindingTest, TypingInAFieldUpdatesTheModelAndFiresChange) {
     };
     Key(edit, Qt::Key_Period, Qt::NoModifier, ".");
     EXPECT_EQ(edit->text(), "0");
+    // One that shows or hides another control leaves the caret where the user typed.
+    w.Text4(1).Change = [&] { w.Label1.SetVisible(!w.Label1.Visible()); };
+    edit->end(false);
+    Key(edit, Qt::Key_1, Qt::NoModifier, "1");
+    Key(edit, Qt::Key_2, Qt::NoModifier, "2");
+    EXPECT_EQ(w.Text4(1).Text(), "012");
 }
 
 TEST_F(QtBindingTest, EnteringAFieldByTheMouseSelectsItsTextSoTypingReplacesIt) {

@@ -268,6 +268,44 @@ TEST_F(BondTest, ResultOfAnotherLaminateIsNotShown) {
     ExpectNoResult(w);
 }
 
+struct EditCase {
+    const char* what;
+    const char* layers;  // Text7 when the check runs
+    const char* box;     // typed after the check
+    const char* text;
+    bool reopened;  // "Powrót", then "Zakotwienie" again
+};
+
+class BondEdits : public BondTest, public ::testing::WithParamInterface<EditCase> {};
+
+// Once a box no longer holds what the check read, the window shows no verdict until the next
+// "Obliczanie"; the report still has the check that was made.
+TEST_P(BondEdits, NoVerdictBesideOtherValues) {
+    const EditCase& c = GetParam();
+    FrmBond& w = Open();
+    w.Text2.SetText("80");
+    w.Text7.SetText(c.layers);
+    Compute(w);
+    ASSERT_TRUE(w.Label17.Visible());
+    if (c.box) static_cast<TextBox&>(*w.Find(c.box)).UserType(c.text);
+    if (c.reopened) {
+        w.Command2.UserClick();
+        Open();
+    }
+    ExpectNoResult(w);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(AnchorageCheckCurrent(s));
+    EXPECT_EQ(s.Msd_A, 80);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BondEdits,
+    ::testing::Values(EditCase{"moment typed", "1", "Text2", "100", false},
+                      EditCase{"moment typed then reopened", "1", "Text2", "300", true},
+                      EditCase{"bar area typed", "1", "Text4", "450", false},
+                      EditCase{"layers proposed again on reopening", "2", nullptr, "", true}),
+    NamedBy([](const EditCase& c) { return std::string(c.what); }));
+
 // After a new design the boxes that hold what the window proposed follow the new section; the
 // boxes the user typed into keep the user's values.
 TEST_F(BondTest, ProposedBoxesFollowANewDesignTypedOnesStay) {
@@ -302,10 +340,10 @@ TEST_F(BondTest, ProposedBoxesFollowANewDesignTypedOnesStay) {
 }
 
 // Strips 25 mm wide, twelve across the section: the window proposes equal layers that its own
-// field rule and check accept, one strip a layer for a prime count.
+// field rule and check accept.
 TEST_F(BondTest, ProposedLayersPassTheWindowsOwnChecks) {
     s.applied_bf_strip = 25;
-    const std::pair<double, const char*> cases[] = {{24, "2"}, {26, "13"}, {29, "29"}};
+    const std::pair<double, const char*> cases[] = {{24, "2"}, {26, "13"}};
     for (const auto& [strips, layers] : cases) {
         s.applied_n_strips = strips;
         FrmBond& w = Open();
@@ -316,6 +354,33 @@ TEST_F(BondTest, ProposedLayersPassTheWindowsOwnChecks) {
         for (const MsgBoxCall& m : host.messages)
             EXPECT_EQ(m.text.find("warstw"), std::string::npos) << strips << ": " << m.text;
         host.messages.clear();
+        w.Command2.UserClick();
+    }
+}
+
+// Strips 100 mm wide, three across the section: 29 or 77 strips fit no count of equal layers up
+// to 20. Nothing is proposed; the field and the check say why in one message.
+TEST_F(BondTest, StripsThatFitNoEqualLayersAreNamedInOneMessage) {
+    s.applied_bf_strip = 100;
+    const std::pair<double, const char*> cases[] = {{29, "20"}, {77, "30"}};
+    for (const auto& [strips, layers] : cases) {
+        s.applied_n_strips = strips;
+        FrmBond& w = Open();
+        EXPECT_EQ(w.Text7.Text(), "0");
+        const std::string message =
+            "Nie można ułożyć " + FormatGeneral(strips) +
+            " taśm w równych warstwach: liczba taśm w warstwie nie może przekroczyć 3 (tyle "
+            "mieści się obok siebie w szerokości przekroju), a liczba warstw nie może przekroczyć "
+            "20. Proszę wybrać liczbę taśm, którą można ułożyć w równych warstwach, i przeliczyć "
+            "wyniki dla zastosowanego wzmocnienia (Wymiary elementu wzmacniającego, Powrót z "
+            "uaktualnieniem).";
+        w.Text7.UserType(layers);
+        w.UserPressTab(false);
+        ExpectMessage(message, kFieldTitle, &w.Text7);
+        w.Text2.SetText("80");
+        Compute(w);
+        ExpectMessage(message, kFieldTitle, &w.Text7);
+        ExpectNoResult(w);
         w.Command2.UserClick();
     }
 }
