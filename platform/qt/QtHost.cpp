@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QHash>
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRawFont>
 #include <QScreen>
 #include <QStringListModel>
 #include <QTimer>
@@ -127,8 +129,26 @@ class SaveDialog : public QFileDialog {
     }
 };
 
-// The font dialog offers only the sizes between its limits: the others are left out of the
-// size list, a typed one outside them cannot be confirmed.
+// A face the report may be set in: an installed face, not a name that stands for another
+// ("Sans Serif"), with TrueType outlines (a "glyf" table, which Type 1, CFF and bitmap faces
+// lack) and every letter of Polish, which no symbol or dingbat face has.
+bool TrueTypePolishFace(const QString& family) {
+    static QHash<QString, bool> known;
+    if (const auto it = known.constFind(family); it != known.constEnd()) return *it;
+    const QRawFont raw = QRawFont::fromFont(QFont(family));
+    // The list names a face made by more than one foundry "Family [Foundry]".
+    bool usable = raw.isValid() && !raw.fontTable("glyf").isEmpty() &&
+                  raw.familyName().compare(family.section(QStringLiteral(" ["), 0, 0),
+                                           Qt::CaseInsensitive) == 0;
+    for (const QChar c : QStringLiteral("ĄĆĘŁŃÓŚŹŻąćęłńóśźż"))
+        usable = usable && raw.supportsCharacter(c);
+    known.insert(family, usable);
+    return usable;
+}
+
+// The font dialog offers only TrueType faces that write Polish and only the sizes between its
+// limits: the others are left out of the family and size lists, and a font outside them cannot
+// be confirmed.
 class LimitedFontDialog : public QFontDialog {
   public:
     LimitedFontDialog(const QFont& initial, int minSize, int maxSize, QWidget* parent)
@@ -138,6 +158,33 @@ class LimitedFontDialog : public QFontDialog {
         for (auto* edit : findChildren<QLineEdit*>())
             if (qobject_cast<const QIntValidator*>(edit->validator()))
                 edit->setValidator(new QIntValidator(minSize, maxSize, edit));
+        for (auto* list : findChildren<QListView*>()) {
+            // The family list is the one of installed families.
+            auto* families = qobject_cast<QStringListModel*>(list->model());
+            if (!families || !IsFamilyList(families->stringList())) continue;
+            const auto hideOthers = [list, families] {
+                const QStringList items = families->stringList();
+                for (int row = 0; row < items.size(); ++row)
+                    list->setRowHidden(row, !TrueTypePolishFace(items[row]));
+            };
+            // A change of writing system fills the list anew.
+            connect(families, &QAbstractItemModel::modelReset, this, hideOthers);
+            hideOthers();
+            // Keys (Home, End, a typed letter) may land on a hidden family: the nearest shown one
+            // is taken instead, in the direction of the move first.
+            connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                    [list](const QModelIndex& current, const QModelIndex& previous) {
+                        if (!current.isValid() || !list->isRowHidden(current.row())) return;
+                        const bool up = previous.isValid() && previous.row() > current.row();
+                        for (const int step : {up ? -1 : 1, up ? 1 : -1})
+                            for (int row = current.row() + step;
+                                 row >= 0 && row < list->model()->rowCount(); row += step)
+                                if (!list->isRowHidden(row)) {
+                                    list->setCurrentIndex(list->model()->index(row, 0));
+                                    return;
+                                }
+                    });
+        }
         for (auto* list : findChildren<QListView*>()) {
             // The size list is the one of numbers (the families and styles are named).
             auto* sizes = qobject_cast<QStringListModel*>(list->model());
@@ -157,11 +204,20 @@ class LimitedFontDialog : public QFontDialog {
     }
 
     void done(int result) override {
-        if (result == QDialog::Accepted && !Within(currentFont().pointSizeF())) return;
+        if (result == QDialog::Accepted && !Allowed(currentFont())) return;
         QFontDialog::done(result);
     }
 
   private:
+    static bool IsFamilyList(const QStringList& items) {
+        const QStringList installed = QFontDatabase::families();
+        return !items.isEmpty() && std::all_of(items.begin(), items.end(), [&](const QString& f) {
+            return installed.contains(f);
+        });
+    }
+    bool Allowed(const QFont& font) const {
+        return Within(font.pointSizeF()) && TrueTypePolishFace(font.family());
+    }
     static bool IsSizeList(const QStringList& items) {
         bool numbers = !items.isEmpty();
         for (const QString& item : items) {
@@ -175,7 +231,7 @@ class LimitedFontDialog : public QFontDialog {
     void UpdateOk() {
         if (auto* box = findChild<QDialogButtonBox*>())
             if (QPushButton* ok = box->button(QDialogButtonBox::Ok))
-                ok->setEnabled(Within(currentFont().pointSizeF()));
+                ok->setEnabled(Allowed(currentFont()));
     }
 
     int min_, max_;

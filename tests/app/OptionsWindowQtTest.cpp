@@ -7,6 +7,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListView>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
@@ -25,14 +26,27 @@
 namespace kord::test {
 namespace {
 
-// Runs `answer` on the font dialog once it is open; gives up after a second.
-void AnswerFontDialog(std::function<void(QFontDialog&)> answer, int tries = 0) {
+// Runs `answer` on the dialog once it is open; gives up after a second.
+template <class Dialog>
+void AnswerDialog(std::function<void(Dialog&)> answer, int tries = 0) {
     QTimer::singleShot(tries ? 10 : 0, [answer = std::move(answer), tries]() mutable {
-        if (auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget()))
+        if (auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
             answer(*d);
         else if (tries < 100)
-            AnswerFontDialog(std::move(answer), tries + 1);
+            AnswerDialog<Dialog>(std::move(answer), tries + 1);
     });
+}
+
+// fontconfig's own account of the installed families matching a pattern.
+QStringList FontconfigFamilies(const QString& pattern) {
+    QProcess list;
+    list.start(QStringLiteral("fc-list"), {pattern, QStringLiteral("family")});
+    list.waitForFinished();
+    QStringList families;
+    for (const QString& line :
+         QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+        families << line.split(',');
+    return families;
 }
 
 QPushButton* OkOf(QFontDialog& d) {
@@ -71,7 +85,7 @@ TEST_F(OptionsWindowQtTest, FontDialogOpensOnTheReportFontOffersOnlyItsSizesAndO
     // The rows each list shows: families, styles, sizes.
     std::vector<QStringList> shown;
     bool okAfterFive = true;
-    AnswerFontDialog([&](QFontDialog& d) {
+    AnswerDialog<QFontDialog>([&](QFontDialog& d) {
         family = d.currentFont().family();
         for (auto* list : d.findChildren<QListView*>()) {
             shown.emplace_back();
@@ -96,6 +110,12 @@ TEST_F(OptionsWindowQtTest, FontDialogOpensOnTheReportFontOffersOnlyItsSizesAndO
     EXPECT_EQ(family, "Liberation Sans");
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_TRUE(shown[0].contains("Liberation Sans")) << shown[0].join(",").toStdString();
+    // Only TrueType faces that write Polish: none of the Type 1, CFF or symbol faces installed
+    // (C059 is one). Where two foundries make a family, the list names it "Family [Foundry]".
+    const QStringList polishTrueType = FontconfigFamilies(":fontformat=TrueType:lang=pl");
+    ASSERT_TRUE(FontconfigFamilies(":fontformat=CFF").contains("C059"));
+    for (const QString& f : shown[0])
+        EXPECT_TRUE(polishTrueType.contains(f.section(" [", 0, 0))) << f.toStdString();
     EXPECT_TRUE(shown[1].contains("Regular")) << shown[1].join(",").toStdString();
     EXPECT_EQ(shown[2], (QStringList{"10", "11", "12", "14"}));
     EXPECT_FALSE(okAfterFive);
