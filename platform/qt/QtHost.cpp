@@ -237,6 +237,21 @@ class LimitedFontDialog : public QFontDialog {
     int min_, max_;
 };
 
+// The print dialog in its set-up form: a printer or a PDF file is chosen and confirmed, nothing
+// is printed. The program keeps only that choice, so nothing else is offered: no page range,
+// current page or selection, and neither the copies, collation, colour and duplex of "Options"
+// nor the page settings of the printer's properties (the report prints on the printer's own
+// paper, a PDF on A4).
+void MakeSetUpForm(QPrintDialog& dialog) {
+    dialog.setWindowTitle(QStringLiteral("Ustawienia drukarki"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    if (auto* box = dialog.findChild<QDialogButtonBox*>()) {
+        for (QAbstractButton* button : box->buttons())
+            if (box->buttonRole(button) == QDialogButtonBox::ResetRole) button->hide();
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    }
+}
+
 // The help viewer: Esc closes it.
 class HelpViewer : public QTextBrowser {
   protected:
@@ -424,6 +439,7 @@ bool QtHost::ChoosePrinter(PrinterChoice& choice) {
     }
     RestoreBelow restore;
     QPrintDialog dialog(&printer, ParentWidget());
+    MakeSetUpForm(dialog);
     int result = 0;
     {
         NestedLoop nested;

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListView>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 #include <functional>
@@ -20,6 +24,7 @@
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
 #include "platform/qt/QtHost.h"
+#include "platform/qt/QtPrinterSurface.h"
 #include "report/PrintDriver.h"
 #include "tests/support/RecordingSurface.h"
 
@@ -126,6 +131,46 @@ TEST_F(OptionsWindowQtTest, FontDialogOpensOnTheReportFontOffersOnlyItsSizesAndO
     const TextRun* title = rec.FindText("Wzmocnienie konstrukcji");
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->font, (Font{.name = "Arial", .size = 16, .bold = true}));
+}
+
+// "Ustawienia drukarki" chooses and confirms with "OK", offers nothing the report would not keep,
+// and a cancelled dialog leaves the earlier choice; the report then prints to the file chosen.
+TEST_F(OptionsWindowQtTest, PrinterSetUpOnlyChoosesThePrinterOrFile) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("raport.pdf");
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm);
+        QString okText;
+        bool optionsOffered = true, propertiesOffered = true;
+        QAbstractPrintDialog::PrintDialogOptions offered;
+        AnswerDialog<QPrintDialog>([&](QPrintDialog& d) {
+            auto* box = d.findChild<QDialogButtonBox*>();
+            okText = box->button(QDialogButtonBox::Ok)->text();
+            optionsOffered = false;
+            for (QAbstractButton* b : box->buttons())
+                if (box->buttonRole(b) == QDialogButtonBox::ResetRole)
+                    optionsOffered = optionsOffered || b->isVisible();
+            propertiesOffered = d.findChild<QPushButton*>("properties")->isVisible();
+            offered = d.options();
+            // The PDF file is the last entry of the printers.
+            auto* printers = d.findChild<QComboBox*>("printers");
+            printers->setCurrentIndex(printers->count() - 1);
+            d.findChild<QLineEdit*>("filename")->setText(confirm ? pdf : pdf + ".inny.pdf");
+            box->button(confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        });
+        frmOptions().tbsOptions.Select(1);
+        frmOptions().Command1.UserClick();
+        EXPECT_EQ(okText, "OK");
+        EXPECT_FALSE(optionsOffered);
+        EXPECT_FALSE(propertiesOffered);
+        EXPECT_EQ(offered, QAbstractPrintDialog::PrintToFile);
+        EXPECT_EQ(frmOptions().Printer.outputFile, pdf.toStdString());
+    }
+    QtPrinterSurface printer(frmOptions().Printer);
+    PrintReport(printer, DesignedInputs(), PrintOptionsOf(frmOptions()));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
 }
 
 }  // namespace
