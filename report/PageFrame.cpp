@@ -164,13 +164,16 @@ std::string Indentation(const std::vector<LinePiece>& pieces) {
     return text.substr(0, std::min(text.find_first_not_of(' '), text.size()));
 }
 
-// Whether the line, started with Tab(column) from the present position and printed from x =
-// start, would run off the bottom of the printable area (checked only for lines without a page
-// check) or into the logo of the page frame.
-bool LineNeedsNewPage(const PrinterSurface& p, int column, double start,
+// Where a line started with Tab(column) from the present position has its top.
+double LineTop(const PrinterSurface& p, int column) {
+    return p.CurrentY() + (p.CurrentX() > p.ColumnX(column) ? p.TextHeight() : 0.0);
+}
+
+// Whether one printed line with its top at top, printed from x = start, would run off the bottom
+// of the printable area (checked only for lines without a page check) or into the logo of the
+// page frame.
+bool LineNeedsNewPage(const PrinterSurface& p, double top, double start,
                       const std::vector<LinePiece>& pieces, PageCheck check) {
-    double top = p.CurrentY();
-    if (p.CurrentX() > p.ColumnX(column)) top += p.TextHeight();
     double bottom = top + p.TextHeight();
     double right = start;
     for (const auto& piece : pieces) {
@@ -183,6 +186,33 @@ bool LineNeedsNewPage(const PrinterSurface& p, int column, double start,
                           bottom > p.ScaleHeight() - kFrameLogoTop &&
                           top < p.ScaleHeight() - kFrameLogoTop + kFrameLogoHeight;
     return offPage || intoLogo;
+}
+
+// Whether the whole line, wrapped as it would be printed from the present position, stays on
+// this page: no part of it would meet the page check or run off the page or into the logo.
+bool LineFitsOnPage(const PrinterSurface& p, int column, const std::string& indentation,
+                    std::vector<LinePiece> pieces, PageCheck check) {
+    double top = LineTop(p, column);
+    for (bool continuation = false; !pieces.empty(); continuation = true) {
+        if (continuation && check == PageCheck::Yes && top > p.ScaleHeight() - kPageReserve)
+            return false;
+        const double start = p.ColumnX(column) + (continuation ? p.TextWidth(indentation) : 0.0);
+        Split split = SplitToFit(p, start, pieces);
+        if (LineNeedsNewPage(p, top, start, split.head, check)) return false;
+        pieces = std::move(split.tail);
+        top += p.TextHeight();
+    }
+    return true;
+}
+
+// A new page with its frame inside a line's style: the page number is printed plain.
+void NewPageForLine(PrinterSurface& p) {
+    const bool underline = p.FontUnderline(), italic = p.FontItalic();
+    p.SetFontUnderline(false);
+    p.SetFontItalic(false);
+    NewPageWithFrame();
+    p.SetFontUnderline(underline);
+    p.SetFontItalic(italic);
 }
 
 // Prints one physical line: Tab(column), indented by that many twips, the pieces, the line's end.
@@ -209,28 +239,25 @@ void PrintPieces(int column, double indent, const std::vector<LinePiece>& pieces
     if (pieces.empty()) p.Print({});
 }
 
-// A line of the kit: its page check, then the line, broken where it is wider than the page,
-// each part with the same check and each continuation under the line's text. A line that would
-// run off the page or into the logo starts a new page first; that page's number is printed plain
-// whatever style the line has.
+// A line of the kit: its page check, then the line, broken where it is wider than the page, each
+// continuation under the line's text. A page break falls before a line, never inside one: a line
+// whose parts would not all fit on the page, by the page check or by the bottom and the logo,
+// starts a new page first; that page's number is printed plain whatever style the line has. Only
+// a line taller than a whole page makes the check again before its later parts.
 void PrintKitLine(int column, std::vector<LinePiece> pieces, PageCheck check) {
     PrinterSurface& p = Printer();
     const std::string indentation = Indentation(pieces);
+    if (check == PageCheck::Yes) PageBreak();
+    if (!LineFitsOnPage(p, column, indentation, pieces, check)) NewPageForLine(p);
     bool continuation = false;
     do {
-        if (check == PageCheck::Yes) PageBreak();
+        if (continuation && check == PageCheck::Yes) PageBreak();
         // Measured in the font in effect: a page frame turns bold off.
         const auto indent = [&] { return continuation ? p.TextWidth(indentation) : 0.0; };
         const auto start = [&] { return p.ColumnX(column) + indent(); };
         Split split = SplitToFit(p, start(), pieces);
-        if (LineNeedsNewPage(p, column, start(), split.head, check)) {
-            const bool underline = p.FontUnderline(), italic = p.FontItalic();
-            p.SetFontUnderline(false);
-            p.SetFontItalic(false);
-            NewPageWithFrame();
-            p.SetFontUnderline(underline);
-            p.SetFontItalic(italic);
-            // The frame turns bold off: measure again.
+        if (LineNeedsNewPage(p, LineTop(p, column), start(), split.head, check)) {
+            NewPageForLine(p);
             split = SplitToFit(p, start(), pieces);
         }
         PrintPieces(column, indent(), split.head);

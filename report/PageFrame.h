@@ -10,7 +10,8 @@
 //  - a line wider than the printable area is broken at the blank before the last word group
 //    that fits (a number stays with its unit, "=" and ">" with their values, a closing bracket
 //    with what it closes) and continued on the next line under its text, past its leading
-//    blanks, each part with the line's own page check.
+//    blanks. A page break falls before a line, never inside one: a wrapped line whose parts
+//    would not all fit above the page check starts a new page (with its frame) whole.
 
 #include <functional>
 #include <string>

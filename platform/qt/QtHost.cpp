@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QHash>
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRawFont>
 #include <QScreen>
 #include <QStringListModel>
 #include <QTimer>
@@ -196,8 +198,26 @@ class OpenDialog : public FileDialogBase {
     }
 };
 
-// The font dialog offers only the sizes between its limits: the others are left out of the
-// size list, a typed one outside them cannot be confirmed.
+// A face the report may be set in: an installed face, not a name that stands for another
+// ("Sans Serif"), with TrueType outlines (a "glyf" table, which Type 1, CFF and bitmap faces
+// lack) and every letter of Polish, which no symbol or dingbat face has.
+bool TrueTypePolishFace(const QString& family) {
+    static QHash<QString, bool> known;
+    if (const auto it = known.constFind(family); it != known.constEnd()) return *it;
+    const QRawFont raw = QRawFont::fromFont(QFont(family));
+    // The list names a face made by more than one foundry "Family [Foundry]".
+    bool usable = raw.isValid() && !raw.fontTable("glyf").isEmpty() &&
+                  raw.familyName().compare(family.section(QStringLiteral(" ["), 0, 0),
+                                           Qt::CaseInsensitive) == 0;
+    for (const QChar c : QStringLiteral("ĄĆĘŁŃÓŚŹŻąćęłńóśźż"))
+        usable = usable && raw.supportsCharacter(c);
+    known.insert(family, usable);
+    return usable;
+}
+
+// The font dialog offers only TrueType faces that write Polish and only the sizes between its
+// limits: the others are left out of the family and size lists, and a font outside them cannot
+// be confirmed.
 class LimitedFontDialog : public QFontDialog {
   public:
     LimitedFontDialog(const QFont& initial, int minSize, int maxSize, QWidget* parent)
@@ -207,6 +227,33 @@ class LimitedFontDialog : public QFontDialog {
         for (auto* edit : findChildren<QLineEdit*>())
             if (qobject_cast<const QIntValidator*>(edit->validator()))
                 edit->setValidator(new QIntValidator(minSize, maxSize, edit));
+        for (auto* list : findChildren<QListView*>()) {
+            // The family list is the one of installed families.
+            auto* families = qobject_cast<QStringListModel*>(list->model());
+            if (!families || !IsFamilyList(families->stringList())) continue;
+            const auto hideOthers = [list, families] {
+                const QStringList items = families->stringList();
+                for (int row = 0; row < items.size(); ++row)
+                    list->setRowHidden(row, !TrueTypePolishFace(items[row]));
+            };
+            // A change of writing system fills the list anew.
+            connect(families, &QAbstractItemModel::modelReset, this, hideOthers);
+            hideOthers();
+            // Keys (Home, End, a typed letter) may land on a hidden family: the nearest shown one
+            // is taken instead, in the direction of the move first.
+            connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                    [list](const QModelIndex& current, const QModelIndex& previous) {
+                        if (!current.isValid() || !list->isRowHidden(current.row())) return;
+                        const bool up = previous.isValid() && previous.row() > current.row();
+                        for (const int step : {up ? -1 : 1, up ? 1 : -1})
+                            for (int row = current.row() + step;
+                                 row >= 0 && row < list->model()->rowCount(); row += step)
+                                if (!list->isRowHidden(row)) {
+                                    list->setCurrentIndex(list->model()->index(row, 0));
+                                    return;
+                                }
+                    });
+        }
         for (auto* list : findChildren<QListView*>()) {
             // The size list is the one of numbers (the families and styles are named).
             auto* sizes = qobject_cast<QStringListModel*>(list->model());
@@ -226,11 +273,20 @@ class LimitedFontDialog : public QFontDialog {
     }
 
     void done(int result) override {
-        if (result == QDialog::Accepted && !Within(currentFont().pointSizeF())) return;
+        if (result == QDialog::Accepted && !Allowed(currentFont())) return;
         QFontDialog::done(result);
     }
 
   private:
+    static bool IsFamilyList(const QStringList& items) {
+        const QStringList installed = QFontDatabase::families();
+        return !items.isEmpty() && std::all_of(items.begin(), items.end(), [&](const QString& f) {
+            return installed.contains(f);
+        });
+    }
+    bool Allowed(const QFont& font) const {
+        return Within(font.pointSizeF()) && TrueTypePolishFace(font.family());
+    }
     static bool IsSizeList(const QStringList& items) {
         bool numbers = !items.isEmpty();
         for (const QString& item : items) {
@@ -244,11 +300,26 @@ class LimitedFontDialog : public QFontDialog {
     void UpdateOk() {
         if (auto* box = findChild<QDialogButtonBox*>())
             if (QPushButton* ok = box->button(QDialogButtonBox::Ok))
-                ok->setEnabled(Within(currentFont().pointSizeF()));
+                ok->setEnabled(Allowed(currentFont()));
     }
 
     int min_, max_;
 };
+
+// The print dialog in its set-up form: a printer or a PDF file is chosen and confirmed, nothing
+// is printed. The program keeps only that choice, so nothing else is offered: no page range,
+// current page or selection, and neither the copies, collation, colour and duplex of "Options"
+// nor the page settings of the printer's properties (the report prints on the printer's own
+// paper, a PDF on A4).
+void MakeSetUpForm(QPrintDialog& dialog) {
+    dialog.setWindowTitle(QStringLiteral("Ustawienia drukarki"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    if (auto* box = dialog.findChild<QDialogButtonBox*>()) {
+        for (QAbstractButton* button : box->buttons())
+            if (box->buttonRole(button) == QDialogButtonBox::ResetRole) button->hide();
+        if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    }
+}
 
 // The help viewer: Esc closes it.
 class HelpViewer : public QTextBrowser {
@@ -438,6 +509,7 @@ bool QtHost::ChoosePrinter(PrinterChoice& choice) {
     }
     RestoreBelow restore;
     QPrintDialog dialog(&printer, ParentWidget());
+    MakeSetUpForm(dialog);
     int result = 0;
     {
         NestedLoop nested;

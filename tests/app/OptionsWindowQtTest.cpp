@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListView>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 #include <functional>
@@ -19,20 +24,34 @@
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
 #include "platform/qt/QtHost.h"
+#include "platform/qt/QtPrinterSurface.h"
 #include "report/PrintDriver.h"
 #include "tests/support/RecordingSurface.h"
 
 namespace kord::test {
 namespace {
 
-// Runs `answer` on the font dialog once it is open; gives up after a second.
-void AnswerFontDialog(std::function<void(QFontDialog&)> answer, int tries = 0) {
+// Runs `answer` on the dialog once it is open; gives up after a second.
+template <class Dialog>
+void AnswerDialog(std::function<void(Dialog&)> answer, int tries = 0) {
     QTimer::singleShot(tries ? 10 : 0, [answer = std::move(answer), tries]() mutable {
-        if (auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget()))
+        if (auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
             answer(*d);
         else if (tries < 100)
-            AnswerFontDialog(std::move(answer), tries + 1);
+            AnswerDialog<Dialog>(std::move(answer), tries + 1);
     });
+}
+
+// fontconfig's own account of the installed families matching a pattern.
+QStringList FontconfigFamilies(const QString& pattern) {
+    QProcess list;
+    list.start(QStringLiteral("fc-list"), {pattern, QStringLiteral("family")});
+    list.waitForFinished();
+    QStringList families;
+    for (const QString& line :
+         QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+        families << line.split(',');
+    return families;
 }
 
 QPushButton* OkOf(QFontDialog& d) {
@@ -71,7 +90,7 @@ TEST_F(OptionsWindowQtTest, FontDialogOpensOnTheReportFontOffersOnlyItsSizesAndO
     // The rows each list shows: families, styles, sizes.
     std::vector<QStringList> shown;
     bool okAfterFive = true;
-    AnswerFontDialog([&](QFontDialog& d) {
+    AnswerDialog<QFontDialog>([&](QFontDialog& d) {
         family = d.currentFont().family();
         for (auto* list : d.findChildren<QListView*>()) {
             shown.emplace_back();
@@ -96,6 +115,12 @@ TEST_F(OptionsWindowQtTest, FontDialogOpensOnTheReportFontOffersOnlyItsSizesAndO
     EXPECT_EQ(family, "Liberation Sans");
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_TRUE(shown[0].contains("Liberation Sans")) << shown[0].join(",").toStdString();
+    // Only TrueType faces that write Polish: none of the Type 1, CFF or symbol faces installed
+    // (C059 is one). Where two foundries make a family, the list names it "Family [Foundry]".
+    const QStringList polishTrueType = FontconfigFamilies(":fontformat=TrueType:lang=pl");
+    ASSERT_TRUE(FontconfigFamilies(":fontformat=CFF").contains("C059"));
+    for (const QString& f : shown[0])
+        EXPECT_TRUE(polishTrueType.contains(f.section(" [", 0, 0))) << f.toStdString();
     EXPECT_TRUE(shown[1].contains("Regular")) << shown[1].join(",").toStdString();
     EXPECT_EQ(shown[2], (QStringList{"10", "11", "12", "14"}));
     EXPECT_FALSE(okAfterFive);
@@ -106,6 +131,46 @@ TEST_F(OptionsWindowQtTest, FontDialogOpensOnTheReportFontOffersOnlyItsSizesAndO
     const TextRun* title = rec.FindText("Wzmocnienie konstrukcji");
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->font, (Font{.name = "Arial", .size = 16, .bold = true}));
+}
+
+// "Ustawienia drukarki" chooses and confirms with "OK", offers nothing the report would not keep,
+// and a cancelled dialog leaves the earlier choice; the report then prints to the file chosen.
+TEST_F(OptionsWindowQtTest, PrinterSetUpOnlyChoosesThePrinterOrFile) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("raport.pdf");
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm);
+        QString okText;
+        bool optionsOffered = true, propertiesOffered = true;
+        QAbstractPrintDialog::PrintDialogOptions offered;
+        AnswerDialog<QPrintDialog>([&](QPrintDialog& d) {
+            auto* box = d.findChild<QDialogButtonBox*>();
+            okText = box->button(QDialogButtonBox::Ok)->text();
+            optionsOffered = false;
+            for (QAbstractButton* b : box->buttons())
+                if (box->buttonRole(b) == QDialogButtonBox::ResetRole)
+                    optionsOffered = optionsOffered || b->isVisible();
+            propertiesOffered = d.findChild<QPushButton*>("properties")->isVisible();
+            offered = d.options();
+            // The PDF file is the last entry of the printers.
+            auto* printers = d.findChild<QComboBox*>("printers");
+            printers->setCurrentIndex(printers->count() - 1);
+            d.findChild<QLineEdit*>("filename")->setText(confirm ? pdf : pdf + ".inny.pdf");
+            box->button(confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        });
+        frmOptions().tbsOptions.Select(1);
+        frmOptions().Command1.UserClick();
+        EXPECT_EQ(okText, "OK");
+        EXPECT_FALSE(optionsOffered);
+        EXPECT_FALSE(propertiesOffered);
+        EXPECT_EQ(offered, QAbstractPrintDialog::PrintToFile);
+        EXPECT_EQ(frmOptions().Printer.outputFile, pdf.toStdString());
+    }
+    QtPrinterSurface printer(frmOptions().Printer);
+    PrintReport(printer, DesignedInputs(), PrintOptionsOf(frmOptions()));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
 }
 
 }  // namespace

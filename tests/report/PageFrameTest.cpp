@@ -292,33 +292,47 @@ TEST_F(PageFrameTest, TooWideLineIsWrappedAtTheLastBlankThatFits) {
     EXPECT_DOUBLE_EQ(rec.CurrentY(), 2000 + 2 * LineHeight(12));
 }
 
-// The continuation of a wrapped line makes the line's page check again.
-TEST_F(PageFrameTest, WrappedLineContinuesWithTheSamePageCheck) {
+// A page break falls before a wrapped line, never inside it: a line whose later part would
+// meet the page check moves whole to the next page, under its frame; without checks both parts
+// stay on the page while they fit.
+TEST_F(PageFrameTest, WrappedLineIsNeverSplitAcrossPages) {
     const double start = rec.ColumnX(10);
     int fitting = 1;
     while (start + rec.TextWidth(Words(fitting + 1)) <= SW()) ++fitting;
-    const double y = SH() - 500 - LineHeight(12) / 2;
-
-    rec.SetCurrentY(y);
-    PrintTextLine(10, Words(fitting + 3));
-    auto t = rec.Texts();
-    ASSERT_EQ(t.size(), 3u);
-    EXPECT_EQ(t[0].page, 1);
-    EXPECT_DOUBLE_EQ(t[0].y, y);
-    EXPECT_EQ(t[1].text, "Strona 2");
-    EXPECT_EQ(t[2].page, 2);
-    EXPECT_DOUBLE_EQ(t[2].x, start + rec.TextWidth("     "));
-
-    // Without checks both parts stay on the page while they fit.
+    const double lh = LineHeight(12);
+    const double y = SH() - 500 - lh / 2;
+    for (const PageCheck check : {PageCheck::Yes, PageCheck::No}) {
+        SCOPED_TRACE(check == PageCheck::Yes);
+        rec.KillDoc();
+        rec.Clear();
+        rec.SetCurrentX(0);
+        rec.SetCurrentY(y);
+        PrintTextLine(10, Words(fitting + 3), check);
+        const auto t = rec.Texts();
+        if (check == PageCheck::Yes) {
+            ASSERT_EQ(t.size(), 3u);
+            EXPECT_EQ(t[0].text, "Strona 2");
+            EXPECT_EQ(t[1].page, 2);
+            EXPECT_EQ(t[1].text, Words(fitting));
+            EXPECT_EQ(t[2].page, 2);
+            EXPECT_DOUBLE_EQ(t[2].x, start + rec.TextWidth("     "));
+            EXPECT_DOUBLE_EQ(t[2].y, t[1].y + lh);
+        } else {
+            ASSERT_EQ(t.size(), 2u);
+            EXPECT_EQ(t[1].page, 1);
+            EXPECT_DOUBLE_EQ(t[1].y, y + lh);
+        }
+    }
+    // Nor does a line without checks whose second part would run off the bottom.
     rec.KillDoc();
     rec.Clear();
     rec.SetCurrentX(0);
-    rec.SetCurrentY(y);
+    rec.SetCurrentY(SH() - 1.5 * lh);
     PrintTextLine(10, Words(fitting + 3), PageCheck::No);
-    t = rec.Texts();
-    ASSERT_EQ(t.size(), 2u);
-    EXPECT_EQ(t[1].page, 1);
-    EXPECT_DOUBLE_EQ(t[1].y, y + LineHeight(12));
+    const auto t = rec.Texts();
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[1].page, 2);
+    EXPECT_EQ(t[2].page, 2);
 }
 
 // A line with a Greek letter and a subscript breaks inside its text and keeps the symbols on
