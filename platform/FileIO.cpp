@@ -92,6 +92,9 @@ SaveRefusal RefusalOf(int error) {
             return SaveRefusal::NoFolder;
         case EROFS:
             return SaveRefusal::ReadOnlyDisk;
+        case ENOSPC:
+        case EDQUOT:
+            return SaveRefusal::DiskFull;
         default:
             return SaveRefusal::Other;
     }
@@ -329,6 +332,8 @@ std::string RefusalText(SaveRefusal refusal) {
             return "W tym folderze nie można zapisywać.";
         case SaveRefusal::ReadOnlyDisk:
             return "Dysk jest tylko do odczytu.";
+        case SaveRefusal::DiskFull:
+            return "Na dysku brakuje miejsca.";
         case SaveRefusal::Other:
             break;
     }
@@ -384,7 +389,7 @@ FileReplacement::FileReplacement(const std::string& path) {
     if (fd_ >= 0)
         temp_ = named_;
     else
-        refusal_ = errno == EROFS ? SaveRefusal::ReadOnlyDisk : SaveRefusal::Other;
+        refusal_ = RefusalOf(errno);
 }
 
 FileReplacement::~FileReplacement() {
@@ -393,7 +398,10 @@ FileReplacement::~FileReplacement() {
 }
 
 bool FileReplacement::Write(const std::string& bytes) {
-    return fd_ >= 0 && WriteAll(fd_, bytes);
+    if (fd_ < 0) return false;
+    if (WriteAll(fd_, bytes)) return true;
+    if (errno == ENOSPC || errno == EDQUOT) refusal_ = SaveRefusal::DiskFull;
+    return false;
 }
 
 bool FileReplacement::Commit(const std::optional<std::string>& bytes) {
@@ -453,6 +461,7 @@ bool FileReplacement::CommitInPlace(const std::string& bytes) {
     if (bytes.size() > old->size() &&
         ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
         (errno == ENOSPC || errno == EDQUOT)) {
+        refusal_ = SaveRefusal::DiskFull;
         ::close(fd);
         return false;
     }

@@ -18,6 +18,7 @@ enum class SaveRefusal {
     ReadOnlyFile,
     ReadOnlyFolder,
     ReadOnlyDisk,
+    DiskFull,  // no room or no file left on the disk, or the user's quota used up
     Other,
 };
 
@@ -83,7 +84,7 @@ class FileReplacement {
 
 struct WriteResult {
     bool written = false;
-    SaveRefusal refusal = SaveRefusal::None;  // why nothing was written
+    SaveRefusal refusal = SaveRefusal::None;  // why nothing was written, where it is known
     bool oldIntact = true;                    // see FileReplacement::OldIntact
     std::string keptCopy;
 };
