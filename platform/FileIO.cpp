@@ -145,7 +145,12 @@ void RemoveLeftovers(const std::string& folder) {
     if (!dir) return;
     const int dirFd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
-        if (!IsTempName(entry->d_name)) continue;
+        // Only a regular file is opened: a device may act on being opened.
+        struct stat found {};
+        if (!IsTempName(entry->d_name) ||
+            ::fstatat(dirFd, entry->d_name, &found, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(found.st_mode))
+            continue;
         const int fd = ::openat(dirFd, entry->d_name,
                                 O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) continue;
