@@ -18,7 +18,7 @@
 #include "app/ReportSnapshot.h"
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
-#include "platform/qt/QtHost.h"
+#include "qt/QtHost.h"
 #include "report/PrintDriver.h"
 #include "tests/support/RecordingSurface.h"
 
