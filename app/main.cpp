@@ -7,8 +7,8 @@
 #include "platform/Paths.h"
 #include "platform/QtString.h"
 #include "platform/Window.h"
-#include "platform/qt/QtHost.h"
-#include "platform/qt/QtPrinterSurface.h"
+#include "qt/QtHost.h"
+#include "qt/QtPrinterSurface.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

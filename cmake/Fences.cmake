@@ -1,19 +1,24 @@
 # The layer fences, proved by the build: each forbidden include is tried in a scratch file
 # compiled as its layer compiles its own sources, and the test LayerFences expects every one of
-# them to fail on that very include (cmake/CheckFences.cmake).
+# them to fail on that very include (cmake/CheckFences.cmake). A quoted include is looked up
+# beside the including file before any include path, so the scratch file stands where the
+# layer's sources do: in a folder of the build tree that the test fills with links to everything
+# in the layer's own folder.
 #   layer | the include | what the compiler must say, when not that the header is not found
 set(KORDELAN_FENCES
     "platform|\"app/InputWindow.h\""
     "platform|\"review/ResultsWindow.h\""
+    "platform|\"qt/KeptText.h\""
     "platform|<QWidget>"
-    "platform|<QtWidgets/QWidget>|Qt Widgets are used in platform/qt/ only"
+    "platform|<QtWidgets/QWidget>|Qt Widgets are used in qt/ only"
     "engine|\"platform/Window.h\""
     "engine|<QString>"
     "kit|\"app/InputWindow.h\""
     "kit|\"review/ResultsWindow.h\""
     "report|\"app/InputWindow.h\""
     "report|\"review/ResultsWindow.h\""
-    "review|\"app/InputWindow.h\"")
+    "review|\"app/InputWindow.h\""
+    "review|\"report/PrintDriver.h\"")
 
 set(KORDELAN_PROBES "")
 set(index 0)
@@ -28,9 +33,13 @@ foreach(fence IN LISTS KORDELAN_FENCES)
     endif()
     math(EXPR index "${index} + 1")
     set(probe kordelan_fence_${index}_${layer})
-    file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/fences/${probe}.cpp
+    # The probe stands in the folder of its layer's first source.
+    get_target_property(sources kordelan_${layer} SOURCES)
+    list(GET sources 0 first)
+    get_filename_component(folder ${first} DIRECTORY)
+    file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/fences/${folder}/${probe}.cpp
          CONTENT "#include ${header}\n")
-    add_library(${probe} OBJECT EXCLUDE_FROM_ALL ${CMAKE_BINARY_DIR}/fences/${probe}.cpp)
+    add_library(${probe} OBJECT EXCLUDE_FROM_ALL ${CMAKE_BINARY_DIR}/fences/${folder}/${probe}.cpp)
     target_include_directories(${probe} PRIVATE
                                $<TARGET_PROPERTY:kordelan_${layer},INCLUDE_DIRECTORIES>)
     target_link_libraries(${probe} PRIVATE kordelan_${layer})
@@ -39,9 +48,9 @@ foreach(fence IN LISTS KORDELAN_FENCES)
     target_compile_options(${probe} PRIVATE -Wfatal-errors)
     set_target_properties(${probe} PROPERTIES EXPORT_COMPILE_COMMANDS ON)
     if(says)
-        list(APPEND KORDELAN_PROBES "${probe}|${header}|${says}")
+        list(APPEND KORDELAN_PROBES "${probe}|${folder}|${header}|${says}")
     else()
-        list(APPEND KORDELAN_PROBES "${probe}|${header}")
+        list(APPEND KORDELAN_PROBES "${probe}|${folder}|${header}")
     endif()
 endforeach()
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/fences/Probes.cmake

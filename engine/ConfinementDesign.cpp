@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/ConfinementScan.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
 #include "engine/Searches.h"

@@ -35,16 +35,6 @@ ConfinementTrialResult ConfinementPeak(DesignState& s, double kf);
 // The confined strength: the largest of eps_cu·Esec_u, the peak and fco.
 double ConfinedStrength(const DesignState& s, double eps_cu, double peak);
 
-// How the thickness scan ended.
-struct ConfinementScanResult {
-    bool hit = false;                // a thickness met the goal: the last trial's
-    bool strainComputed = false;     // some trial gave an ultimate strain
-    bool strainAtFirstStep = false;  // the strain goal is exceeded by the thinnest wrap already
-};
-// The thickness scan of a prepared section: tf_c from IterStep up to 4 cm until a thickness meets
-// the goal; the fields of the trial that met it, or of the last, and eps_cu_max, fcc_max.
-ConfinementScanResult ConfinementThickness(DesignState& s, bool rectangular, short goal);
-
 // Checks the confinement inputs of the design state and scans the thickness. On success the
 // results stand in the design state, ResultKind = 2 and LaminateApplied is cleared.
 DesignOutcome DesignConfinement(DesignState& s);

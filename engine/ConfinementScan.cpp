@@ -14,6 +14,8 @@
 // Where the run's products k_fl·fcc_fco are a few doubles only, the values that follow them are
 // not bounded but evaluated, one for each such double (FewProducts).
 
+#include "engine/ConfinementScan.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // through this table, which holds the fast scans; the differential test puts its literal
 // reference scans in their place and compares the two designs field by field.
 
-#include "engine/ConfinementDesign.h"
+#include "engine/ConfinementScan.h"
 #include "engine/FlexureLimits.h"
 #include "engine/ShearDesign.h"
 

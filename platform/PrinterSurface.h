@@ -191,7 +191,7 @@ class PrinterSurface {
 };
 
 // The surfaces the report prints on are made by a factory that the program sets at start (the Qt
-// surface: UseQtPrinterSurfaces in platform/qt/QtPrinterSurface.h); tests set their own.
+// surface: UseQtPrinterSurfaces in qt/QtPrinterSurface.h); tests set their own.
 using PrinterSurfaceFactory =
     std::function<std::unique_ptr<PrinterSurface>(const PrinterChoice& choice)>;
 void SetPrinterSurfaceFactory(PrinterSurfaceFactory factory);

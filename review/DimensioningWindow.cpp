@@ -8,7 +8,6 @@
 #include "engine/AppliedLaminate.h"
 #include "engine/DesignState.h"
 #include "engine/MessageTexts.h"
-#include "engine/ResultQuantities.h"
 #include "kit/Exit.h"
 #include "kit/Help.h"
 #include "kit/ProgramState.h"
@@ -482,7 +481,7 @@ void FrmDim::Command5_Click() {
         box.SetFocus();
         return;
     }
-    if (frmResult.Exists()) ShowAppliedLaminate(frmResult());
+    if (frmResult.Exists()) frmResult().ShowAppliedLaminate();
     Unload();
 }
 
@@ -496,67 +495,6 @@ void FrmDim::Command1_Click() {
 
 void FrmDim::Command6_Click(int) {
     OpenMaterialDataSheet();
-}
-
-namespace {
-
-std::string SignOf(bool within) {
-    return within ? SymbolChar(163) : ">";
-}
-
-void ShowAppliedFlexure(FrmResult& w) {
-    const DesignState& s = State();
-    const std::string area = FormatPattern(s.Af_applied * 100, "####0.00");
-    for (Label* l : {&w.Label1, &w.Label77, &w.Label82, &w.Label33}) l->SetCaption(area);
-    w.Label52.SetCaption(FormatPattern(s.MRd_applied, "###0.00"));
-    // Two decimals here, three in the window's own layout.
-    const std::optional<double> ratio = StrengtheningRatio(s, Strengthening::Applied);
-    w.Label39.SetCaption("=   " + (ratio ? FormatPattern(*ratio, "#0.00") : std::string("-")));
-    w.Label94.SetCaption(FormatPattern(s.Mser_r_applied, "####0.00"));
-    w.Label40.SetCaption(FormatPattern(s.Mser_qp_applied, "####0.00"));
-
-    w.Label67.SetCaption(OuterLayerSubscript(s));
-    w.Label107.SetCaption(OuterLayerSubscript(s));
-    w.Label59.SetCaption(FormatPattern(RareSteelStress(s), "###0.00"));
-    w.Label103.SetCaption(FormatPattern(QuasiPermanentSteelStress(s), "###0.00"));
-    w.Label62.SetCaption(FormatPattern(RareConcreteStress(s), "##0.00"));
-    w.Label104.SetCaption(FormatPattern(QuasiPermanentConcreteStress(s), "##0.00"));
-    w.Label79.SetCaption(SignOf(RareSteelWithinLimit(s)));
-    w.Label105.SetCaption(SignOf(QuasiPermanentSteelWithinLimit(s)));
-    w.Label81.SetCaption(SignOf(RareConcreteWithinLimit(s)));
-    w.Label106.SetCaption(SignOf(QuasiPermanentConcreteWithinLimit(s)));
-    w.Label73.SetCaption(FormatPattern(SteelStressLimit(s), "###0.00"));
-    w.Label43.SetCaption(FormatPattern(SteelStressLimit(s), "###0.00"));
-    w.Label75.SetCaption(FormatPattern(RareConcreteLimit(s), "##0.00"));
-    w.Label102.SetCaption(FormatPattern(QuasiPermanentConcreteLimit(s), "##0.00"));
-
-    for (Label* l : {&w.Label2, &w.Label84(0), &w.Label84(1)})
-        l->SetCaption("Zastosowany przekrój wzmocnienia");
-    w.Label74.SetCaption("Ostateczny przyjęty przekrój wzmocnienia");
-    w.Command7.SetEnabled(true);
-}
-
-}  // namespace
-
-void ShowAppliedLaminate(FrmResult& w) {
-    const DesignState& s = State();
-    const char* const kTotalText = "Grubość wszystkich warstw wzmocnienia    t    =";
-    switch (s.ResultKind) {
-        case Shear:
-            w.Label5.SetCaption(FormatPattern(s.tf_total_shear * 10, "##0.00"));
-            w.Label48.SetCaption(FormatPattern(s.Vfd_applied, "###0.00"));
-            w.SetThicknessCaption(w.Label3, kTotalText);
-            break;
-        case Confinement:
-            w.Label13.SetCaption(FormatPattern(s.tf_total_conf * 10, "##0.00"));
-            w.Label14.SetCaption(FormatPattern(s.fcc_applied, "##0.00"));
-            w.Label15.SetCaption(FormatPattern(s.eps_cu_applied, "0.00000"));
-            w.SetThicknessCaption(w.Label11, kTotalText);
-            break;
-        default:
-            ShowAppliedFlexure(w);
-            break;
-    }
 }
 
 }  // namespace kord

@@ -12,8 +12,6 @@
 
 namespace kord {
 
-class FrmResult;
-
 class FrmDim : public Window {
   public:
     FrmDim();
@@ -106,10 +104,5 @@ class FrmDim : public Window {
 };
 
 extern FormSlot<FrmDim> frmDim;
-
-// Writes the recomputed results of the applied laminate into the results window: the values of
-// its case, the texts of the rows that now name the applied laminate, and, for flexure, enables
-// "Zakotwienie".
-void ShowAppliedLaminate(FrmResult& w);
 
 }  // namespace kord

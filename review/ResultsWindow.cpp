@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 #include "engine/DesignState.h"
@@ -569,6 +570,59 @@ void FrmResult::ShowConfinementValues() {
     Label13.SetCaption(Pattern(s.tf_c * 10, "##0.00"));
     Label14.SetCaption(Pattern(s.fcc, "##0.00"));
     Label15.SetCaption(Pattern(s.eps_cu, "0.00000"));
+}
+
+void FrmResult::ShowAppliedLaminate() {
+    const DesignState& s = State();
+    const char* const kTotalText = "Grubość wszystkich warstw wzmocnienia    t    =";
+    switch (s.ResultKind) {
+        case Shear:
+            Label5.SetCaption(Pattern(s.tf_total_shear * 10, "##0.00"));
+            Label48.SetCaption(Pattern(s.Vfd_applied, "###0.00"));
+            SetThicknessCaption(Label3, kTotalText);
+            break;
+        case Confinement:
+            Label13.SetCaption(Pattern(s.tf_total_conf * 10, "##0.00"));
+            Label14.SetCaption(Pattern(s.fcc_applied, "##0.00"));
+            Label15.SetCaption(Pattern(s.eps_cu_applied, "0.00000"));
+            SetThicknessCaption(Label11, kTotalText);
+            break;
+        default:
+            ShowAppliedFlexure();
+            break;
+    }
+}
+
+void FrmResult::ShowAppliedFlexure() {
+    const DesignState& s = State();
+    const std::string area = Pattern(s.Af_applied * 100, "####0.00");
+    for (Label* l : {&Label1, &Label77, &Label82, &Label33}) l->SetCaption(area);
+    Label52.SetCaption(Pattern(s.MRd_applied, "###0.00"));
+    // Two decimals here, three in the window's own layout.
+    const std::optional<double> ratio = StrengtheningRatio(s, Strengthening::Applied);
+    Label39.SetCaption("=   " + (ratio ? Pattern(*ratio, "#0.00") : std::string("-")));
+    Label94.SetCaption(Pattern(s.Mser_r_applied, "####0.00"));
+    Label40.SetCaption(Pattern(s.Mser_qp_applied, "####0.00"));
+
+    Label67.SetCaption(OuterLayerSubscript(s));
+    Label107.SetCaption(OuterLayerSubscript(s));
+    Label59.SetCaption(Pattern(RareSteelStress(s), "###0.00"));
+    Label103.SetCaption(Pattern(QuasiPermanentSteelStress(s), "###0.00"));
+    Label62.SetCaption(Pattern(RareConcreteStress(s), "##0.00"));
+    Label104.SetCaption(Pattern(QuasiPermanentConcreteStress(s), "##0.00"));
+    Label79.SetCaption(RelationSign(RareSteelWithinLimit(s)));
+    Label105.SetCaption(RelationSign(QuasiPermanentSteelWithinLimit(s)));
+    Label81.SetCaption(RelationSign(RareConcreteWithinLimit(s)));
+    Label106.SetCaption(RelationSign(QuasiPermanentConcreteWithinLimit(s)));
+    Label73.SetCaption(Pattern(SteelStressLimit(s), "###0.00"));
+    Label43.SetCaption(Pattern(SteelStressLimit(s), "###0.00"));
+    Label75.SetCaption(Pattern(RareConcreteLimit(s), "##0.00"));
+    Label102.SetCaption(Pattern(QuasiPermanentConcreteLimit(s), "##0.00"));
+
+    for (Label* l : {&Label2, &Label84(0), &Label84(1)})
+        l->SetCaption("Zastosowany przekrój wzmocnienia");
+    Label74.SetCaption("Ostateczny przyjęty przekrój wzmocnienia");
+    Command7.SetEnabled(true);
 }
 
 void FrmResult::SetThicknessCaption(Label& text, const std::string& caption) {

@@ -28,6 +28,9 @@ class FrmResult : public Window {
     // Lays the window out for the last design, writes its values and shows it. Use this after
     // every successful design: it also refreshes a window that is still loaded.
     void ShowResults();
+    // Writes the recomputed results of the applied laminate: the values of its case, the texts
+    // of the rows that now name the applied laminate, and, for flexure, enables "Zakotwienie".
+    void ShowAppliedLaminate();
 
     // Frames, one per block of results; the layout parks those of the other cases outside.
     Frame& Frame4 = Add<Frame>("Frame4");  // flexure, ultimate limit state
@@ -123,10 +126,6 @@ class FrmResult : public Window {
     // The title-bar close box goes back to the input window, as "Powrót" does.
     void UserCloseBox() override;
 
-    // The thickness row's text after a recomputation: the caption names its own symbol, so the
-    // row's symbol goes.
-    void SetThicknessCaption(Label& text, const std::string& caption);
-
   protected:
     void Form_Load() override;
 
@@ -148,6 +147,10 @@ class FrmResult : public Window {
     void ShowFlexureValues();
     void ShowShearValues();
     void ShowConfinementValues();
+    void ShowAppliedFlexure();
+    // The thickness row's text after a recomputation: the caption names its own symbol, so the
+    // row's symbol goes.
+    void SetThicknessCaption(Label& text, const std::string& caption);
     void PlaceLimitSubscripts();
 
     // The subscripts "yk" and "ck" that stand in the blanks of the four limit texts.

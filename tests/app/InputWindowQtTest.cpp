@@ -20,8 +20,8 @@
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
 #include "platform/NumberFormat.h"
-#include "platform/qt/QtBinding.h"
-#include "platform/qt/QtHost.h"
+#include "qt/QtBinding.h"
+#include "qt/QtHost.h"
 
 namespace kord::test {
 namespace {

@@ -23,8 +23,8 @@
 #include "app/ReportSnapshot.h"
 #include "engine/DesignState.h"
 #include "kit/ProgramState.h"
-#include "platform/qt/QtHost.h"
-#include "platform/qt/QtPrinterSurface.h"
+#include "qt/QtHost.h"
+#include "qt/QtPrinterSurface.h"
 #include "report/PrintDriver.h"
 #include "tests/support/RecordingSurface.h"
 

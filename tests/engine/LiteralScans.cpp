@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/ConfinementDesign.h"
 #include "engine/DesignState.h"
 #include "engine/FlexureServiceability.h"
 #include "engine/StressBlock.h"

@@ -18,7 +18,7 @@
 
 #include "platform/Paths.h"
 #include "platform/Symbols.h"
-#include "platform/qt/QtPrinterSurface.h"
+#include "qt/QtPrinterSurface.h"
 #include "tests/SmallDisk.h"
 #include "tests/support/RecordingSurface.h"
 

@@ -14,7 +14,7 @@
 #include "app/OptionsWindow.h"
 #include "engine/DesignState.h"
 #include "platform/NumberFormat.h"
-#include "platform/qt/QtPrinterSurface.h"
+#include "qt/QtPrinterSurface.h"
 #include "report/PageFrame.h"
 #include "report/PrintDriver.h"
 #include "review/ResultsWindow.h"

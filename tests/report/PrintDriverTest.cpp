@@ -20,7 +20,7 @@
 #include "platform/DateTime.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
-#include "platform/qt/QtPrinterSurface.h"
+#include "qt/QtPrinterSurface.h"
 #include "report/FirstPage.h"
 #include "tests/app/AppFixture.h"
 #include "tests/report/ReportTestSupport.h"

@@ -1,4 +1,4 @@
-#include "platform/qt/KeptText.h"
+#include "qt/KeptText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

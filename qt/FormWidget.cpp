@@ -1,4 +1,4 @@
-#include "platform/qt/FormWidget.h"
+#include "qt/FormWidget.h"
 
 #include <QCloseEvent>
 

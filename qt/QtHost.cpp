@@ -1,4 +1,4 @@
-#include "platform/qt/QtHost.h"
+#include "qt/QtHost.h"
 
 #include <sys/stat.h>
 
@@ -35,9 +35,9 @@
 #include "platform/FileIO.h"
 #include "platform/QtString.h"
 #include "platform/Window.h"
-#include "platform/qt/KeptWidgets.h"
-#include "platform/qt/PropertySync.h"
-#include "platform/qt/QtBinding.h"
+#include "qt/KeptWidgets.h"
+#include "qt/PropertySync.h"
+#include "qt/QtBinding.h"
 
 namespace kord {
 

@@ -1,7 +1,7 @@
-#include "platform/qt/KeptWidgets.h"
+#include "qt/KeptWidgets.h"
 
 #include "platform/Window.h"
-#include "platform/qt/QtBinding.h"
+#include "qt/QtBinding.h"
 
 namespace kord {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/QtPrinterSurface.h"
+#include "qt/QtPrinterSurface.h"
 
 #include <QFile>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "platform/qt/FrameWidget.h"
+#include "qt/FrameWidget.h"
 
 #include <QPainter>
 #include <QStyleOptionGroupBox>

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QLabel>
 
-#include "platform/qt/LabelWidget.h"
+#include "qt/LabelWidget.h"
 
 namespace kord {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt/PictureWidget.h"
+#include "qt/PictureWidget.h"
 
 #include <qdrawutil.h>
 #include <QPainter>

@@ -6,7 +6,7 @@
 
 #include <QLabel>
 
-#include "platform/qt/KeptText.h"
+#include "qt/KeptText.h"
 
 namespace kord {
 

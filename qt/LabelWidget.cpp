@@ -1,4 +1,4 @@
-#include "platform/qt/LabelWidget.h"
+#include "qt/LabelWidget.h"
 
 #include <QPainter>
 

@@ -1,12 +1,12 @@
-#include "platform/qt/QtBinding.h"
+#include "qt/QtBinding.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
 
 #include "platform/QtString.h"
-#include "platform/qt/FormWidget.h"
-#include "platform/qt/QtHost.h"
+#include "qt/FormWidget.h"
+#include "qt/QtHost.h"
 
 namespace kord {
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "platform/Control.h"
-#include "platform/qt/FormWidget.h"
+#include "qt/FormWidget.h"
 
 class QButtonGroup;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "platform/qt/StatusBarWidget.h"
+#include "qt/StatusBarWidget.h"
 
 #include "platform/DateTime.h"
 #include "platform/QtString.h"

@@ -1,4 +1,4 @@
-#include "platform/qt/LineWidget.h"
+#include "qt/LineWidget.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/qt/PropertySync.h"
+#include "qt/PropertySync.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,12 +15,12 @@
 #include "platform/FontFaces.h"
 #include "platform/PictureData.h"
 #include "platform/QtString.h"
-#include "platform/qt/FormWidget.h"
-#include "platform/qt/LineWidget.h"
-#include "platform/qt/PictureWidget.h"
-#include "platform/qt/QtBinding.h"
-#include "platform/qt/StatusBarWidget.h"
-#include "platform/qt/TabStripWidget.h"
+#include "qt/FormWidget.h"
+#include "qt/LineWidget.h"
+#include "qt/PictureWidget.h"
+#include "qt/QtBinding.h"
+#include "qt/StatusBarWidget.h"
+#include "qt/TabStripWidget.h"
 
 namespace kord {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/UserInput.h"
+#include "qt/UserInput.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -9,8 +9,8 @@
 #include <QTabBar>
 
 #include "platform/QtString.h"
-#include "platform/qt/FormWidget.h"
-#include "platform/qt/QtBinding.h"
+#include "qt/FormWidget.h"
+#include "qt/QtBinding.h"
 
 namespace kord {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/TabStripWidget.h"
+#include "qt/TabStripWidget.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "platform/qt/WidgetBuilder.h"
+#include "qt/WidgetBuilder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -9,15 +9,15 @@
 #include <limits>
 
 #include "platform/QtString.h"
-#include "platform/qt/FormWidget.h"
-#include "platform/qt/FrameWidget.h"
-#include "platform/qt/LabelWidget.h"
-#include "platform/qt/LineWidget.h"
-#include "platform/qt/PictureWidget.h"
-#include "platform/qt/PropertySync.h"
-#include "platform/qt/QtBinding.h"
-#include "platform/qt/StatusBarWidget.h"
-#include "platform/qt/TabStripWidget.h"
+#include "qt/FormWidget.h"
+#include "qt/FrameWidget.h"
+#include "qt/LabelWidget.h"
+#include "qt/LineWidget.h"
+#include "qt/PictureWidget.h"
+#include "qt/PropertySync.h"
+#include "qt/QtBinding.h"
+#include "qt/StatusBarWidget.h"
+#include "qt/TabStripWidget.h"
 
 namespace kord {
 

@@ -5,7 +5,7 @@
 
 #include <QGroupBox>
 
-#include "platform/qt/KeptText.h"
+#include "qt/KeptText.h"
 
 namespace kord {
 

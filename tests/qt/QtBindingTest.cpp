@@ -29,13 +29,13 @@
 #include <vector>
 
 #include "platform/Window.h"
-#include "platform/qt/FormWidget.h"
-#include "platform/qt/KeptWidgets.h"
-#include "platform/qt/PictureWidget.h"
-#include "platform/qt/PropertySync.h"
-#include "platform/qt/QtBinding.h"
-#include "platform/qt/QtHost.h"
-#include "platform/qt/StatusBarWidget.h"
+#include "qt/FormWidget.h"
+#include "qt/KeptWidgets.h"
+#include "qt/PictureWidget.h"
+#include "qt/PropertySync.h"
+#include "qt/QtBinding.h"
+#include "qt/QtHost.h"
+#include "qt/StatusBarWidget.h"
 
 namespace kord {
 namespace {
