@@ -39,17 +39,6 @@ bool WriteAllAt(int fd, const std::string& bytes, off_t at) {
     return true;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // The whole content of an open file, from its start.
 std::optional<std::string> ReadAllOf(int fd) {
     std::string bytes;
@@ -185,9 +174,9 @@ int LockedTempFile(const std::string& folder, std::string& name) {
     return -1;
 }
 
-// A random name for the new file, beside the target, that nothing else holds.
-bool LinkUnderTempName(int fd, const std::string& folder, std::string& name) {
-    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+// A random name beside the target, that nothing else holds, for the unnamed file reached by
+// `self` (its /proc name).
+bool LinkUnderTempName(const std::string& self, const std::string& folder, std::string& name) {
     static constexpr char kLetters[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device device;
@@ -213,34 +202,24 @@ void SyncFolder(const std::string& folder) {
 // The flags a user may set that say how a file is kept (chattr's d, A, S, c).
 constexpr int kKeptFlags = FS_NODUMP_FL | FS_NOATIME_FL | FS_SYNC_FL | FS_COMPR_FL;
 
-bool CopyFlags(const std::string& from, int to) {
-    const int old = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (old < 0) return false;
+bool CopyFlags(int from, int to) {
     int flags = 0;
-    const bool told = ::ioctl(old, FS_IOC_GETFLAGS, &flags) == 0;
-    ::close(old);
-    if (!told || (flags & kKeptFlags) == 0) return true;  // none kept, or none to keep
+    // Not told: the file system keeps none.
+    if (::ioctl(from, FS_IOC_GETFLAGS, &flags) != 0 || (flags & kKeptFlags) == 0) return true;
     int now = 0;
     if (::ioctl(to, FS_IOC_GETFLAGS, &now) != 0) return false;
     int wanted = (now & ~kKeptFlags) | (flags & kKeptFlags);
     return wanted == now || ::ioctl(to, FS_IOC_SETFLAGS, &wanted) == 0;
 }
 
-std::vector<std::string> AttributeNames(const std::string& path, int fd, bool& ok) {
-    ok = true;
-    const ssize_t size =
-        fd >= 0 ? ::flistxattr(fd, nullptr, 0) : ::listxattr(path.c_str(), nullptr, 0);
-    if (size < 0) {
-        ok = errno == ENOTSUP;
-        return {};
-    }
+// The names of a file's extended attributes; nullopt when they cannot be read.
+std::optional<std::vector<std::string>> AttributeNames(int fd) {
+    const ssize_t size = ::flistxattr(fd, nullptr, 0);
+    if (size < 0)
+        return errno == ENOTSUP ? std::optional(std::vector<std::string>{}) : std::nullopt;
     std::string names(static_cast<std::size_t>(size), '\0');
-    const ssize_t got = fd >= 0 ? ::flistxattr(fd, names.data(), names.size())
-                                : ::listxattr(path.c_str(), names.data(), names.size());
-    if (got < 0) {
-        ok = false;
-        return {};
-    }
+    const ssize_t got = ::flistxattr(fd, names.data(), names.size());
+    if (got < 0) return std::nullopt;
     std::vector<std::string> out;
     for (std::size_t at = 0; at < static_cast<std::size_t>(got);) {
         const std::size_t end = names.find('\0', at);
@@ -250,15 +229,11 @@ std::vector<std::string> AttributeNames(const std::string& path, int fd, bool& o
     return out;
 }
 
-std::optional<std::string> AttributeValue(const std::string& path, int fd,
-                                          const std::string& name) {
-    const ssize_t size = fd >= 0 ? ::fgetxattr(fd, name.c_str(), nullptr, 0)
-                                 : ::getxattr(path.c_str(), name.c_str(), nullptr, 0);
+std::optional<std::string> AttributeValue(int fd, const std::string& name) {
+    const ssize_t size = ::fgetxattr(fd, name.c_str(), nullptr, 0);
     if (size < 0) return std::nullopt;
     std::string value(static_cast<std::size_t>(size), '\0');
-    const ssize_t got = fd >= 0
-                            ? ::fgetxattr(fd, name.c_str(), value.data(), value.size())
-                            : ::getxattr(path.c_str(), name.c_str(), value.data(), value.size());
+    const ssize_t got = ::fgetxattr(fd, name.c_str(), value.data(), value.size());
     if (got < 0) return std::nullopt;
     value.resize(static_cast<std::size_t>(got));
     return value;
@@ -267,26 +242,27 @@ std::optional<std::string> AttributeValue(const std::string& path, int fd,
 // The extended attributes, the access-control list among them, become the old file's: each is
 // copied, and those the new file got from its folder (a default ACL) but the old one lacks go.
 // Attributes the system sets itself (security.*) count only where they differ.
-bool CopyAttributes(const std::string& from, int to) {
-    bool ok = false;
-    const std::vector<std::string> old = AttributeNames(from, -1, ok);
-    if (!ok) return false;
-    for (const std::string& name : old) {
-        const std::optional<std::string> value = AttributeValue(from, -1, name);
+bool CopyAttributes(int from, int to) {
+    const std::optional<std::vector<std::string>> old = AttributeNames(from);
+    if (!old) return false;
+    for (const std::string& name : *old) {
+        const std::optional<std::string> value = AttributeValue(from, name);
         if (!value) return false;
         if (::fsetxattr(to, name.c_str(), value->data(), value->size(), 0) != 0 &&
-            AttributeValue({}, to, name) != value)
+            AttributeValue(to, name) != value)
             return false;
     }
-    for (const std::string& name : AttributeNames({}, to, ok)) {
-        if (std::find(old.begin(), old.end(), name) != old.end()) continue;
+    const std::optional<std::vector<std::string>> now = AttributeNames(to);
+    if (!now) return false;
+    for (const std::string& name : *now) {
+        if (std::find(old->begin(), old->end(), name) != old->end()) continue;
         if (::fremovexattr(to, name.c_str()) != 0 && name.rfind("security.", 0) != 0) return false;
     }
-    return ok;
+    return true;
 }
 
 // Gives the new file everything of the old one but its bytes; false where that cannot be done.
-bool CopyMetadata(const std::string& from, const struct stat& old, int to) {
+bool CopyMetadata(int from, const struct stat& old, int to) {
     struct stat now {};
     if (!CopyFlags(from, to) || ::fstat(to, &now) != 0) return false;
     if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
@@ -299,6 +275,15 @@ bool CopyMetadata(const std::string& from, const struct stat& old, int to) {
            now.st_uid == old.st_uid && now.st_gid == old.st_gid;
 }
 
+// The same, from the file at `from`, which must be readable to be copied.
+bool CopyMetadata(const std::string& from, const struct stat& old, int to) {
+    const int fd = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool copied = CopyMetadata(fd, old, to);
+    ::close(fd);
+    return copied;
+}
+
 // Old bytes that could not be put back into their file are kept beside it, or failing that in the
 // temporary folder.
 std::string KeepCopy(const std::string& folder, const std::string& bytes) {
@@ -306,7 +291,7 @@ std::string KeepCopy(const std::string& folder, const std::string& bytes) {
         std::string copy = where + "/Kordelan-kopia-XXXXXX";
         const int fd = ::mkostemp(copy.data(), O_CLOEXEC);
         if (fd < 0) continue;
-        const bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0 && HoldsExactly(fd, bytes);
+        const bool ok = WriteAllAt(fd, bytes, 0) && ::fsync(fd) == 0 && HoldsExactly(fd, bytes);
         if (::close(fd) == 0 && ok) return copy;
         ::unlink(copy.c_str());
     }
@@ -404,7 +389,9 @@ FileReplacement::~FileReplacement() {
 
 bool FileReplacement::Write(const std::string& bytes) {
     if (fd_ < 0) return false;
-    if (WriteAll(fd_, bytes)) return true;
+    // After whatever an earlier call wrote.
+    const off_t end = ::lseek(fd_, 0, SEEK_END);
+    if (end >= 0 && WriteAllAt(fd_, bytes, end)) return true;
     if (errno == ENOSPC || errno == EDQUOT) refusal_ = SaveRefusal::DiskFull;
     return false;
 }
@@ -429,8 +416,7 @@ bool FileReplacement::Commit(const std::optional<std::string>& bytes) {
 
 bool FileReplacement::CommitNew() {
     if (unnamed_) {
-        const std::string self = "/proc/self/fd/" + std::to_string(fd_);
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) != 0)
+        if (::linkat(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) != 0)
             return false;
     } else {
         // mkstemp's 0600, opened up as a new file would be.
@@ -444,7 +430,7 @@ bool FileReplacement::CommitNew() {
 }
 
 bool FileReplacement::CommitByRename() {
-    if (unnamed_ && !LinkUnderTempName(fd_, FolderOf(target_), named_)) return false;
+    if (unnamed_ && !LinkUnderTempName(temp_, FolderOf(target_), named_)) return false;
     // The rename is atomic: the target is the old file or the whole new one, never a part.
     if (::rename(named_.c_str(), target_.c_str()) != 0) return false;
     named_.clear();

@@ -30,6 +30,7 @@
 #include <QUrl>
 #include <QWindow>
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "platform/FileIO.h"
@@ -228,44 +229,19 @@ class LimitedFontDialog : public QFontDialog {
             if (qobject_cast<const QIntValidator*>(edit->validator()))
                 edit->setValidator(new QIntValidator(minSize, maxSize, edit));
         for (auto* list : findChildren<QListView*>()) {
-            // The family list is the one of installed families.
-            auto* families = qobject_cast<QStringListModel*>(list->model());
-            if (!families || !IsFamilyList(families->stringList())) continue;
-            const auto hideOthers = [list, families] {
-                const QStringList items = families->stringList();
-                for (int row = 0; row < items.size(); ++row)
-                    list->setRowHidden(row, !TrueTypePolishFace(items[row]));
-            };
-            // A change of writing system fills the list anew.
-            connect(families, &QAbstractItemModel::modelReset, this, hideOthers);
-            hideOthers();
-            // Keys (Home, End, a typed letter) may land on a hidden family: the nearest shown one
-            // is taken instead, in the direction of the move first.
-            connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                    [list](const QModelIndex& current, const QModelIndex& previous) {
-                        if (!current.isValid() || !list->isRowHidden(current.row())) return;
-                        const bool up = previous.isValid() && previous.row() > current.row();
-                        for (const int step : {up ? -1 : 1, up ? 1 : -1})
-                            for (int row = current.row() + step;
-                                 row >= 0 && row < list->model()->rowCount(); row += step)
-                                if (!list->isRowHidden(row)) {
-                                    list->setCurrentIndex(list->model()->index(row, 0));
-                                    return;
-                                }
-                    });
-        }
-        for (auto* list : findChildren<QListView*>()) {
-            // The size list is the one of numbers (the families and styles are named).
-            auto* sizes = qobject_cast<QStringListModel*>(list->model());
-            if (!sizes || !IsSizeList(sizes->stringList())) continue;
-            const auto hideOutside = [this, list, sizes] {
-                const QStringList items = sizes->stringList();
-                for (int row = 0; row < items.size(); ++row)
-                    list->setRowHidden(row, !Within(items[row].toDouble()));
-            };
-            // Each family and style fills the list anew.
-            connect(sizes, &QAbstractItemModel::modelReset, this, hideOutside);
-            hideOutside();
+            // The family list is the one of installed families, the size list the one of numbers.
+            auto* model = qobject_cast<QStringListModel*>(list->model());
+            if (!model) continue;
+            if (IsFamilyList(model->stringList())) {
+                KeepOnly(list, model, TrueTypePolishFace);
+                connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                        [list](const QModelIndex& current, const QModelIndex& previous) {
+                            SkipHidden(*list, current, previous);
+                        });
+            } else if (IsSizeList(model->stringList())) {
+                KeepOnly(list, model,
+                         [this](const QString& size) { return Within(size.toDouble()); });
+            }
         }
         connect(this, &QFontDialog::currentFontChanged, this, &LimitedFontDialog::UpdateOk);
         setCurrentFont(initial);
@@ -278,6 +254,32 @@ class LimitedFontDialog : public QFontDialog {
     }
 
   private:
+    // Hides the rows whose text `shown` refuses, again each time the dialog fills the list anew
+    // (a change of writing system, family or style).
+    void KeepOnly(QListView* list, QStringListModel* model,
+                  const std::function<bool(const QString&)>& shown) {
+        const auto hide = [list, model, shown] {
+            const QStringList items = model->stringList();
+            for (int row = 0; row < items.size(); ++row)
+                list->setRowHidden(row, !shown(items[row]));
+        };
+        connect(model, &QAbstractItemModel::modelReset, this, hide);
+        hide();
+    }
+    // Keys (Home, End, a typed letter) may land on a hidden row: the nearest shown one is taken
+    // instead, in the direction of the move first.
+    static void SkipHidden(QListView& list, const QModelIndex& current,
+                           const QModelIndex& previous) {
+        if (!current.isValid() || !list.isRowHidden(current.row())) return;
+        const bool up = previous.isValid() && previous.row() > current.row();
+        for (const int step : {up ? -1 : 1, up ? 1 : -1})
+            for (int row = current.row() + step; row >= 0 && row < list.model()->rowCount();
+                 row += step)
+                if (!list.isRowHidden(row)) {
+                    list.setCurrentIndex(list.model()->index(row, 0));
+                    return;
+                }
+    }
     static bool IsFamilyList(const QStringList& items) {
         const QStringList installed = QFontDatabase::families();
         return !items.isEmpty() && std::all_of(items.begin(), items.end(), [&](const QString& f) {
